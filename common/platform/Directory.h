@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+#include <vector>
+
+namespace oc::platform {
+
+struct EntryInfo
+{
+    QString name;          // as the file system gives it (decoded reversibly)
+    qint64 size = 0;       // bytes; 0 for directories
+    QDateTime modified;    // local time
+    quint32 attributes = 0;
+    bool isDirectory = false; // a directory or a link to one: listed as a directory
+    bool isLink = false;      // a symbolic link: recursive work treats it as one entry
+};
+
+struct DirectoryListing
+{
+    bool ok = false;                    // false when the directory cannot be read
+    std::vector<EntryInfo> directories; // sorted by name, without "." and ".."
+    std::vector<EntryInfo> files;       // sorted by name
+};
+
+// Reads a directory in one pass: every entry with its size, time and
+// attributes, split into directories and files.
+DirectoryListing readDirectory(const QString &path);
+
+// One entry's information, read afresh; nullopt when it is gone.
+std::optional<EntryInfo> entryInfo(const QString &path);
+
+bool isDirectory(const QString &path);
+bool fileExists(const QString &path);
+// A directory the process can enter and list.
+bool canEnter(const QString &path);
+
+// The process's current directory.
+bool setCurrentDirectory(const QString &path);
+
+} // namespace oc::platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace oc::platform {
+
+// Starts programs and opens documents. Tests install a recorder in its place.
+class ProgramStarter
+{
+public:
+    virtual ~ProgramStarter() = default;
+
+    // Starts detached in the directory; false when it could not be started.
+    virtual bool start(const QString &program, const QStringList &arguments, const QString &directory) = 0;
+    // Runs and waits; the exit code, or -1 when it could not be started.
+    virtual int run(const QString &program, const QStringList &arguments, const QString &directory) = 0;
+    // Opens a document with the desktop's opener; the path is never put
+    // through a shell.
+    virtual bool open(const QString &path) = 0;
+};
+
+ProgramStarter &programStarter();
+// Replaces the starter (nullptr restores the real one); not owned.
+void setProgramStarter(ProgramStarter *starter);
+
+} // namespace oc::platform

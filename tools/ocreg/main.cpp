@@ -1,0 +1,50 @@
+#include "Registration.h"
+
+#include <component/Registry.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTextStream>
+#include <memory>
+
+// ocreg [/s] [/u] LIBRARY...: registers (or removes) the classes each library serves.
+int main(int argc, char *argv[])
+{
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const ocreg::Arguments arguments = ocreg::parseArguments(rawArguments);
+
+    // Silent runs come from scripts and tests, which may have no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (arguments.silent)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+
+    const auto report = [&](bool ok, const QString &message) {
+        if (arguments.silent) {
+            if (!ok)
+                QTextStream(stderr) << message << '\n';
+        } else if (ok) {
+            QMessageBox::information(nullptr, QStringLiteral("ocreg"), message);
+        } else {
+            QMessageBox::critical(nullptr, QStringLiteral("ocreg"), message);
+        }
+    };
+
+    if (arguments.libraries.isEmpty()) {
+        report(false, QStringLiteral("Użycie: ocreg [/s] [/u] BIBLIOTEKA..."));
+        return 2;
+    }
+    const QString registry = oc::Registry::defaultFile();
+    int status = 0;
+    for (const QString &library : arguments.libraries) {
+        const ocreg::Outcome outcome = arguments.unregister ? ocreg::unregisterLibrary(library, registry)
+                                                            : ocreg::registerLibrary(library, registry);
+        report(outcome.ok, outcome.message);
+        if (!outcome.ok)
+            status = 1;
+    }
+    return status;
+}
