@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <vector>
+
+// The state of one file panel. Index 0 of the entry arrays is unused; an
+// index up to LiczbaKatalogów is a directory (or ".."), a higher one a file.
+struct StanPanelu
+{
+    QString Katalog;                   // real path, always ending with "/"
+    std::vector<QString> Nazwy;        // display names: directories upper-, files lower-cased
+    std::vector<QString> Rzeczywiste;  // the names as the file system gives them
+    std::vector<quint8> Zaznaczenia;   // 1 = marked
+    qint32 LiczbaPozycji = 0;
+    qint32 LiczbaKatalogów = 0;
+    qint32 PierwszaPozycja = 1;
+    qint32 WierszKursora = 0;
+    qint32 OstatniWiersz = 53;
+};
+
+// Both panels, indexed 0 (left) and 1 (right), and the active panel (1 or 2).
+extern std::array<StanPanelu, 2> Panele;
+extern qint32 AktywnyPanel;
+
+inline StanPanelu &panel(int number) { return Panele[number - 1]; }

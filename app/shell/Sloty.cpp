@@ -1,0 +1,7 @@
+#include "Sloty.h"
+
+SlotyKomponentów &Sloty()
+{
+    static SlotyKomponentów sloty;
+    return sloty;
+}
