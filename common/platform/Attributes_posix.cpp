@@ -1,0 +1,130 @@
+#include "Attributes.h"
+
+#include "Internal_posix.h"
+#include "Names.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+namespace oc::platform {
+
+namespace {
+
+// The name Samba and friends keep the DOS attributes under.
+constexpr char dosAttributeName[] = "user.DOSATTRIB";
+constexpr quint32 storedBits = attr::Hidden | attr::System | attr::Archive;
+constexpr mode_t writeBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// Accepts the plain text form "0x20" and the binary form, which begins with
+// the same text ended by a NUL.
+quint32 parseDosAttribute(const char *data, ssize_t size)
+{
+    QByteArray text(data, size);
+    const qsizetype nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    text = text.trimmed();
+    if (!text.startsWith("0x") && !text.startsWith("0X"))
+        return 0;
+    bool ok = false;
+    const uint value = text.mid(2).toUInt(&ok, 16);
+    return ok ? value : 0;
+}
+
+// Follows a link: a link itself keeps no user attributes on Linux.
+quint32 storedAttributes(const char *path)
+{
+    char buffer[256];
+    const ssize_t size = getxattr(path, dosAttributeName, buffer, sizeof buffer);
+    if (size <= 0)
+        return 0;
+    return parseDosAttribute(buffer, size);
+}
+
+// Keeps the stored bits this program does not manage (read-only lives in the
+// permissions, the rest belongs to whoever wrote them).
+bool writeStoredAttributes(const char *path, quint32 ours)
+{
+    const quint32 bits = (storedAttributes(path) & ~(storedBits | attr::ReadOnly)) | ours;
+    if (bits == 0) {
+        if (removexattr(path, dosAttributeName) == 0)
+            return true;
+        // Nothing stored, or nowhere to store it: both mean "all clear".
+        return errno == ENODATA || errno == ENOTSUP;
+    }
+    const QByteArray text = "0x" + QByteArray::number(bits, 16);
+    return setxattr(path, dosAttributeName, text.constData(), size_t(text.size()), 0) == 0;
+}
+
+} // namespace
+
+namespace posix {
+
+QByteArray lastComponent(const QByteArray &path)
+{
+    QByteArray trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith('/'))
+        trimmed.chop(1);
+    return trimmed.mid(trimmed.lastIndexOf('/') + 1);
+}
+
+quint32 attributesOf(const char *path, const QByteArray &name, const struct stat &own, const struct stat *target)
+{
+    const bool isLink = S_ISLNK(own.st_mode);
+    quint32 bits = 0;
+    if (!isLink || target)
+        bits |= storedAttributes(path) & storedBits;
+    const struct stat &permissions = isLink && target ? *target : own;
+    if ((permissions.st_mode & writeBits) == 0)
+        bits |= attr::ReadOnly;
+    if (name.startsWith('.') && name != "." && name != "..")
+        bits |= attr::Hidden;
+    if (S_ISDIR(own.st_mode))
+        bits |= attr::Directory;
+    return bits;
+}
+
+} // namespace posix
+
+std::optional<quint32> readAttributes(const QString &path)
+{
+    const QByteArray encoded = encodeName(path);
+    struct stat own;
+    if (lstat(encoded.constData(), &own) != 0)
+        return std::nullopt;
+    struct stat target;
+    const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
+    return posix::attributesOf(encoded.constData(), posix::lastComponent(encoded), own, resolved ? &target : nullptr);
+}
+
+bool writeAttributes(const QString &path, quint32 attributes)
+{
+    const QByteArray encoded = encodeName(path);
+    struct stat st;
+    if (stat(encoded.constData(), &st) != 0)
+        return false;
+
+    bool ok = true;
+    mode_t mode = st.st_mode & 07777;
+    if (attributes & attr::ReadOnly)
+        mode &= ~writeBits;
+    else if ((mode & writeBits) == 0)
+        mode |= S_IWUSR;
+    if (mode != (st.st_mode & 07777) && chmod(encoded.constData(), mode) != 0)
+        ok = false;
+
+    quint32 stored = attributes & storedBits;
+    // A dot name is hidden by its name; the stored bit is only needed
+    // without one, and a dot name cannot be made visible without renaming.
+    if (posix::lastComponent(encoded).startsWith('.')) {
+        if (!(attributes & attr::Hidden))
+            ok = false;
+        stored &= ~quint32(attr::Hidden);
+    }
+    if (!writeStoredAttributes(encoded.constData(), stored))
+        ok = false;
+    return ok;
+}
+
+} // namespace oc::platform

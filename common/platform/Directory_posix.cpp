@@ -1,0 +1,148 @@
+#include "Directory.h"
+
+#include "Internal_posix.h"
+#include "Names.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace oc::platform {
+
+namespace {
+
+QDateTime modificationTime(const struct stat &st)
+{
+    const qint64 ms = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+}
+
+// Fills an entry from its own lstat and, for a link, its target's stat
+// (nullptr when the link dangles). A link shows its target's size and time.
+EntryInfo makeEntry(const QByteArray &name, const char *path, const struct stat &own, const struct stat *target)
+{
+    EntryInfo entry;
+    entry.name = decodeName(name);
+    entry.isLink = S_ISLNK(own.st_mode);
+    const struct stat &shown = entry.isLink && target ? *target : own;
+    entry.isDirectory = S_ISDIR(shown.st_mode);
+    entry.size = entry.isDirectory ? 0 : qint64(shown.st_size);
+    entry.modified = modificationTime(shown);
+    entry.attributes = posix::attributesOf(path, name, own, target);
+    return entry;
+}
+
+// Case-insensitive first, then exact, so names differing only in case keep a
+// fixed order.
+void sortByName(std::vector<EntryInfo> &entries)
+{
+    std::vector<std::pair<QString, qsizetype>> keys;
+    keys.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(entries[i].name.toCaseFolded(), qsizetype(i));
+    std::sort(keys.begin(), keys.end(), [&](const auto &a, const auto &b) {
+        const int folded = a.first.compare(b.first);
+        if (folded != 0)
+            return folded < 0;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<EntryInfo> sorted;
+    sorted.reserve(entries.size());
+    for (const auto &key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
+}
+
+} // namespace
+
+DirectoryListing readDirectory(const QString &path)
+{
+    DirectoryListing listing;
+    QByteArray base = encodeName(path);
+    DIR *dir = opendir(base.constData());
+    if (!dir)
+        return listing;
+    if (!base.endsWith('/'))
+        base.append('/');
+    const int fd = dirfd(dir);
+    QByteArray full;
+    errno = 0;
+    while (const dirent *item = readdir(dir)) {
+        const char *raw = item->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        struct stat own;
+        // Vanished between readdir and here: simply not listed.
+        if (fstatat(fd, raw, &own, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        struct stat target;
+        const bool resolved = S_ISLNK(own.st_mode) && fstatat(fd, raw, &target, 0) == 0;
+        const QByteArray name(raw);
+        full = base;
+        full.append(name);
+        EntryInfo entry = makeEntry(name, full.constData(), own, resolved ? &target : nullptr);
+        (entry.isDirectory ? listing.directories : listing.files).push_back(std::move(entry));
+        errno = 0;
+    }
+    const bool readFailed = errno != 0;
+    closedir(dir);
+    if (readFailed) {
+        listing.directories.clear();
+        listing.files.clear();
+        return listing;
+    }
+    sortByName(listing.directories);
+    sortByName(listing.files);
+    listing.ok = true;
+    return listing;
+}
+
+std::optional<EntryInfo> entryInfo(const QString &path)
+{
+    const QByteArray encoded = encodeName(path);
+    struct stat own;
+    if (lstat(encoded.constData(), &own) != 0)
+        return std::nullopt;
+    struct stat target;
+    const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
+    return makeEntry(posix::lastComponent(encoded), encoded.constData(), own, resolved ? &target : nullptr);
+}
+
+bool isDirectory(const QString &path)
+{
+    struct stat st;
+    return stat(encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// "A file" to callers is anything that exists and is not a directory
+// (devices, sockets and dangling links included).
+bool fileExists(const QString &path)
+{
+    const QByteArray encoded = encodeName(path);
+    struct stat st;
+    if (stat(encoded.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    return lstat(encoded.constData(), &st) == 0;
+}
+
+bool canEnter(const QString &path)
+{
+    const QByteArray encoded = encodeName(path);
+    if (access(encoded.constData(), X_OK) != 0)
+        return false;
+    DIR *dir = opendir(encoded.constData());
+    if (!dir)
+        return false;
+    closedir(dir);
+    return true;
+}
+
+bool setCurrentDirectory(const QString &path)
+{
+    return chdir(encodeName(path).constData()) == 0;
+}
+
+} // namespace oc::platform
