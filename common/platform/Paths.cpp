@@ -35,12 +35,6 @@ bool isWritableDirectory(const QString &path)
     return info.isDir() && info.isWritable();
 }
 
-QString userSavedPathsFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/orvane-commander/oc.pth");
-}
-
 } // namespace
 
 QString programDirectory()
@@ -52,6 +46,12 @@ QString programDirectory()
 void setProgramDirectory(const QString &directory)
 {
     programDirectoryOverride() = directory;
+}
+
+QString userSavedPathsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/orvane-commander/oc.pth");
 }
 
 QString savedPathsFile()

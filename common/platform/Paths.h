@@ -12,6 +12,8 @@ void setProgramDirectory(const QString &directory);
 // data/oc.pth beside the program, or in the user's configuration folder
 // when the program's data folder cannot be written.
 QString savedPathsFile();
+// oc.pth in the user's configuration folder.
+QString userSavedPathsFile();
 // Where oc.pth is read from: the program's copy when it exists, else the
 // user's.
 QString savedPathsFileForReading();
