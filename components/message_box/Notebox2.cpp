@@ -1,16 +1,35 @@
 #include "Notebox2.h"
 
-#include <component/Export.h>
+#include "frmMsg.h"
+
 #include <component/Operations.h>
 
 namespace notebox {
 
+namespace {
+
+// The last button chosen in any box of this library, from its loading on.
+qint32 lastResult = 0;
+
+} // namespace
+
 QVariant Notebox2::invoke(QStringView operation, QVariantList &args)
 {
-    static const oc::Operations<Notebox2> operations{};
+    static const oc::Operations<notebox::Notebox2> operations{
+        {"Notebox2", &Notebox2::notebox2},
+    };
     return operations.invoke(*this, operation, args);
 }
 
-} // namespace notebox
+qint32 Notebox2::notebox2(qint32 &X, qint32 &Y, QString &Title, quint8 &Ikona, quint8 &Buttony,
+                          quint8 &DefaultButton, QString &Text)
+{
+    frmMsg form;
+    form.setUp(X, Y, Title, Ikona, Buttony, DefaultButton, Text);
+    form.exec();
+    if (const std::optional<int> chosen = form.clicked())
+        lastResult = *chosen;
+    return lastResult;
+}
 
-OC_COMPONENT({"notebox.notebox2", &oc::makeComponent<notebox::Notebox2>})
+} // namespace notebox
