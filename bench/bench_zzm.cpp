@@ -1,0 +1,98 @@
+// bench_zzm [files] [runs]: the directory statistics against "du -sb" on a
+// tree of that many files (100,000 by default), warm cache, best of the runs.
+#include <CrtlQ.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+
+namespace {
+
+constexpr int PlikówWKatalogu = 1000;
+constexpr int PodkatalogówNaPoziom = 10;
+
+// Spreads the files over two levels of directories, sizes from 0 to a few
+// units so that both rounding cases occur.
+bool zbudujDrzewo(const QString &root, int pliki)
+{
+    for (int i = 0; i < pliki; ++i) {
+        const int katalog = i / PlikówWKatalogu;
+        const QString ścieżka = QStringLiteral("%1/k%2/p%3").arg(root).arg(katalog / PodkatalogówNaPoziom).arg(katalog);
+        if (i % PlikówWKatalogu == 0 && !QDir().mkpath(ścieżka))
+            return false;
+        QFile plik(QStringLiteral("%1/plik%2.dat").arg(ścieżka).arg(i));
+        if (!plik.open(QIODevice::WriteOnly) || !plik.resize((qint64(i) * 7919) % 20000))
+            return false;
+    }
+    return true;
+}
+
+double najlepszy(int razy, const std::function<void()> &praca)
+{
+    qint64 najkrótszy = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < razy; ++i) {
+        QElapsedTimer zegar;
+        zegar.start();
+        praca();
+        najkrótszy = std::min(najkrótszy, zegar.nsecsElapsed());
+    }
+    return double(najkrótszy) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList argumenty = app.arguments();
+    const int pliki = argumenty.size() > 1 ? argumenty.at(1).toInt() : 100000;
+    const int razy = argumenty.size() > 2 ? argumenty.at(2).toInt() : 7;
+    QTextStream out(stdout);
+    if (pliki <= 0 || razy <= 0) {
+        out << "użycie: bench_zzm [liczba plików] [liczba przebiegów]\n";
+        return 2;
+    }
+
+    QDir().mkpath(QStringLiteral(OC_BENCH_DIR));
+    QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/zzm-XXXXXX"));
+    out << "Budowanie drzewa " << pliki << " plików w " << katalog.path() << "...\n";
+    out.flush();
+    if (!katalog.isValid() || !zbudujDrzewo(katalog.path(), pliki)) {
+        out << "Nie można zbudować drzewa\n";
+        return 1;
+    }
+
+    oc2::CrtlQ statystyka;
+    QString wynikZzm;
+    QByteArray wynikDu;
+    bool duDziała = true;
+    auto zzm = [&] { wynikZzm = statystyka.ZZM(katalog.path()); };
+    auto du = [&] {
+        QProcess proces;
+        proces.start(QStringLiteral("du"), {QStringLiteral("-sb"), katalog.path()});
+        duDziała = proces.waitForFinished(-1) && proces.exitCode() == 0;
+        wynikDu = proces.readAllStandardOutput().split('\t').value(0);
+    };
+    // One untimed run of each warms the cache.
+    zzm();
+    du();
+    if (!duDziała) {
+        out << "Nie można uruchomić du\n";
+        return 1;
+    }
+    const double czasZzm = najlepszy(razy, zzm);
+    const double czasDu = najlepszy(razy, du);
+
+    out << "ZZM:    " << czasZzm << " ms  (" << wynikZzm << ")\n";
+    out << "du -sb: " << czasDu << " ms  (" << wynikDu << " B)\n";
+    out << "ZZM / du: " << QString::number(czasZzm / czasDu, 'f', 3) << '\n';
+    return 0;
+}
