@@ -1,0 +1,19 @@
+#include "HistoriaPolecen.h"
+
+void HistoriaPoleceń::DodajDoHistorii(const QString &linia)
+{
+    if (!lstHistoria.contains(linia, Qt::CaseInsensitive))
+        lstHistoria.append(linia);
+}
+
+QString HistoriaPoleceń::Cofnij()
+{
+    PozycjaHistorii = qMax(PozycjaHistorii - 1, 0);
+    return PozycjaHistorii < lstHistoria.size() ? lstHistoria.at(PozycjaHistorii) : QString();
+}
+
+QStringList HistoriaPoleceń::Najnowsze() const
+{
+    constexpr qsizetype wierszy = 16;
+    return lstHistoria.mid(qMax<qsizetype>(0, lstHistoria.size() - wierszy));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+struct StanPanelu;
+
+// The first word: the text before the first blank; "" when the line starts
+// with a blank.
+QString PierwszyWyraz(const QString &linia);
+// The name before its first "."; "" when it starts with one.
+QString NazwaBezRozszerzenia(const QString &nazwa);
+
+// What a typed line asks for, decided from the line and the active panel.
+struct Polecenie
+{
+    enum class Rodzaj {
+        Pozycja,     // the first word names an entry: start the whole line from the panel's directory
+        Koniec,      // an exit word: close without the question
+        Cd,          // change the panel's directory to argument
+        Program,     // a program listed in the panel, started without the other words
+        Interpreter, // anything else goes to the command interpreter
+    };
+    Rodzaj rodzaj = Rodzaj::Interpreter;
+    QString argument; // Cd: the directory as typed after "CD" and one separator
+    int pozycja = 0;  // Pozycja, Program: the entry's index
+};
+
+// Looks only at the entries whose names match the first word, so its cost
+// does not grow with the size of the directory beyond one pass over names.
+Polecenie RozpoznajPolecenie(const QString &linia, const StanPanelu &stan);
