@@ -3,6 +3,7 @@
 #include <component/Registry.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextStream>
 #include <memory>
@@ -22,10 +23,18 @@ int main(int argc, char *argv[])
     else
         app = std::make_unique<QApplication>(argc, argv);
 
+    // On a platform without a screen nobody could answer a message box and
+    // the calling script would wait for ever: report on the terminal instead.
+    const QString platform = QGuiApplication::platformName();
+    const bool boxes = !arguments.silent && platform != QLatin1String("offscreen")
+                       && platform != QLatin1String("minimal");
+
     const auto report = [&](bool ok, const QString &message) {
-        if (arguments.silent) {
+        if (!boxes) {
             if (!ok)
                 QTextStream(stderr) << message << '\n';
+            else if (!arguments.silent)
+                QTextStream(stdout) << message << '\n';
         } else if (ok) {
             QMessageBox::information(nullptr, QStringLiteral("ocreg"), message);
         } else {
