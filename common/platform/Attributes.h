@@ -18,9 +18,10 @@ enum : quint32 { ReadOnly = 0x1, Hidden = 0x2, System = 0x4, Directory = 0x10, A
 std::optional<quint32> readAttributes(const QString &path);
 
 // Sets read-only, hidden, system and archive as given (the directory bit is
-// ignored). Clearing read-only gives the owner write permission back.
-// Returns false when any part could not be written (no extended attributes
-// on this file system, no permission, gone).
+// ignored); a link's target takes them. Clearing read-only gives the owner
+// write permission back. Returns false when any part could not be written
+// (no extended attributes on this file system, no permission, gone, or
+// "hidden" cleared on a name that starts with "." and is never renamed).
 bool writeAttributes(const QString &path, quint32 attributes);
 
 } // namespace oc::platform

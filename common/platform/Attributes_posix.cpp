@@ -3,9 +3,22 @@
 #include "Internal_posix.h"
 #include "Names.h"
 
+#include <atomic>
 #include <cerrno>
+#include <fcntl.h>
+#include <linux/types.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/xattr.h>
+#include <unistd.h>
+
+// getxattrat (Linux 6.13) reads relative to a directory descriptor, which
+// spares a listing the lookup of the whole path per entry. Older C
+// libraries do not know its number yet; it is the same on every
+// architecture that uses the common table.
+#if !defined(SYS_getxattrat) && (defined(__x86_64__) || defined(__aarch64__) || defined(__riscv))
+#define SYS_getxattrat 464
+#endif
 
 namespace oc::platform {
 
@@ -32,7 +45,6 @@ quint32 parseDosAttribute(const char *data, ssize_t size)
     return ok ? value : 0;
 }
 
-// Follows a link: a link itself keeps no user attributes on Linux.
 quint32 storedAttributes(const char *path)
 {
     char buffer[256];
@@ -41,6 +53,17 @@ quint32 storedAttributes(const char *path)
         return 0;
     return parseDosAttribute(buffer, size);
 }
+
+#ifdef SYS_getxattrat
+struct XattrArguments
+{
+    __u64 value;
+    __u32 size;
+    __u32 flags;
+};
+
+std::atomic<bool> getxattratMissing{false};
+#endif
 
 // Keeps the stored bits this program does not manage (read-only lives in the
 // permissions, the rest belongs to whoever wrote them).
@@ -69,12 +92,37 @@ QByteArray lastComponent(const QByteArray &path)
     return trimmed.mid(trimmed.lastIndexOf('/') + 1);
 }
 
-quint32 attributesOf(const char *path, const QByteArray &name, const struct stat &own, const struct stat *target)
+quint32 DosAttributeReader::read(int dirFd, const QByteArray &dirPath, const char *name)
+{
+    if (m_unsupported)
+        return 0;
+    char buffer[256];
+    ssize_t size = -1;
+    bool done = false;
+#ifdef SYS_getxattrat
+    if (!getxattratMissing.load(std::memory_order_relaxed)) {
+        XattrArguments arguments{__u64(quintptr(buffer)), __u32(sizeof buffer), 0};
+        size = ssize_t(syscall(SYS_getxattrat, dirFd, name, 0, dosAttributeName, &arguments, sizeof arguments));
+        if (size < 0 && errno == ENOSYS)
+            getxattratMissing.store(true, std::memory_order_relaxed);
+        else
+            done = true;
+    }
+#endif
+    if (!done)
+        size = getxattr((dirPath + name).constData(), dosAttributeName, buffer, sizeof buffer);
+    if (size <= 0) {
+        if (size < 0 && errno == ENOTSUP)
+            m_unsupported = true;
+        return 0;
+    }
+    return parseDosAttribute(buffer, size);
+}
+
+quint32 attributesOf(const QByteArray &name, const struct stat &own, const struct stat *target, quint32 stored)
 {
     const bool isLink = S_ISLNK(own.st_mode);
-    quint32 bits = 0;
-    if (!isLink || target)
-        bits |= storedAttributes(path) & storedBits;
+    quint32 bits = stored & storedBits;
     const struct stat &permissions = isLink && target ? *target : own;
     if ((permissions.st_mode & writeBits) == 0)
         bits |= attr::ReadOnly;
@@ -95,7 +143,9 @@ std::optional<quint32> readAttributes(const QString &path)
         return std::nullopt;
     struct stat target;
     const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
-    return posix::attributesOf(encoded.constData(), posix::lastComponent(encoded), own, resolved ? &target : nullptr);
+    const quint32 stored =
+        !S_ISLNK(own.st_mode) || resolved ? posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData()) : 0;
+    return posix::attributesOf(posix::lastComponent(encoded), own, resolved ? &target : nullptr, stored);
 }
 
 bool writeAttributes(const QString &path, quint32 attributes)

@@ -11,8 +11,8 @@ namespace oc::platform {
 struct EntryInfo
 {
     QString name;          // as the file system gives it (decoded reversibly)
-    qint64 size = 0;       // bytes; 0 for directories
-    QDateTime modified;    // local time
+    qint64 size = 0;       // bytes; 0 for directories; a link shows its target's size and time
+    QDateTime modified;    // local time, as the local offset from UTC at that moment
     quint32 attributes = 0;
     bool isDirectory = false; // a directory or a link to one: listed as a directory
     bool isLink = false;      // a symbolic link: recursive work treats it as one entry
@@ -32,7 +32,9 @@ DirectoryListing readDirectory(const QString &path);
 // One entry's information, read afresh; nullopt when it is gone.
 std::optional<EntryInfo> entryInfo(const QString &path);
 
+// Follows links.
 bool isDirectory(const QString &path);
+// Exists and is not a directory (a dangling link counts as a file).
 bool fileExists(const QString &path);
 // A directory the process can enter and list.
 bool canEnter(const QString &path);

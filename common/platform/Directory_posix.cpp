@@ -14,15 +14,35 @@ namespace oc::platform {
 
 namespace {
 
-QDateTime modificationTime(const struct stat &st)
+// Local times without asking the C library once per entry (it checks the
+// zone file on every conversion). The local offset is looked up once per
+// quarter of an hour, the finest step at which any zone changes it.
+class LocalTimes
 {
-    const qint64 ms = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
-}
+public:
+    QDateTime of(const struct stat &st)
+    {
+        const qint64 ms = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        const qint64 quarter = ms >= 0 ? ms / quarterMs : (ms - quarterMs + 1) / quarterMs;
+        if (!m_known || quarter != m_quarter) {
+            m_quarter = quarter;
+            m_offset = QDateTime::fromMSecsSinceEpoch(quarter * quarterMs, Qt::LocalTime).offsetFromUtc();
+            m_known = true;
+        }
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, m_offset);
+    }
+
+private:
+    static constexpr qint64 quarterMs = 15 * 60 * 1000;
+    bool m_known = false;
+    qint64 m_quarter = 0;
+    int m_offset = 0;
+};
 
 // Fills an entry from its own lstat and, for a link, its target's stat
 // (nullptr when the link dangles). A link shows its target's size and time.
-EntryInfo makeEntry(const QByteArray &name, const char *path, const struct stat &own, const struct stat *target)
+EntryInfo makeEntry(const QByteArray &name, const struct stat &own, const struct stat *target, quint32 stored,
+                    LocalTimes &times)
 {
     EntryInfo entry;
     entry.name = decodeName(name);
@@ -30,8 +50,8 @@ EntryInfo makeEntry(const QByteArray &name, const char *path, const struct stat 
     const struct stat &shown = entry.isLink && target ? *target : own;
     entry.isDirectory = S_ISDIR(shown.st_mode);
     entry.size = entry.isDirectory ? 0 : qint64(shown.st_size);
-    entry.modified = modificationTime(shown);
-    entry.attributes = posix::attributesOf(path, name, own, target);
+    entry.modified = times.of(shown);
+    entry.attributes = posix::attributesOf(name, own, target, stored);
     return entry;
 }
 
@@ -68,7 +88,8 @@ DirectoryListing readDirectory(const QString &path)
     if (!base.endsWith('/'))
         base.append('/');
     const int fd = dirfd(dir);
-    QByteArray full;
+    posix::DosAttributeReader dosAttributes;
+    LocalTimes times;
     errno = 0;
     while (const dirent *item = readdir(dir)) {
         const char *raw = item->d_name;
@@ -80,10 +101,9 @@ DirectoryListing readDirectory(const QString &path)
             continue;
         struct stat target;
         const bool resolved = S_ISLNK(own.st_mode) && fstatat(fd, raw, &target, 0) == 0;
-        const QByteArray name(raw);
-        full = base;
-        full.append(name);
-        EntryInfo entry = makeEntry(name, full.constData(), own, resolved ? &target : nullptr);
+        const bool dangling = S_ISLNK(own.st_mode) && !resolved;
+        const quint32 stored = dangling ? 0 : dosAttributes.read(fd, base, raw);
+        EntryInfo entry = makeEntry(QByteArray(raw), own, resolved ? &target : nullptr, stored, times);
         (entry.isDirectory ? listing.directories : listing.files).push_back(std::move(entry));
         errno = 0;
     }
@@ -108,7 +128,10 @@ std::optional<EntryInfo> entryInfo(const QString &path)
         return std::nullopt;
     struct stat target;
     const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
-    return makeEntry(posix::lastComponent(encoded), encoded.constData(), own, resolved ? &target : nullptr);
+    const bool dangling = S_ISLNK(own.st_mode) && !resolved;
+    const quint32 stored = dangling ? 0 : posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData());
+    LocalTimes times;
+    return makeEntry(posix::lastComponent(encoded), own, resolved ? &target : nullptr, stored, times);
 }
 
 bool isDirectory(const QString &path)

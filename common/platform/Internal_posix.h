@@ -7,11 +7,25 @@
 
 namespace oc::platform::posix {
 
-// The attribute bits of an entry from what the caller already has: its
-// encoded path and name, its own lstat and, for a link, the stat of its
-// target (nullptr when dangling). Shared by the listing and readAttributes
-// so both say the same.
-quint32 attributesOf(const char *path, const QByteArray &name, const struct stat &own, const struct stat *target);
+// Reads the stored DOS attribute value of entries, following links (a link
+// itself keeps no user attributes on Linux). Once the file system says it
+// keeps no extended attributes it is not asked again.
+class DosAttributeReader
+{
+public:
+    // The entry `name` of the directory open as dirFd whose path is
+    // dirPath (ending with "/"); AT_FDCWD with an empty dirPath takes a
+    // whole path as the name. 0 when nothing is stored.
+    quint32 read(int dirFd, const QByteArray &dirPath, const char *name);
+
+private:
+    bool m_unsupported = false;
+};
+
+// The attribute bits of an entry from its name, its own lstat, for a link
+// the stat of its target (nullptr when dangling) and its stored DOS value.
+// Shared by the listing and readAttributes so both say the same.
+quint32 attributesOf(const QByteArray &name, const struct stat &own, const struct stat *target, quint32 stored);
 
 // The last component of an encoded path, trailing "/" ignored.
 QByteArray lastComponent(const QByteArray &path);

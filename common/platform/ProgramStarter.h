@@ -13,7 +13,8 @@ public:
 
     // Starts detached in the directory; false when it could not be started.
     virtual bool start(const QString &program, const QStringList &arguments, const QString &directory) = 0;
-    // Runs and waits; the exit code, or -1 when it could not be started.
+    // Runs and waits; the exit code, or -1 when it could not be started or
+    // did not end normally.
     virtual int run(const QString &program, const QStringList &arguments, const QString &directory) = 0;
     // Opens a document with the desktop's opener; the path is never put
     // through a shell.

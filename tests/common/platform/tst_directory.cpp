@@ -1,0 +1,199 @@
+#include <platform/Attributes.h>
+#include <platform/Directory.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace oc::platform;
+
+namespace {
+
+void writeFile(const QString &path, qint64 size = 0)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    if (size > 0)
+        QVERIFY(file.write(QByteArray(size, 'x')) == size);
+}
+
+QStringList namesOf(const std::vector<EntryInfo> &entries)
+{
+    QStringList names;
+    for (const EntryInfo &entry : entries)
+        names << entry.name;
+    return names;
+}
+
+const EntryInfo *find(const std::vector<EntryInfo> &entries, const QString &name)
+{
+    for (const EntryInfo &entry : entries) {
+        if (entry.name == name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestDirectory : public QObject
+{
+    Q_OBJECT
+
+    QString m_base = QCoreApplication::applicationDirPath() + QStringLiteral("/directory-XXXXXX");
+
+private slots:
+    void ordersDirectoriesThenFilesByName()
+    {
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        QDir d(dir.path());
+        for (const char *name : {"zeta", "Alpha", "beta", ".config"})
+            QVERIFY(d.mkdir(QLatin1String(name)));
+        for (const char *name : {"b.txt", "B.txt", "a.txt", "C", ".bashrc", "10", "2"})
+            writeFile(d.filePath(QLatin1String(name)));
+
+        const DirectoryListing listing = readDirectory(dir.path());
+        QVERIFY(listing.ok);
+        // Hidden names stay: filtering is the caller's.
+        QCOMPARE(namesOf(listing.directories), (QStringList{".config", "Alpha", "beta", "zeta"}));
+        QCOMPARE(namesOf(listing.files), (QStringList{".bashrc", "10", "2", "a.txt", "B.txt", "b.txt", "C"}));
+    }
+
+    void splitsLinksByWhatTheyPointAt()
+    {
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        QDir d(dir.path());
+        QVERIFY(d.mkdir(QStringLiteral("real")));
+        writeFile(d.filePath(QStringLiteral("data.bin")), 1234);
+        QVERIFY(QFile::link(d.filePath(QStringLiteral("real")), d.filePath(QStringLiteral("toDir"))));
+        QVERIFY(QFile::link(d.filePath(QStringLiteral("data.bin")), d.filePath(QStringLiteral("toFile"))));
+        QVERIFY(QFile::link(d.filePath(QStringLiteral("missing")), d.filePath(QStringLiteral("dangling"))));
+
+        const DirectoryListing listing = readDirectory(dir.path());
+        QVERIFY(listing.ok);
+        QCOMPARE(namesOf(listing.directories), (QStringList{"real", "toDir"}));
+        QCOMPARE(namesOf(listing.files), (QStringList{"dangling", "data.bin", "toFile"}));
+
+        const EntryInfo *real = find(listing.directories, QStringLiteral("real"));
+        QVERIFY(real->isDirectory && !real->isLink);
+        QVERIFY(real->attributes & attr::Directory);
+        QCOMPARE(real->size, qint64(0));
+
+        const EntryInfo *toDir = find(listing.directories, QStringLiteral("toDir"));
+        QVERIFY(toDir->isDirectory && toDir->isLink);
+        // The link itself is not a directory: recursive work stops at it.
+        QVERIFY(!(toDir->attributes & attr::Directory));
+
+        const EntryInfo *toFile = find(listing.files, QStringLiteral("toFile"));
+        QVERIFY(!toFile->isDirectory && toFile->isLink);
+        QCOMPARE(toFile->size, qint64(1234));
+
+        const EntryInfo *dangling = find(listing.files, QStringLiteral("dangling"));
+        QVERIFY(!dangling->isDirectory && dangling->isLink);
+
+        QVERIFY(isDirectory(d.filePath(QStringLiteral("toDir"))));
+        QVERIFY(!isDirectory(d.filePath(QStringLiteral("toFile"))));
+        QVERIFY(fileExists(d.filePath(QStringLiteral("toFile"))));
+        QVERIFY(fileExists(d.filePath(QStringLiteral("dangling"))));
+        QVERIFY(!fileExists(d.filePath(QStringLiteral("toDir"))));
+        QVERIFY(!fileExists(d.filePath(QStringLiteral("missing"))));
+    }
+
+    void sizesAndTimes()
+    {
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        const QString big = dir.filePath(QStringLiteral("big"));
+        {
+            QFile file(big);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // Sparse: no real space taken.
+            QVERIFY(file.resize(qint64(5) << 30));
+        }
+        const QDateTime when(QDate(2021, 7, 14), QTime(13, 45, 30));
+        {
+            QFile file(big);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(when, QFileDevice::FileModificationTime));
+        }
+
+        const DirectoryListing listing = readDirectory(dir.path());
+        QVERIFY(listing.ok);
+        QCOMPARE(listing.files.size(), size_t(1));
+        const EntryInfo &entry = listing.files.front();
+        QCOMPARE(entry.size, qint64(5) << 30);
+        QCOMPARE(entry.modified, when);
+        QCOMPARE(entry.modified.date(), when.date());
+        QCOMPARE(entry.modified.time(), when.time());
+
+        const auto info = entryInfo(big);
+        QVERIFY(info);
+        QCOMPARE(info->name, QStringLiteral("big"));
+        QCOMPARE(info->size, entry.size);
+        QCOMPARE(info->modified, when);
+    }
+
+    void unreadableOrVanished()
+    {
+        QString path;
+        {
+            QTemporaryDir dir(m_base);
+            QVERIFY(dir.isValid());
+            path = dir.path();
+            writeFile(dir.filePath(QStringLiteral("f")));
+            QVERIFY(readDirectory(path).ok);
+            QVERIFY(entryInfo(dir.filePath(QStringLiteral("f"))).has_value());
+        }
+        const DirectoryListing listing = readDirectory(path);
+        QVERIFY(!listing.ok);
+        QVERIFY(listing.directories.empty() && listing.files.empty());
+        QVERIFY(!entryInfo(path + QStringLiteral("/f")).has_value());
+        QVERIFY(!canEnter(path));
+        QVERIFY(!isDirectory(path));
+        QVERIFY(!setCurrentDirectory(path));
+    }
+
+    void emptyDirectoryIsOk()
+    {
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        const DirectoryListing listing = readDirectory(dir.path() + u'/');
+        QVERIFY(listing.ok);
+        QVERIFY(listing.directories.empty() && listing.files.empty());
+    }
+
+    void enteringDirectories()
+    {
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        QVERIFY(canEnter(dir.path()));
+        writeFile(dir.filePath(QStringLiteral("file")));
+        QVERIFY(!canEnter(dir.filePath(QStringLiteral("file"))));
+
+        const QString before = QDir::currentPath();
+        QVERIFY(setCurrentDirectory(dir.path()));
+        QCOMPARE(QDir::currentPath(), QFileInfo(dir.path()).canonicalFilePath());
+        QVERIFY(setCurrentDirectory(before));
+
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(locked));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+        // With privileges that override permissions (root) a file can still
+        // be made in it, and entering it cannot be refused either.
+        QFile probe(locked + QStringLiteral("/probe"));
+        const bool privileged = probe.open(QIODevice::WriteOnly);
+        const bool enterable = canEnter(locked);
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        if (privileged)
+            QSKIP("running with privileges that override permissions: a directory without search permission can still be entered");
+        QVERIFY(!enterable);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDirectory)
+#include "tst_directory.moc"

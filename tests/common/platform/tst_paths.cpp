@@ -1,0 +1,160 @@
+#include <platform/Paths.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace oc::platform;
+
+namespace {
+
+void writeFile(const QString &path)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+}
+
+} // namespace
+
+class TestPaths : public QObject
+{
+    Q_OBJECT
+
+    QString m_base = QCoreApplication::applicationDirPath() + QStringLiteral("/paths-XXXXXX");
+    QTemporaryDir m_config{QCoreApplication::applicationDirPath() + QStringLiteral("/config-XXXXXX")};
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    }
+
+    void cleanup() { setProgramDirectory(QString()); }
+
+    void programDirectoryDefaultsToTheExecutable()
+    {
+        QCOMPARE(programDirectory(), QCoreApplication::applicationDirPath());
+        setProgramDirectory(QStringLiteral("/opt/oc/"));
+        QCOMPARE(programDirectory(), QStringLiteral("/opt/oc"));
+        QCOMPARE(mainProgram(), QStringLiteral("/opt/oc/oc"));
+        QCOMPARE(repairTool(), QStringLiteral("/opt/oc/regmend"));
+        QCOMPARE(registrationProgram(), QStringLiteral("/opt/oc/data/ocreg"));
+    }
+
+    void savedPathsBesideAWritableProgram()
+    {
+        QTemporaryDir program(m_base);
+        QVERIFY(program.isValid());
+        setProgramDirectory(program.path());
+        QCOMPARE(savedPathsFile(), program.path() + QStringLiteral("/data/oc.pth"));
+        QVERIFY(QFileInfo(program.path() + QStringLiteral("/data")).isDir());
+    }
+
+    void savedPathsFallBackToTheUser_data()
+    {
+        QTest::addColumn<bool>("byPermissions");
+        QTest::newRow("program directory cannot exist") << false;
+        QTest::newRow("program directory read-only") << true;
+    }
+
+    void savedPathsFallBackToTheUser()
+    {
+        QFETCH(bool, byPermissions);
+        QTemporaryDir program(m_base);
+        QVERIFY(program.isValid());
+        QString directory;
+        if (byPermissions) {
+            directory = program.filePath(QStringLiteral("installed"));
+            QVERIFY(QDir().mkdir(directory));
+            QVERIFY(QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            QFile probe(directory + QStringLiteral("/probe"));
+            if (probe.open(QIODevice::WriteOnly)) {
+                QVERIFY(QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+                QSKIP("running with privileges that override permissions (root): no directory is read-only");
+            }
+        } else {
+            // Under a plain file: neither it nor its data folder can be made.
+            writeFile(program.filePath(QStringLiteral("file")));
+            directory = program.filePath(QStringLiteral("file/bin"));
+        }
+        setProgramDirectory(directory);
+        const QString user = m_config.path() + QStringLiteral("/orvane-commander/oc.pth");
+        QCOMPARE(savedPathsFile(), user);
+        QVERIFY(QFileInfo(m_config.path() + QStringLiteral("/orvane-commander")).isDir());
+        QVERIFY(!QFileInfo::exists(directory + QStringLiteral("/data")));
+        if (byPermissions)
+            QVERIFY(QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    }
+
+    void savedPathsReadFromTheProgramCopyFirst()
+    {
+        QTemporaryDir program(m_base);
+        QVERIFY(program.isValid());
+        setProgramDirectory(program.path());
+        const QString user = m_config.path() + QStringLiteral("/orvane-commander/oc.pth");
+        QCOMPARE(savedPathsFileForReading(), user);
+        writeFile(program.path() + QStringLiteral("/data/oc.pth"));
+        QCOMPARE(savedPathsFileForReading(), program.path() + QStringLiteral("/data/oc.pth"));
+    }
+
+    void sharedDataOfAnInstalledCopy()
+    {
+        QTemporaryDir prefix(m_base);
+        QVERIFY(prefix.isValid());
+        const QString bin = prefix.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        setProgramDirectory(bin);
+        // Neither copy: the program's own path, where it would be looked for.
+        QCOMPARE(colourSchemeFile(), bin + QStringLiteral("/data/kolory/xk.kol"));
+
+        const QString shared = prefix.filePath(QStringLiteral("share/orvane-commander"));
+        writeFile(shared + QStringLiteral("/data/kolory/xk.kol"));
+        writeFile(shared + QStringLiteral("/help/index.htm"));
+        QCOMPARE(colourSchemeFile(), shared + QStringLiteral("/data/kolory/xk.kol"));
+        QCOMPARE(helpFile(), shared + QStringLiteral("/help/index.htm"));
+
+        writeFile(bin + QStringLiteral("/data/kolory/xk.kol"));
+        QCOMPARE(colourSchemeFile(), bin + QStringLiteral("/data/kolory/xk.kol"));
+    }
+
+    void fallbackDirectory()
+    {
+        const QByteArray home = qgetenv("HOME");
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        qputenv("HOME", dir.path().toLocal8Bit());
+        QCOMPARE(oc::platform::fallbackDirectory(), dir.path());
+        qputenv("HOME", dir.filePath(QStringLiteral("nie-ma")).toLocal8Bit());
+        QCOMPARE(oc::platform::fallbackDirectory(), QStringLiteral("/"));
+        qputenv("HOME", home);
+    }
+
+    void separators_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<QString>("without");
+        QTest::newRow("root") << "/" << "/" << "/";
+        QTest::newRow("plain") << "/home/ala" << "/home/ala/" << "/home/ala";
+        QTest::newRow("with one") << "/home/ala/" << "/home/ala/" << "/home/ala";
+        QTest::newRow("with several") << "/home//" << "/home//" << "/home";
+    }
+
+    void separators()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, with);
+        QFETCH(QString, without);
+        QCOMPARE(withSeparator(path), with);
+        QCOMPARE(withoutSeparator(path), without);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPaths)
+#include "tst_paths.moc"
