@@ -92,9 +92,9 @@ QByteArray lastComponent(const QByteArray &path)
     return trimmed.mid(trimmed.lastIndexOf('/') + 1);
 }
 
-quint32 DosAttributeReader::read(int dirFd, const QByteArray &dirPath, const char *name)
+quint32 DosAttributeReader::read(int dirFd, const QByteArray &dirPath, const char *name, bool throughLink)
 {
-    if (m_unsupported)
+    if (m_unsupported && !throughLink)
         return 0;
     char buffer[256];
     ssize_t size = -1;
@@ -112,7 +112,7 @@ quint32 DosAttributeReader::read(int dirFd, const QByteArray &dirPath, const cha
     if (!done)
         size = getxattr((dirPath + name).constData(), dosAttributeName, buffer, sizeof buffer);
     if (size <= 0) {
-        if (size < 0 && errno == ENOTSUP)
+        if (size < 0 && errno == ENOTSUP && !throughLink)
             m_unsupported = true;
         return 0;
     }
@@ -144,7 +144,7 @@ std::optional<quint32> readAttributes(const QString &path)
     struct stat target;
     const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
     const quint32 stored =
-        !S_ISLNK(own.st_mode) || resolved ? posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData()) : 0;
+        !S_ISLNK(own.st_mode) || resolved ? posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData(), false) : 0;
     return posix::attributesOf(posix::lastComponent(encoded), own, resolved ? &target : nullptr, stored);
 }
 

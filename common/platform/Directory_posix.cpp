@@ -90,8 +90,15 @@ DirectoryListing readDirectory(const QString &path)
     const int fd = dirfd(dir);
     posix::DosAttributeReader dosAttributes;
     LocalTimes times;
-    errno = 0;
-    while (const dirent *item = readdir(dir)) {
+    bool readFailed = false;
+    for (;;) {
+        // readdir tells the end from an error only through errno.
+        errno = 0;
+        const dirent *item = readdir(dir);
+        if (!item) {
+            readFailed = errno != 0;
+            break;
+        }
         const char *raw = item->d_name;
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
             continue;
@@ -102,18 +109,13 @@ DirectoryListing readDirectory(const QString &path)
         struct stat target;
         const bool resolved = S_ISLNK(own.st_mode) && fstatat(fd, raw, &target, 0) == 0;
         const bool dangling = S_ISLNK(own.st_mode) && !resolved;
-        const quint32 stored = dangling ? 0 : dosAttributes.read(fd, base, raw);
+        const quint32 stored = dangling ? 0 : dosAttributes.read(fd, base, raw, S_ISLNK(own.st_mode));
         EntryInfo entry = makeEntry(QByteArray(raw), own, resolved ? &target : nullptr, stored, times);
         (entry.isDirectory ? listing.directories : listing.files).push_back(std::move(entry));
-        errno = 0;
     }
-    const bool readFailed = errno != 0;
     closedir(dir);
-    if (readFailed) {
-        listing.directories.clear();
-        listing.files.clear();
-        return listing;
-    }
+    if (readFailed)
+        return {};
     sortByName(listing.directories);
     sortByName(listing.files);
     listing.ok = true;
@@ -129,7 +131,7 @@ std::optional<EntryInfo> entryInfo(const QString &path)
     struct stat target;
     const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
     const bool dangling = S_ISLNK(own.st_mode) && !resolved;
-    const quint32 stored = dangling ? 0 : posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData());
+    const quint32 stored = dangling ? 0 : posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData(), false);
     LocalTimes times;
     return makeEntry(posix::lastComponent(encoded), own, resolved ? &target : nullptr, stored, times);
 }

@@ -8,15 +8,16 @@
 namespace oc::platform::posix {
 
 // Reads the stored DOS attribute value of entries, following links (a link
-// itself keeps no user attributes on Linux). Once the file system says it
-// keeps no extended attributes it is not asked again.
+// itself keeps no user attributes on Linux). Once the directory's file
+// system says it keeps no extended attributes it is not asked again (a
+// link's target may lie on another one, so links are always asked).
 class DosAttributeReader
 {
 public:
     // The entry `name` of the directory open as dirFd whose path is
     // dirPath (ending with "/"); AT_FDCWD with an empty dirPath takes a
     // whole path as the name. 0 when nothing is stored.
-    quint32 read(int dirFd, const QByteArray &dirPath, const char *name);
+    quint32 read(int dirFd, const QByteArray &dirPath, const char *name, bool throughLink);
 
 private:
     bool m_unsupported = false;
