@@ -69,7 +69,10 @@ std::atomic<bool> getxattratMissing{false};
 // permissions, the rest belongs to whoever wrote them).
 bool writeStoredAttributes(const char *path, quint32 ours)
 {
-    const quint32 bits = (storedAttributes(path) & ~(storedBits | attr::ReadOnly)) | ours;
+    const quint32 current = storedAttributes(path);
+    const quint32 bits = (current & ~(storedBits | attr::ReadOnly)) | ours;
+    if (bits == current)
+        return true;
     if (bits == 0) {
         if (removexattr(path, dosAttributeName) == 0)
             return true;
