@@ -73,20 +73,17 @@ void frmMsg::setUp(qint32 x, qint32 y, const QString &title, quint8 ikona, quint
     Label2->setText(text);
     oc::ui::setBackground(this, iconBackground(ikona));
 
+    But[1]->hide();
+    But[2]->hide();
+    // An unknown set leaves button 0 as designed: shown, without a caption.
     int count = 0;
     if (const std::optional<ButtonSet> set = buttonSet(buttony)) {
         count = set->count;
-        But[1]->hide();
-        But[2]->hide();
         for (int i = 0; i < count; ++i) {
             But[i]->setCaption(set->captions[i]);
             But[i]->show();
             oc::ui::moveTwips(But[i], set->lefts[i], 960);
         }
-    } else {
-        But[0]->setCaption(QString());
-        But[1]->hide();
-        But[2]->hide();
     }
     defaultButton = quint8(checkedDefault(defaultButton, count));
     m_defaultIndex = defaultButton;
