@@ -1,16 +1,41 @@
 #include "Ocmd.h"
 
-#include <component/Export.h>
+#include "frmDyski.h"
+#include "frmMaska.h"
+
 #include <component/Operations.h>
+#include <platform/Volumes.h>
+#include <ui/Twips.h>
 
 namespace oc {
 
 QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
 {
-    static const oc::Operations<Ocmd> operations{};
+    static const oc::Operations<Ocmd> operations{
+        {"WybierzDysk", &Ocmd::WybierzDysk},
+        {"Showmaska", &Ocmd::Showmaska},
+    };
     return operations.invoke(*this, operation, args);
 }
 
-} // namespace oc
+QString Ocmd::WybierzDysk(float x, float y, QString drive, qint16 panel)
+{
+    frmDyski okno(platform::volumes(), drive, panel);
+    ui::moveTwips(&okno, x, y);
+    okno.exec();
+    return okno.Wynik;
+}
 
-OC_COMPONENT({"oc.ocmd", &oc::makeComponent<oc::Ocmd>})
+QString Ocmd::Showmaska(float x, float y, QVariant mode)
+{
+    bool liczba = false;
+    const int tryb = mode.toInt(&liczba);
+    if (!liczba || (tryb != 1 && tryb != 2))
+        return {};
+    frmMaska okno(tryb);
+    ui::moveTwips(&okno, x, y);
+    okno.exec();
+    return okno.Wynik;
+}
+
+} // namespace oc

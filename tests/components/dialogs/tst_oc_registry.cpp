@@ -1,0 +1,50 @@
+#include <TempRegistry.h>
+
+#include <component/createObject.h>
+#include <platform/Volumes.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+class TstOcRegistry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void callsByName();
+};
+
+void TstOcRegistry::callsByName()
+{
+    oc::test::TempRegistry registry;
+    QCOMPARE(registry.registerLibraries({QStringLiteral("oc.so")}), 0);
+    oc::ComponentPtr dialogi = oc::createObject(QStringLiteral("OC.OCMD"));
+    QVERIFY(dialogi);
+
+    QTimer::singleShot(0, [] {
+        QWidget *okno = QApplication::activeModalWidget();
+        QVERIFY(okno);
+        QLineEdit *pole = okno->findChild<QLineEdit *>();
+        QVERIFY(pole);
+        QTest::keyClicks(pole, QStringLiteral("*.TXT"));
+        QTest::keyClick(pole, Qt::Key_Return);
+    });
+    QCOMPARE(dialogi->call(u"Showmaska", 1780.0, 2000.0, qint16(1)).toString(), QStringLiteral("*.TXT"));
+
+    const QList<oc::platform::Volume> dyski = oc::platform::volumes();
+    if (dyski.isEmpty())
+        QSKIP("this machine lists no volumes");
+    QTimer::singleShot(0, [] {
+        QWidget *okno = QApplication::activeModalWidget();
+        QVERIFY(okno);
+        QTest::keyClick(okno, Qt::Key_End);
+        QTest::keyClick(okno, Qt::Key_Return);
+    });
+    QCOMPARE(dialogi->call(u"WYBIERZDYSK", 1680, 1900, dyski.first().mountPoint, qint16(1)).toString(),
+             dyski.last().mountPoint);
+}
+
+QTEST_MAIN(TstOcRegistry)
+#include "tst_oc_registry.moc"
