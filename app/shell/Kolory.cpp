@@ -45,7 +45,8 @@ Kolory WczytajKolory(const QString &file)
 {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
-        throw BłądSchematuKolorów(QStringLiteral("Nie można otworzyć pliku schematu kolorów %1").arg(file));
+        throw BłądSchematuKolorów(
+            QStringLiteral("Nie można otworzyć pliku schematu kolorów %1").arg(file));
     const QByteArray bytes = input.readAll();
     if (bytes.isEmpty())
         throw BłądSchematuKolorów(QStringLiteral("Plik schematu kolorów %1 jest pusty").arg(file));

@@ -63,7 +63,8 @@ private slots:
     void readPaths_data()
     {
         QTest::addColumn<QByteArray>("content"); // null: no file
-        QTest::addColumn<QString>("left");       // "A", "B", "fallback" or a literal path; "%A", "%B" in content
+        // "A", "B" (written "%A", "%B" in the file), "fallback" or a literal path
+        QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("right");
 
         QTest::newRow("no file") << QByteArray() << "fallback" << "fallback";
@@ -127,7 +128,9 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, right);
         QFETCH(QString, expected);
-        const auto real = [&](QString text) { return text.replace(QStringLiteral("%A"), m_a).replace(QStringLiteral("%B"), m_b); };
+        const auto real = [&](QString text) {
+            return text.replace(QStringLiteral("%A"), m_a).replace(QStringLiteral("%B"), m_b);
+        };
         zapisz(m_program + QStringLiteral("/data/oc.pth"), "stara treść, dłuższa niż nowa\n\n\n\n\n");
 
         QVERIFY(ZapiszKatalogi(real(left), real(right)));
@@ -169,7 +172,8 @@ private slots:
             zapisz(path, "nie katalog");
 
         QVERIFY(ZapiszKatalogi(m_a, QStringLiteral("/")));
-        QCOMPARE(czytaj(m_config + QStringLiteral("/orvane-commander/oc.pth")), (m_a + QStringLiteral("\n/\n")).toUtf8());
+        QCOMPARE(czytaj(m_config + QStringLiteral("/orvane-commander/oc.pth")),
+                 (m_a + QStringLiteral("\n/\n")).toUtf8());
         QVERIFY(QFileInfo(path).exists());
     }
 
