@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+// The start-up window: runs the start-up one step per tick of Timer1, the
+// step counter kept as text in the timer's "Tag" property.
+class frmSplash : public QWidget
+{
+    Q_OBJECT
+public:
+    frmSplash();
+
+    // One tick: advances the counter and runs its step; a failing step takes
+    // the first-run path.
+    void Timer1_Timer();
+    // Runs one step (1 to 7; others do nothing). Throws what the step meets.
+    void Krok(int numer);
+
+    QLabel *lblWersja;
+    QLabel *lblOpis;
+    QTimer *Timer1;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
