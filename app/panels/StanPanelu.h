@@ -18,6 +18,10 @@ struct StanPanelu
     qint32 PierwszaPozycja = 1;
     qint32 WierszKursora = 0;
     qint32 OstatniWiersz = 53;
+    // Kept in step with every mark change, so the status line never walks
+    // the whole list.
+    qint32 IleZaznaczonych = 0;
+    qint64 SumaZaznaczonych = 0; // bytes of the marked files
 };
 
 // Both panels, indexed 0 (left) and 1 (right), and the active panel (1 or 2).

@@ -1,0 +1,49 @@
+#include "frmMain.h"
+
+#include <component/ComponentError.h>
+#include <shell/Sloty.h>
+#include <shell/ZapiszKatalogi.h>
+#include <ui/Twips.h>
+
+using namespace oc;
+
+namespace {
+
+// The exit question; a message box that is missing or fails cannot keep the
+// user from leaving.
+bool ZgodaNaKoniec(frmMain &okno)
+{
+    if (okno.BezPytania || !Sloty().Komunikaty)
+        return true;
+    try {
+        const QVariant odpowiedź = Sloty().Komunikaty->call(
+            u"notebox2", qint32(ui::toTwips(okno.x()) + 2200), qint32(ui::toTwips(okno.y()) + 1700),
+            QStringLiteral("Orvane Commander - koniec"), quint8(4), quint8(4), quint8(0),
+            QStringLiteral("Chcesz zakończyć pracę z programem ?"));
+        return odpowiedź.toInt() == 0;
+    } catch (const ComponentError &) {
+        return true;
+    }
+}
+
+} // namespace
+
+void frmMain::Form_Unload(bool &Cancel)
+{
+    if (!ZgodaNaKoniec(*this)) {
+        Cancel = true;
+        return;
+    }
+    for (StanPanelu &s : Panele) {
+        s.Nazwy.assign(1, QString());
+        s.Rzeczywiste.assign(1, QString());
+        s.Zaznaczenia.assign(1, 0);
+        s.LiczbaPozycji = s.LiczbaKatalogów = 0;
+        s.IleZaznaczonych = 0;
+        s.SumaZaznaczonych = 0;
+    }
+    Sloty().Dialogi.reset();
+    Sloty().Komunikaty.reset();
+    Sloty().Menu.reset();
+    ZapiszKatalogi(Dir1.Ścieżka(), Dir2.Ścieżka());
+}

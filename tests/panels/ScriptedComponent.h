@@ -1,0 +1,55 @@
+#pragma once
+
+#include <component/Component.h>
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+// A component stand-in: records every call and answers from a script, so a
+// test states what the user answered. The record outlives the instance,
+// which the program may release.
+class ScriptedComponent : public oc::Component
+{
+public:
+    struct Call
+    {
+        QString operation; // lower-cased
+        QVariantList args;
+    };
+    struct Record
+    {
+        QList<Call> calls;
+        // Answers per lower-cased operation, taken in turn; 0 when none is left.
+        QHash<QString, QList<QVariant>> answers;
+        // Runs inside a call, before it answers (to look at the window then).
+        std::function<void(const Call &)> during;
+
+        QList<Call> callsOf(const QString &operation) const
+        {
+            QList<Call> found;
+            for (const Call &call : calls)
+                if (call.operation == operation.toLower())
+                    found.append(call);
+            return found;
+        }
+    };
+
+    explicit ScriptedComponent(std::shared_ptr<Record> record) : m_record(std::move(record)) {}
+
+    QVariant invoke(QStringView operation, QVariantList &args) override
+    {
+        const Call call{operation.toString().toLower(), args};
+        m_record->calls.append(call);
+        if (m_record->during)
+            m_record->during(call);
+        QList<QVariant> &queue = m_record->answers[call.operation];
+        return queue.isEmpty() ? QVariant(0) : queue.takeFirst();
+    }
+
+private:
+    std::shared_ptr<Record> m_record;
+};

@@ -1,0 +1,179 @@
+#include "OknoTestowe.h"
+
+#include <panels/StanPanelu.h>
+#include <panels/TekstRozmiaru.h>
+#include <ui/Colors.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The status line under a panel: size texts, entry view and summary view.
+class TestStatusLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sizeText_data();
+    void sizeText();
+    void twoPlaces_data();
+    void twoPlaces();
+    void directoryAndDotDotViews();
+    void fourMarkedSummary();
+    void markingWaitsForTheNextClick();
+    void vanishedFileKeepsListedSize();
+    void f3CaptionByExtension_data();
+    void f3CaptionByExtension();
+};
+
+void TestStatusLine::sizeText_data()
+{
+    QTest::addColumn<qint64>("bajty");
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("1023 B") << qint64(1023) << "1023 B";
+    QTest::newRow("1 KB") << qint64(1024) << "1 KB";
+    QTest::newRow("1023 KB") << qint64(1048575) << "1023 KB";
+    QTest::newRow("1 MB") << qint64(1048576) << "1 MB";
+    QTest::newRow("1.50 MB") << qint64(1572864) << "1.50 MB";
+    QTest::newRow("1 GB") << qint64(1073741824) << "1 GB";
+    QTest::newRow("1.19 GB cut not rounded") << qint64(1.2 * 1073741824) - 1 << "1.19 GB";
+    QTest::newRow("0 B") << qint64(0) << "0 B";
+    QTest::newRow("past 2 GiB") << qint64(5) * 1073741824 << "5 GB";
+}
+
+void TestStatusLine::sizeText()
+{
+    QFETCH(qint64, bajty);
+    QFETCH(QString, tekst);
+    QCOMPARE(TekstRozmiaru(bajty), tekst);
+}
+
+void TestStatusLine::twoPlaces_data()
+{
+    QTest::addColumn<QString>("wejście");
+    QTest::addColumn<QString>("wynik");
+    QTest::newRow("no separator") << "12" << "12";
+    QTest::newRow("one digit gets a zero") << "1.5" << "1.50";
+    QTest::newRow("cut after two") << "3.14159" << "3.14";
+    QTest::newRow("comma") << "2,999" << "2,99";
+}
+
+void TestStatusLine::twoPlaces()
+{
+    QFETCH(QString, wejście);
+    QFETCH(QString, wynik);
+    QCOMPARE(DwaMiejsca(wejście), wynik);
+}
+
+void TestStatusLine::directoryAndDotDotViews()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Katalog/"), QStringLiteral("plik.bin")}, 3000);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    // Row 0 is "..": empty size and date.
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral(".."));
+    QCOMPARE(okno.Dol1[1]->Napis(), QString());
+    QCOMPARE(okno.Dol1[2]->Napis(), QString());
+
+    okno.Panel_Click(1, 1);
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("KATALOG"));
+    QCOMPARE(okno.Dol1[1]->Napis(), QStringLiteral(">KAT<"));
+    const QDateTime czas = QFileInfo(tmp.path() + QStringLiteral("/Katalog")).lastModified();
+    QCOMPARE(okno.Dol1[2]->Napis(), QLocale().toString(czas, QLocale::ShortFormat));
+
+    okno.Panel_Click(1, 2);
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("plik.bin"));
+    QCOMPARE(okno.Dol1[1]->Napis(), QStringLiteral("2 KB"));
+    QCOMPARE(oc::ui::background(okno.Panel1[2]), OknoTestowe::fileselbackground);
+    QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::fileseltext);
+    QCOMPARE(oc::ui::background(okno.Panel1[1]), OknoTestowe::filebackground);
+    QCOMPARE(oc::ui::background(okno.Dol1[0]), OknoTestowe::seldirbar);
+    QCOMPARE(oc::ui::background(okno.Gora2), OknoTestowe::filebackground);
+}
+
+void TestStatusLine::fourMarkedSummary()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("kat/")});
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a")}, 1000);
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("b")}, 2000);
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("c")}, 3000);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    for (int r = 1; r <= 4; ++r)
+        okno.Panel_MouseDown(1, r, Qt::RightButton);
+    okno.Panel_Click(1, 2);
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Zaznaczono 4 plików/katatalogów, ich rozmiar to: 5 KB"));
+    QVERIFY(okno.Dol1[1]->isHidden());
+    QVERIFY(okno.Dol1[2]->isHidden());
+    QCOMPARE(okno.Dol1[0]->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    // A marked row keeps its colour under the cursor.
+    QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::fileinsert);
+
+    for (int r = 1; r <= 4; ++r)
+        okno.Panel_MouseDown(1, r, Qt::RightButton);
+    okno.Panel_Click(1, 4);
+    QVERIFY(!okno.Dol1[1]->isHidden());
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("c"));
+    QCOMPARE(okno.Dol1[1]->Napis(), QStringLiteral("2 KB"));
+}
+
+void TestStatusLine::markingWaitsForTheNextClick()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a"), QStringLiteral("b")}, 10);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Panel_Click(1, 1);
+    okno.Panel_MouseDown(1, 2, Qt::RightButton);
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("a"));
+    QCOMPARE(panel(1).WierszKursora, 1);
+    // ".." is never marked.
+    okno.Panel_MouseDown(1, 0, Qt::RightButton);
+    QCOMPARE(panel(1).Zaznaczenia[1], quint8(0));
+    okno.Panel_Click(1, 1);
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Zaznaczono 1 plików/katatalogów, ich rozmiar to: 10 B"));
+}
+
+void TestStatusLine::vanishedFileKeepsListedSize()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("ulotny")}, 4096);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    QVERIFY(QFile::remove(tmp.path() + QStringLiteral("/ulotny")));
+    okno.Panel_Click(1, 1);
+    QCOMPARE(okno.Dol1[1]->Napis(), QStringLiteral("4 KB"));
+    okno.Panel_MouseDown(1, 1, Qt::RightButton);
+    okno.Panel_Click(1, 1);
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Zaznaczono 1 plików/katatalogów, ich rozmiar to: 4 KB"));
+}
+
+void TestStatusLine::f3CaptionByExtension_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<bool>("czarny");
+    QTest::newRow("icon.ico") << "icon.ico" << true;
+    QTest::newRow("upper case SONG.WAV") << "SONG.WAV" << true;
+    QTest::newRow("notes.txt") << "notes.txt" << false;
+    QTest::newRow("photo.jpeg") << "photo.jpeg" << false;
+    QTest::newRow("short name") << "ab" << false;
+}
+
+void TestStatusLine::f3CaptionByExtension()
+{
+    QFETCH(QString, nazwa);
+    QFETCH(bool, czarny);
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Rozsz(nazwa);
+    QCOMPARE(oc::ui::foreground(okno.Short[2]) == 0, czarny);
+}
+
+QTEST_MAIN(TestStatusLine)
+#include "tst_statusline.moc"
