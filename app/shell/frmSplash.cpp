@@ -19,7 +19,6 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
-#include <exception>
 #include <memory>
 
 namespace ui = oc::ui;
@@ -57,7 +56,7 @@ void frmSplash::Timer1_Timer()
     Timer1->setProperty("Tag", QString::number(numer));
     try {
         Krok(numer);
-    } catch (const std::exception &) {
+    } catch (...) {
         // No tick may run behind the message box.
         Timer1->stop();
         hide();

@@ -7,6 +7,7 @@
 #include <shell/PokazKomunikat.h>
 #include <shell/Sloty.h>
 #include <shell/frmSplash.h>
+#include <ui/Twips.h>
 
 #include <RecordingStarter.h>
 #include <TempRegistry.h>
@@ -180,6 +181,14 @@ private slots:
         QCOMPARE(m_ends, 0);
         QVERIFY(m_messages.isEmpty());
         QVERIFY(starter.calls.isEmpty());
+
+        // Questions are placed over the main window.
+        auto *recorder = new NagrywaneKomunikaty;
+        Sloty().Komunikaty.reset(recorder);
+        GłówneOkno()->move(40, 30);
+        QCOMPARE(PokażKomunikat(QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), 2);
+        QCOMPARE(recorder->arguments.value(0).toInt(), oc::ui::toTwips(40) + 2200);
+        QCOMPARE(recorder->arguments.value(1).toInt(), oc::ui::toTwips(30) + 1700);
         delete GłówneOkno();
     }
 
