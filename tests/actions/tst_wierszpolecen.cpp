@@ -1,0 +1,419 @@
+#include "OknoTestowe.h"
+
+#include <RecordingStarter.h>
+#include <actions/WierszPolecen.h>
+#include <panels/StanPanelu.h>
+#include <platform/Shell.h>
+#include <shell/Sloty.h>
+#include <ui/Twips.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using oc::test::RecordingStarter;
+
+// The command line of the main window, driven as the user types it.
+class TestWierszPolecen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void caretBlinks();
+    void editing();
+    void insertName_data();
+    void insertName();
+    void enterOnEmptyLineOpensTheEntry();
+
+    void exitWords_data();
+    void exitWords();
+    void cd_data();
+    void cd();
+    void cdOnTheRightPanel();
+    void cdGluedToDotsGoesToTheInterpreter();
+    void executableFilePair();
+    void documentNameHandedToTheStarter();
+    void interpreterRelistsKeepingPosition();
+    void historyKeepsTheFirstLetterCase();
+    void historyRecall();
+    void historyWindowEmpty();
+    void historyWindowSixteenNewest();
+};
+
+namespace {
+
+void Wpisz(frmMain &okno, const QString &tekst)
+{
+    for (const QChar c : tekst)
+        WpiszZnak(okno, c.unicode());
+}
+
+void Uruchom(frmMain &okno, const QString &linia)
+{
+    Wpisz(okno, linia);
+    Enter(okno);
+}
+
+// A loaded window with the caret held in its visible phase.
+frmMain &Otwórz(OknoTestowe &test, const QString &left, const QString &right)
+{
+    frmMain &okno = test.Otwórz(left, right);
+    okno.tmrKursor->stop();
+    return okno;
+}
+
+void UtwórzProgram(const QString &path)
+{
+    QFile plik(path);
+    QVERIFY(plik.open(QIODevice::WriteOnly));
+    plik.write("#!/bin/sh\n");
+    plik.close();
+    QVERIFY(plik.setPermissions(plik.permissions() | QFileDevice::ExeOwner));
+}
+
+} // namespace
+
+void TestWierszPolecen::cleanup() { Sloty().Historia.reset(); }
+
+void TestWierszPolecen::caretBlinks()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    QVERIFY(okno.tmrKursor->isActive());
+    QCOMPARE(okno.tmrKursor->interval(), 200);
+    okno.tmrKursor->stop();
+    Wpisz(okno, QStringLiteral("ls_"));
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("ls__"));
+    tmrKursor_Timer(okno);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("ls_"));
+    // Edits in the hidden phase do not bring the caret back.
+    Wpisz(okno, QStringLiteral("x"));
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("ls_x"));
+    tmrKursor_Timer(okno);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("ls_x_"));
+}
+
+void TestWierszPolecen::editing()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    UsuńZnak(okno);
+    QCOMPARE(okno.Linia.Tekst(), QString());
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+    for (int kod : {31, 127, 0x105, int('a'), int('B'), int(' '), int('~')})
+        WpiszZnak(okno, kod);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("aB ~_"));
+    UsuńZnak(okno);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("aB _"));
+}
+
+void TestWierszPolecen::insertName_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("wstawione");
+    QTest::newRow("..") << ".." << ".. ";
+    QTest::newRow("real letter case") << "ReadMe.TXT" << "ReadMe.TXT ";
+    QTest::newRow("directory") << "Docs/" << "Docs ";
+    QTest::newRow("blank quoted") << "my notes.txt" << "'my notes.txt' ";
+    QTest::newRow("quote quoted") << "it's" << "'it'\\''s' ";
+}
+
+void TestWierszPolecen::insertName()
+{
+    QFETCH(QString, nazwa);
+    QFETCH(QString, wstawione);
+    QTemporaryDir tmp;
+    const QString wnętrze = tmp.path() + QStringLiteral("/w");
+    if (nazwa != QStringLiteral(".."))
+        UtwórzDrzewo(wnętrze, {nazwa});
+    QDir().mkpath(wnętrze);
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, wnętrze, tmp.path());
+    okno.Panel_Click(1, nazwa == QStringLiteral("..") ? 0 : 1);
+    Wpisz(okno, QStringLiteral("cat "));
+    WstawNazwę(okno);
+    QCOMPARE(okno.Linia.Tekst(), QStringLiteral("cat ") + wstawione);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("cat ") + wstawione + u'_');
+}
+
+void TestWierszPolecen::enterOnEmptyLineOpensTheEntry()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Sub/")});
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    okno.Panel_Click(1, 1);
+    RecordingStarter starter;
+    Enter(okno);
+    QCOMPARE(okno.Dir1.Ścieżka(), tmp.path() + QStringLiteral("/Sub"));
+    QVERIFY(starter.calls.isEmpty());
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+}
+
+void TestWierszPolecen::exitWords_data()
+{
+    QTest::addColumn<QString>("linia");
+    QTest::newRow("exit") << "exit";
+    QTest::newRow("Exit") << "Exit";
+    QTest::newRow("XK_EXIT") << "XK_EXIT";
+    QTest::newRow("oc_exit with words after it") << "oc_exit now";
+}
+
+void TestWierszPolecen::exitWords()
+{
+    QFETCH(QString, linia);
+    QTemporaryDir lewy, prawy;
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, lewy.path(), prawy.path());
+    RecordingStarter starter;
+    Uruchom(okno, linia);
+    QVERIFY(!okno.isVisible());
+    QVERIFY(test.komunikaty->calls.isEmpty());
+    QVERIFY(starter.calls.isEmpty());
+    QFile plik(test.ProgramDir() + QStringLiteral("/data/oc.pth"));
+    QVERIFY(plik.open(QIODevice::ReadOnly));
+    QCOMPARE(plik.readAll(), (lewy.path() + u'\n' + prawy.path() + u'\n').toUtf8());
+}
+
+void TestWierszPolecen::cd_data()
+{
+    QTest::addColumn<QString>("linia");
+    QTest::addColumn<QString>("cel");       // relative to the root; empty when it stays
+    QTest::addColumn<QString>("komunikat"); // empty when none
+    QTest::newRow("cd .. moves up") << "cd .." << "" << "";
+    QTest::newRow("cd alone") << "cd" << "w" << "Katalog: '' nie istnieje";
+    QTest::newRow("missing directory") << "cd nowhere" << "w" << "Katalog: 'NOWHERE' nie istnieje";
+    QTest::newRow("as typed") << "CD Docs" << "w/Docs" << "";
+    QTest::newRow("other letter case") << "cd docs" << "w/Docs" << "";
+    QTest::newRow("two levels") << "cd Docs/Deep" << "w/Docs/Deep" << "";
+    QTest::newRow("a file is no directory") << "cd plik" << "w" << "Katalog: 'PLIK' nie istnieje";
+}
+
+void TestWierszPolecen::cd()
+{
+    QFETCH(QString, linia);
+    QFETCH(QString, cel);
+    QFETCH(QString, komunikat);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("w/Docs/Deep/"), QStringLiteral("w/plik")});
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path() + QStringLiteral("/w"), tmp.path());
+    RecordingStarter starter;
+    Uruchom(okno, linia);
+
+    const QString oczekiwany = cel.isEmpty() ? tmp.path() : tmp.path() + u'/' + cel;
+    QCOMPARE(okno.Dir1.Ścieżka(), oczekiwany);
+    QCOMPARE(okno.Gora1->Napis(), oczekiwany.toUpper());
+    QCOMPARE(panel(1).Katalog, oczekiwany + u'/');
+    QCOMPARE(okno.Dir2.Ścieżka(), tmp.path());
+    QCOMPARE(okno.Historia.lstHistoria, QStringList{linia});
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+    QVERIFY(starter.calls.isEmpty());
+
+    const auto pytania = test.komunikaty->callsOf(QStringLiteral("notebox2"));
+    QCOMPARE(pytania.size(), komunikat.isEmpty() ? 0 : 1);
+    if (!komunikat.isEmpty()) {
+        const QVariantList &a = pytania[0].args;
+        QCOMPARE(a[2].toString(), QStringLiteral("Błąd"));
+        QCOMPARE(a[3].toInt(), 1);
+        QCOMPARE(a[4].toInt(), 0);
+        QCOMPARE(a[5].toInt(), 0);
+        QCOMPARE(a[6].toString(), komunikat);
+    }
+}
+
+void TestWierszPolecen::cdOnTheRightPanel()
+{
+    QTemporaryDir lewy, prawy;
+    UtwórzDrzewo(prawy.path(), {QStringLiteral("Sub/")});
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, lewy.path(), prawy.path());
+    okno.Panel_Click(2, 0);
+    QCOMPARE(AktywnyPanel, 2);
+    Uruchom(okno, QStringLiteral("cd sub"));
+    QCOMPARE(okno.Dir2.Ścieżka(), prawy.path() + QStringLiteral("/Sub"));
+    QCOMPARE(okno.Gora2->Napis(), (prawy.path() + QStringLiteral("/Sub")).toUpper());
+    QCOMPARE(panel(2).Nazwy[1], QStringLiteral(".."));
+    QCOMPARE(okno.Dir1.Ścieżka(), lewy.path());
+    QVERIFY(test.komunikaty->calls.isEmpty());
+    QCOMPARE(QDir::currentPath(), prawy.path() + QStringLiteral("/Sub"));
+}
+
+void TestWierszPolecen::cdGluedToDotsGoesToTheInterpreter()
+{
+    QTemporaryDir tmp;
+    const QString wnętrze = tmp.path() + QStringLiteral("/w");
+    QDir().mkpath(wnętrze);
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, wnętrze, tmp.path());
+    RecordingStarter starter;
+    Uruchom(okno, QStringLiteral("CD.."));
+    QCOMPARE(starter.calls.size(), 1);
+    const RecordingStarter::Call &c = starter.calls[0];
+    const oc::platform::Command oczekiwane = oc::platform::interpreterCommand(QStringLiteral("CD.."));
+    QCOMPARE(c.program, oczekiwane.program);
+    QCOMPARE(c.arguments, oczekiwane.arguments);
+    QVERIFY(c.arguments.filter(QStringLiteral("CD..")).size() == 1);
+    QCOMPARE(c.directory, wnętrze);
+    QCOMPARE(okno.Dir1.Ścieżka(), wnętrze);
+    QCOMPARE(okno.Historia.lstHistoria, QStringList{QStringLiteral("CD..")});
+    QCOMPARE(okno.Historia.PozycjaHistorii, 1);
+}
+
+void TestWierszPolecen::executableFilePair()
+{
+    QTemporaryDir tmp;
+    UtwórzProgram(tmp.path() + QStringLiteral("/Tool.sh"));
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("readme.txt")});
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    RecordingStarter starter;
+
+    // The bare name finds the program, which starts without the other words.
+    Uruchom(okno, QStringLiteral("tool readme.txt"));
+    QCOMPARE(starter.calls.size(), 1);
+    QCOMPARE(starter.calls[0].kind, RecordingStarter::Kind::Start);
+    QCOMPARE(starter.calls[0].program, tmp.path() + QStringLiteral("/Tool.sh"));
+    QCOMPARE(starter.calls[0].arguments, QStringList());
+    QCOMPARE(starter.calls[0].directory, tmp.path());
+    QCOMPARE(okno.Historia.lstHistoria, QStringList{QStringLiteral("tool readme.txt")});
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+
+    // The entry's own name runs the whole line, unrecorded.
+    Uruchom(okno, QStringLiteral("tool.sh readme.txt 'two words'"));
+    QCOMPARE(starter.calls.size(), 2);
+    QCOMPARE(starter.calls[1].program, tmp.path() + QStringLiteral("/Tool.sh"));
+    QCOMPARE(starter.calls[1].arguments, (QStringList{QStringLiteral("readme.txt"), QStringLiteral("two words")}));
+    QCOMPARE(starter.calls[1].directory, tmp.path());
+    QCOMPARE(okno.Historia.lstHistoria.size(), 1);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+}
+
+void TestWierszPolecen::documentNameHandedToTheStarter()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Notes.TXT")});
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    RecordingStarter starter;
+    starter.startSucceeds = false;
+    Uruchom(okno, QStringLiteral("notes.txt"));
+    QCOMPARE(starter.calls.size(), 1);
+    QCOMPARE(starter.calls[0].program, tmp.path() + QStringLiteral("/Notes.TXT"));
+    QVERIFY(okno.Historia.lstHistoria.isEmpty());
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+    QVERIFY(test.komunikaty->calls.isEmpty());
+}
+
+void TestWierszPolecen::interpreterRelistsKeepingPosition()
+{
+    QTemporaryDir tmp;
+    QStringList pliki;
+    for (int i = 0; i < 100; ++i)
+        pliki << QStringLiteral("f%1").arg(i, 3, 10, QLatin1Char('0'));
+    UtwórzDrzewo(tmp.path(), pliki);
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    okno.PokażPanel(1, 30);
+    okno.Panel_Click(1, 7);
+    RecordingStarter starter;
+    Uruchom(okno, QStringLiteral("dir"));
+    QCOMPARE(starter.calls.size(), 1);
+    QCOMPARE(starter.calls[0].arguments, oc::platform::interpreterCommand(QStringLiteral("dir")).arguments);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+
+    // What the command made shows after the pause, the view left where it was.
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a-new")});
+    QCOMPARE(panel(1).LiczbaPozycji, 101);
+    QTRY_COMPARE(panel(1).LiczbaPozycji, 102);
+    QCOMPARE(panel(1).Nazwy[2], QStringLiteral("a-new"));
+    QCOMPARE(panel(1).PierwszaPozycja, 30);
+    QCOMPARE(panel(1).WierszKursora, 7);
+    QCOMPARE(okno.Panel1[0]->Napis(), panel(1).Nazwy[30]);
+    QCOMPARE(AktywnyPanel, 1);
+}
+
+void TestWierszPolecen::historyKeepsTheFirstLetterCase()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    RecordingStarter starter;
+    Uruchom(okno, QStringLiteral("Make all"));
+    Uruchom(okno, QStringLiteral("MAKE ALL"));
+    Uruchom(okno, QStringLiteral("cd ."));
+    Uruchom(okno, QStringLiteral("CD ."));
+    QCOMPARE(okno.Historia.lstHistoria, (QStringList{QStringLiteral("Make all"), QStringLiteral("cd .")}));
+    QCOMPARE(starter.calls.size(), 2);
+}
+
+void TestWierszPolecen::historyRecall()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    RecordingStarter starter;
+    ShowHistoryString(okno);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+    for (const char *linia : {"one", "two", "three"})
+        Uruchom(okno, QString::fromLatin1(linia));
+    Wpisz(okno, QStringLiteral("typed"));
+    for (const char *oczekiwana : {"three", "two", "one", "one"}) {
+        ShowHistoryString(okno);
+        QCOMPARE(okno.DOSLab->text(), QString::fromLatin1(oczekiwana) + u'_');
+    }
+}
+
+void TestWierszPolecen::historyWindowEmpty()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    auto historia = std::make_shared<ScriptedComponent::Record>();
+    Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
+    HistoryWindow(okno);
+    QVERIFY(historia->calls.isEmpty());
+    const auto pytania = test.komunikaty->callsOf(QStringLiteral("notebox2"));
+    QCOMPARE(pytania.size(), 1);
+    QCOMPARE(pytania[0].args[2].toString(), QStringLiteral("Historia"));
+    QCOMPARE(pytania[0].args[3].toInt(), 3);
+    QCOMPARE(pytania[0].args[6].toString(),
+             QStringLiteral("Nie można pokazać historii, ponieważ nie wystukałeś żadnej komendy DOSowej !!!"));
+}
+
+void TestWierszPolecen::historyWindowSixteenNewest()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    RecordingStarter starter;
+    for (int i = 1; i <= 20; ++i)
+        Uruchom(okno, QStringLiteral("echo %1").arg(i));
+    auto historia = std::make_shared<ScriptedComponent::Record>();
+    historia->answers[QStringLiteral("showhistorywindow")] = {QString()};
+    Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
+
+    HistoryWindow(okno);
+    QCOMPARE(historia->calls.size(), 18);
+    QCOMPARE(historia->calls.first().operation, QStringLiteral("clearlist"));
+    const auto dodane = historia->callsOf(QStringLiteral("addhistorypos"));
+    QCOMPARE(dodane.size(), 16);
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(dodane[i].args, QVariantList{QStringLiteral("echo %1").arg(i + 5)});
+    const auto pokaż = historia->calls.last();
+    QCOMPARE(pokaż.operation, QStringLiteral("showhistorywindow"));
+    QCOMPARE(pokaż.args[0].toFloat(), float(oc::ui::leftTwips(&okno) + 3600));
+    QCOMPARE(pokaż.args[1].toFloat(), float(oc::ui::topTwips(&okno) + 1000));
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+    QCOMPARE(starter.calls.size(), 20);
+}
+
+QTEST_MAIN(TestWierszPolecen)
+#include "tst_wierszpolecen.moc"
