@@ -69,8 +69,13 @@ QString savedPathsFile()
 
 QString savedPathsFileForReading()
 {
-    const QString local = programDirectory() + QStringLiteral("/data/oc.pth");
-    return QFileInfo::exists(local) ? local : userSavedPathsFile();
+    // A save that fell back to the user's copy leaves the program's copy
+    // behind; the newer of the two is the last save.
+    const QFileInfo local(programDirectory() + QStringLiteral("/data/oc.pth"));
+    const QFileInfo user(userSavedPathsFile());
+    if (!local.exists())
+        return user.filePath();
+    return user.exists() && user.lastModified() > local.lastModified() ? user.filePath() : local.filePath();
 }
 
 QString colourSchemeFile()

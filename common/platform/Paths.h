@@ -14,8 +14,8 @@ void setProgramDirectory(const QString &directory);
 QString savedPathsFile();
 // oc.pth in the user's configuration folder.
 QString userSavedPathsFile();
-// Where oc.pth is read from: the program's copy when it exists, else the
-// user's.
+// Where oc.pth is read from: the program's copy, unless the user's copy
+// is newer (a save that had to fall back) or the program's is missing.
 QString savedPathsFileForReading();
 QString colourSchemeFile();  // data/kolory/xk.kol
 QString helpFile();          // help/index.htm

@@ -1,6 +1,7 @@
 #include <platform/Paths.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -99,8 +100,17 @@ private slots:
         setProgramDirectory(program.path());
         const QString user = m_config.path() + QStringLiteral("/orvane-commander/oc.pth");
         QCOMPARE(savedPathsFileForReading(), user);
-        writeFile(program.path() + QStringLiteral("/data/oc.pth"));
-        QCOMPARE(savedPathsFileForReading(), program.path() + QStringLiteral("/data/oc.pth"));
+        const QString local = program.path() + QStringLiteral("/data/oc.pth");
+        writeFile(local);
+        QCOMPARE(savedPathsFileForReading(), local);
+
+        // A later save that had to fall back to the user's copy wins.
+        writeFile(user);
+        QFile older(local);
+        QVERIFY(older.open(QIODevice::ReadWrite));
+        QVERIFY(older.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        older.close();
+        QCOMPARE(savedPathsFileForReading(), user);
     }
 
     void sharedDataOfAnInstalledCopy()
