@@ -51,8 +51,8 @@ int virtualKey(const QKeyEvent *event)
         return vk::F1 + (key - Qt::Key_F1);
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
         return key; // Qt's codes for digits and letters equal the virtual-key codes
+    // The main keyboard's "*" is Shift and a digit there, never the grey key.
     switch (key) {
-    case Qt::Key_Asterisk: return 106;
     case Qt::Key_Plus: case Qt::Key_Equal: return 187;
     case Qt::Key_Comma: return 188;
     case Qt::Key_Minus: return 189;

@@ -47,16 +47,17 @@ private slots:
 
 namespace {
 
-void Wpisz(frmMain &okno, const QString &tekst)
+void Wpisz(frmMain &okno, const QString &tekst) { QTest::keyClicks(&okno, tekst); }
+
+void Klawisz(frmMain &okno, Qt::Key klawisz, Qt::KeyboardModifiers modyfikatory = Qt::NoModifier)
 {
-    for (const QChar c : tekst)
-        WpiszZnak(okno, c.unicode());
+    QTest::keyClick(&okno, klawisz, modyfikatory);
 }
 
 void Uruchom(frmMain &okno, const QString &linia)
 {
     Wpisz(okno, linia);
-    Enter(okno);
+    Klawisz(okno, Qt::Key_Return);
 }
 
 // A loaded window with the caret held in its visible phase.
@@ -102,16 +103,22 @@ void TestWierszPolecen::caretBlinks()
 void TestWierszPolecen::editing()
 {
     QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a.txt"), QStringLiteral("b.txt")});
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
-    UsuńZnak(okno);
+    Klawisz(okno, Qt::Key_Backspace);
     QCOMPARE(okno.Linia.Tekst(), QString());
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
-    for (int kod : {31, 127, 0x105, int('a'), int('B'), int(' '), int('~')})
-        WpiszZnak(okno, kod);
+    Wpisz(okno, QStringLiteral("aB ~"));
+    QKeyEvent polska(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ą"));
+    QApplication::sendEvent(&okno, &polska);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("aB ~_"));
-    UsuńZnak(okno);
+    Klawisz(okno, Qt::Key_Backspace);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("aB _"));
+    // The main keyboard's "*" is typed; it does not mark the panel.
+    Wpisz(okno, QStringLiteral("*"));
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("aB *_"));
+    QCOMPARE(panel(1).IleZaznaczonych, 0);
 }
 
 void TestWierszPolecen::insertName_data()
@@ -138,7 +145,7 @@ void TestWierszPolecen::insertName()
     frmMain &okno = Otwórz(test, wnętrze, tmp.path());
     okno.Panel_Click(1, nazwa == QStringLiteral("..") ? 0 : 1);
     Wpisz(okno, QStringLiteral("cat "));
-    WstawNazwę(okno);
+    Klawisz(okno, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(okno.Linia.Tekst(), QStringLiteral("cat ") + wstawione);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("cat ") + wstawione + u'_');
 }
@@ -151,7 +158,7 @@ void TestWierszPolecen::enterOnEmptyLineOpensTheEntry()
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
     okno.Panel_Click(1, 1);
     RecordingStarter starter;
-    Enter(okno);
+    Klawisz(okno, Qt::Key_Return);
     QCOMPARE(okno.Dir1.Ścieżka(), tmp.path() + QStringLiteral("/Sub"));
     QVERIFY(starter.calls.isEmpty());
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
@@ -360,13 +367,13 @@ void TestWierszPolecen::historyRecall()
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
     RecordingStarter starter;
-    ShowHistoryString(okno);
+    Klawisz(okno, Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     for (const char *linia : {"one", "two", "three"})
         Uruchom(okno, QString::fromLatin1(linia));
     Wpisz(okno, QStringLiteral("typed"));
     for (const char *oczekiwana : {"three", "two", "one", "one"}) {
-        ShowHistoryString(okno);
+        Klawisz(okno, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(okno.DOSLab->text(), QString::fromLatin1(oczekiwana) + u'_');
     }
 }
@@ -378,7 +385,7 @@ void TestWierszPolecen::historyWindowEmpty()
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
     auto historia = std::make_shared<ScriptedComponent::Record>();
     Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
-    HistoryWindow(okno);
+    Klawisz(okno, Qt::Key_F8, Qt::AltModifier);
     QVERIFY(historia->calls.isEmpty());
     const auto pytania = test.komunikaty->callsOf(QStringLiteral("notebox2"));
     QCOMPARE(pytania.size(), 1);
@@ -400,7 +407,7 @@ void TestWierszPolecen::historyWindowSixteenNewest()
     historia->answers[QStringLiteral("showhistorywindow")] = {QString()};
     Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
 
-    HistoryWindow(okno);
+    Klawisz(okno, Qt::Key_F8, Qt::AltModifier);
     QCOMPARE(historia->calls.size(), 18);
     QCOMPARE(historia->calls.first().operation, QStringLiteral("clearlist"));
     const auto dodane = historia->callsOf(QStringLiteral("addhistorypos"));
@@ -413,6 +420,15 @@ void TestWierszPolecen::historyWindowSixteenNewest()
     QCOMPARE(pokaż.args[1].toFloat(), float(oc::ui::topTwips(&okno) + 1000));
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     QCOMPARE(starter.calls.size(), 20);
+
+    // A chosen line is typed and then run by the Enter it queues.
+    historia->answers[QStringLiteral("showhistorywindow")] = {QStringLiteral("echo 7")};
+    Klawisz(okno, Qt::Key_F8, Qt::AltModifier);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("echo 7_"));
+    QTRY_COMPARE(starter.calls.size(), 21);
+    QCOMPARE(starter.calls.last().arguments, oc::platform::interpreterCommand(QStringLiteral("echo 7")).arguments);
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
+    QCOMPARE(okno.Historia.lstHistoria.size(), 20);
 }
 
 QTEST_MAIN(TestWierszPolecen)
