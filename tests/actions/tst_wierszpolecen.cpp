@@ -86,8 +86,10 @@ void TestWierszPolecen::caretBlinks()
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    QVERIFY(okno.tmrKursor->isActive());
+    QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     QCOMPARE(okno.tmrKursor->interval(), 200);
+    QTRY_COMPARE(okno.DOSLab->text(), QString());
+    QTRY_COMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     okno.tmrKursor->stop();
     Wpisz(okno, QStringLiteral("ls_"));
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("ls__"));
