@@ -27,10 +27,3 @@ void ListaPlików::Wczytaj(const QString &path, std::vector<oc::platform::EntryI
     m_wpisy = std::move(pliki);
     std::erase_if(m_wpisy, [this](const oc::platform::EntryInfo &plik) { return !Pokazuje(plik); });
 }
-
-bool ListaPlików::Odśwież(const QString &path)
-{
-    oc::platform::DirectoryListing odczyt = oc::platform::readDirectory(path);
-    Wczytaj(path, std::move(odczyt.files));
-    return odczyt.ok;
-}

@@ -21,8 +21,6 @@ public:
     const QString &Ścieżka() const { return m_ścieżka; }
     // Takes the files of a listing of path that pass the pattern and switches.
     void Wczytaj(const QString &path, std::vector<oc::platform::EntryInfo> pliki);
-    // Reads path from the disk on its own; false when it cannot be read.
-    bool Odśwież(const QString &path);
 
     bool Pokazuje(const oc::platform::EntryInfo &plik) const;
     qint32 Liczba() const { return qint32(m_wpisy.size()); }

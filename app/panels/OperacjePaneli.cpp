@@ -3,6 +3,7 @@
 #include "RysowanieWierszy.h"
 
 #include <platform/Paths.h>
+#include <platform/Volumes.h>
 #include <shell/Kolory.h>
 #include <ui/Colors.h>
 
@@ -51,6 +52,7 @@ void frmMain::ZmianaKatalogu(int p)
     Wskaznik->adjustSize();
     platform::setCurrentDirectory(ścieżka);
     UłóżLinięPoleceń();
+    m_ostatniNaWoluminie.insert(platform::volumeOf(ścieżka), ścieżka);
 }
 
 const platform::EntryInfo *frmMain::Wpis(int p, qint32 i)

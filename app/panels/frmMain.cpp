@@ -106,6 +106,8 @@ frmMain::frmMain()
     lblNazwa->setTextFormat(Qt::PlainText);
     lblNazwa->setFont(ui::sansFont(12, true));
     ui::placeTwips(lblNazwa, 60, 60, 3735, 375);
+    picWyszukaj->setFocusPolicy(Qt::StrongFocus);
+    picWyszukaj->installEventFilter(this);
     picWyszukaj->hide();
 
     Panel = new QFrame(this);
@@ -118,6 +120,12 @@ frmMain::frmMain()
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(200);
+    connect(Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
+    tmrKlawisze = new QTimer(this);
+    tmrKlawisze->setInterval(300);
+    connect(tmrKlawisze, &QTimer::timeout, this, &frmMain::tmrKlawisze_Timer);
 
     tmrKursor = new QTimer(this);
     tmrKursor->setInterval(200);
@@ -178,6 +186,8 @@ void frmMain::UtwórzPasekKlawiszy()
         ShortCyfra[i] = new ui::LabelButton(QString::number(i + 1), this);
         ShortCyfra[i]->setFont(ui::sansFont(8.25, true));
         ShortCyfra[i]->adjustSize();
+        connect(Short[i], &ui::LabelButton::clicked, this, [this, i] { Short_Click(i); });
+        connect(ShortCyfra[i], &ui::LabelButton::clicked, this, [this, i] { Short_Click(i); });
     }
 }
 
@@ -256,8 +266,12 @@ void frmMain::Form_Load()
     if (const QScreen *ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
     Timer1->start();
+    Timer2->start();
+    PokażKursor(*this);
     tmrKursor->start();
     show();
+    activateWindow();
+    setFocus();
 }
 
 void frmMain::Timer1_Timer()

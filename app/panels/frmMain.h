@@ -10,6 +10,7 @@
 #include <actions/LiniaPolecen.h>
 #include <ui/LabelButton.h>
 
+#include <QHash>
 #include <QWidget>
 #include <array>
 
@@ -48,7 +49,7 @@ public:
     QFrame *Panel, *PanelB;
     std::array<QLabel *, 4> cmdB{};
     QLabel *imgRogu;
-    QTimer *Timer1;
+    QTimer *Timer1, *Timer2, *tmrKlawisze, *tmrKursor;
 
     ListaKatalogów Dir1, Dir2;
     ListaPlików File1, File2, File3;
@@ -60,7 +61,6 @@ public:
     // The command line: typed text with its caret, and the lines run so far.
     LiniaPoleceń Linia;
     HistoriaPoleceń Historia;
-    QTimer *tmrKursor;
 
     // Per-panel views of the controls and lists (panel 1 or 2).
     std::array<EtykietaPanelu *, 54> &Wiersze(int p) { return p == 1 ? Panel1 : Panel2; }
@@ -98,11 +98,56 @@ public:
     // Draws the F3 caption black for a viewable extension, greyed otherwise.
     void Rozsz(const QString &name);
 
+    // The system's key handlers: a virtual-key code with a modifier mask
+    // (1 Shift, 2 Ctrl, 4 Alt), or a character code.
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_KeyPress(int KeyAscii);
+    // text: the key's text, which carries Caps Lock and Shift, when known.
+    void Form_KeyUp(int KeyCode, int Shift, const QString &text = {});
+
+    // Cursor movement on the active panel; each ends in a row click.
+    void StrzałkaWDół();
+    void StrzałkaWGórę();
+    void StrzałkaWLewo();
+    void StrzałkaWPrawo();
+    void k_Home();
+    void k_End();
+    // Re-reads panel 1, 2, or 3 for both (set to 3 when both show one directory).
+    void RefreshPanel(qint32 &which);
+    void SwapPanels();
+    void AltF1() { ZmieńWolumin(1); }
+    void AltF2() { ZmieńWolumin(2); }
+    void Short_Click(int i);
+
+    // Marking on the active panel.
+    void k_Insert();
+    void SzaraGwiazdka();
+    void SzaryPlus() { ZaznaczMaską(1); }
+    void SzaryMinus() { ZaznaczMaską(2); }
+    void OdznaczKatalogi();
+    // The real name of the nearest unmarked entry at or after the cursor,
+    // else before it; "" when every entry is marked.
+    void UstalNastępneNieInsertowePole(QString &name);
+    // Re-reads the active panel and puts the cursor on the entry with that
+    // real name.
+    void ZaznaczPlik(const QString &name);
+
+    // Quick search in picWyszukaj.
+    void picWyszukaj_KeyPress(int KeyAscii);
+    void picWyszukaj_KeyUp(int KeyCode, int Shift);
+    void Wyszukaj_main();
+    void PokażWyszukany(qint32 &k);
+    void SchowajWyszukaj();
+
     const UkładOkna &Układ() const { return m_układ; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void UtwórzPanele();
@@ -112,8 +157,17 @@ private:
     void ZmianaKatalogu(int p);
     void PokażStan(int p, int r);
     void Timer1_Timer();
+    void Timer2_Timer();
+    void tmrKlawisze_Timer();
+    // The six movement keys do nothing while the quick view covers the
+    // active panel.
+    bool RuchZablokowany() const;
+    void ZmieńWolumin(int p);
+    void ZaznaczMaską(int tryb);
+    void OtwórzWyszukaj(QChar litera);
 
     UkładOkna m_układ;
+    QHash<QString, QString> m_ostatniNaWoluminie; // mount point -> last directory shown there
 };
 
 // The live main window; nullptr before it is made and after it is gone.
