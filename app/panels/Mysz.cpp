@@ -47,16 +47,7 @@ void frmMain::Panel_DblClick(int p, int r)
             qint32 k = 1;
             while (k <= s.LiczbaKatalogów && s.Rzeczywiste[size_t(k)] != opuszczony)
                 ++k;
-            if (k > s.LiczbaKatalogów) {
-                PokażPanel(p, 1);
-                Panel_Click(p, 0);
-            } else if (k <= s.OstatniWiersz) {
-                PokażPanel(p, 1);
-                Panel_Click(p, k - 1);
-            } else {
-                PokażPanel(p, k - s.OstatniWiersz);
-                Panel_Click(p, s.OstatniWiersz);
-            }
+            PokażPozycję(p, k > s.LiczbaKatalogów ? 1 : k);
         } else {
             const QString cel = platform::withSeparator(Dir(p).Ścieżka()) + nazwa;
             // A directory that cannot be entered leaves the panel as it is.

@@ -135,6 +135,18 @@ void frmMain::PokażPanel(int p, qint32 first)
     }
 }
 
+void frmMain::PokażPozycję(int p, qint32 k)
+{
+    const StanPanelu &s = panel(p);
+    if (k <= s.OstatniWiersz + 1) {
+        PokażPanel(p, 1);
+        Panel_Click(p, k - 1);
+    } else {
+        PokażPanel(p, k - s.OstatniWiersz);
+        Panel_Click(p, s.OstatniWiersz);
+    }
+}
+
 void frmMain::UstawAktywnyPanel(int p)
 {
     const int q = 3 - p;

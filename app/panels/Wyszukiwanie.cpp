@@ -100,15 +100,10 @@ void frmMain::PokażWyszukany(qint32 &k)
     const StanPanelu &s = panel(p);
     const qint32 r = k - s.PierwszaPozycja;
     Gotowy = true;
-    if (r >= 1 && r <= s.OstatniWiersz) {
+    if (r >= 1 && r <= s.OstatniWiersz)
         Panel_Click(p, r);
-    } else if (k <= s.OstatniWiersz) {
-        PokażPanel(p, 1);
-        Panel_Click(p, k - 1);
-    } else {
-        PokażPanel(p, k - s.OstatniWiersz);
-        Panel_Click(p, s.OstatniWiersz);
-    }
+    else
+        PokażPozycję(p, k);
     Gotowy = false;
 }
 

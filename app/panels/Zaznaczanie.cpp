@@ -113,11 +113,5 @@ void frmMain::ZaznaczPlik(const QString &name)
     for (qint32 i = 1; i <= s.LiczbaPozycji && !k; ++i)
         if (s.Rzeczywiste[size_t(i)] == name)
             k = i;
-    if (k <= s.OstatniWiersz + 1) {
-        PokażPanel(p, 1);
-        Panel_Click(p, k - 1);
-    } else {
-        PokażPanel(p, k - s.OstatniWiersz);
-        Panel_Click(p, s.OstatniWiersz);
-    }
+    PokażPozycję(p, k);
 }

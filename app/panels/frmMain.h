@@ -82,6 +82,9 @@ public:
 
     void WczytajPanel(int p);
     void PokażPanel(int p, qint32 first);
+    // Draws the screen that shows entry k (from entry 1 when it fits on the
+    // first screen, else with k on the last row) and puts the cursor on it.
+    void PokażPozycję(int p, qint32 k);
     void WyczyśćPanel(int p);
     void UstawAktywnyPanel(int p);
     void UłóżLinięPoleceń();

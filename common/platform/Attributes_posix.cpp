@@ -1,4 +1,5 @@
 #include "Attributes.h"
+#include "Directory.h"
 
 #include "Internal_posix.h"
 #include "Names.h"
@@ -140,15 +141,9 @@ quint32 attributesOf(const QByteArray &name, const struct stat &own, const struc
 
 std::optional<quint32> readAttributes(const QString &path)
 {
-    const QByteArray encoded = encodeName(path);
-    struct stat own;
-    if (lstat(encoded.constData(), &own) != 0)
-        return std::nullopt;
-    struct stat target;
-    const bool resolved = S_ISLNK(own.st_mode) && stat(encoded.constData(), &target) == 0;
-    const quint32 stored =
-        !S_ISLNK(own.st_mode) || resolved ? posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData(), false) : 0;
-    return posix::attributesOf(posix::lastComponent(encoded), own, resolved ? &target : nullptr, stored);
+    if (const std::optional<EntryInfo> entry = entryInfo(path))
+        return entry->attributes;
+    return std::nullopt;
 }
 
 bool writeAttributes(const QString &path, quint32 attributes)
