@@ -15,9 +15,10 @@ void frmMain::k_Insert()
 {
     const int p = AktywnyPanel;
     StanPanelu &s = panel(p);
-    if (s.LiczbaPozycji == 0)
-        return;
     const qint32 i = s.PierwszaPozycja + s.WierszKursora;
+    // A refresh that shortened the list may leave the cursor on a blank row.
+    if (i > s.LiczbaPozycji)
+        return;
     EtykietaPanelu *wiersz = Wiersze(p)[size_t(s.WierszKursora)];
     if (s.Rzeczywiste[size_t(i)] != QStringLiteral("..")) {
         UstawZnak(p, i, s.Zaznaczenia[size_t(i)] ? 0 : 1);

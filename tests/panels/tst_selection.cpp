@@ -21,6 +21,7 @@ class TestSelection : public QObject
 private slots:
     void insertOnDotDotMovesWithoutMarking();
     void insertOnTheLastEntryTwice();
+    void insertOnACursorLeftBelowTheList();
     void fourMarkedByInsert();
     void greyStarInvertsFilesOnly();
     void greyPlusMarksByMask_data();
@@ -71,6 +72,26 @@ void TestSelection::insertOnTheLastEntryTwice()
     QCOMPARE(panel(1).Zaznaczenia[3], quint8(0));
     QCOMPARE(panel(1).WierszKursora, 2);
     QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::fileseltext);
+}
+
+void TestSelection::insertOnACursorLeftBelowTheList()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Panel_Click(1, 3);
+    QFile::remove(tmp.filePath(QStringLiteral("b")));
+    QFile::remove(tmp.filePath(QStringLiteral("c")));
+    // The refresh keeps the cursor row, now beyond the last entry.
+    QTest::keyClick(&okno, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(panel(1).LiczbaPozycji, 2);
+    QCOMPARE(panel(1).WierszKursora, 3);
+    QTest::keyClick(&okno, Qt::Key_Insert);
+    Przetwórz();
+    QCOMPARE(panel(1).IleZaznaczonych, 0);
+    QCOMPARE(panel(1).Zaznaczenia.size(), size_t(3));
+    QVERIFY(!okno.Panel1[3]->Zaznaczony);
 }
 
 void TestSelection::fourMarkedByInsert()
