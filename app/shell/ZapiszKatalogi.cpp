@@ -24,14 +24,23 @@ bool zapiszPlik(const QString &file, const QByteArray &content)
     return output.commit();
 }
 
+// One line per directory: a path with a line break in it is saved as its
+// nearest parent without one, so it cannot spill into the other line.
+QString wiersz(const QString &path)
+{
+    QString directory = platform::withoutSeparator(path);
+    while (directory.contains(u'\n') || directory.contains(u'\r'))
+        directory = platform::withoutSeparator(directory.left(directory.lastIndexOf(u'/') + 1));
+    return directory;
+}
+
 } // namespace
 
 bool ZapiszKatalogi(const QString &left, const QString &right) noexcept
 {
     try {
         // Names that are not UTF-8 go back to their own bytes.
-        const QByteArray content = platform::encodeName(platform::withoutSeparator(left) + u'\n'
-                                                        + platform::withoutSeparator(right) + u'\n');
+        const QByteArray content = platform::encodeName(wiersz(left) + u'\n' + wiersz(right) + u'\n');
         const QString file = platform::savedPathsFile();
         if (zapiszPlik(file, content))
             return true;

@@ -155,6 +155,27 @@ private slots:
         QCOMPARE(czytaj(m_program + QStringLiteral("/data/oc.pth")), QByteArray("/tmp/z\xff\xfe\n/\n"));
     }
 
+    void aLineBreakInANameKeepsTwoLines_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line feed") << "dwa\nwiersze";
+        QTest::newRow("carriage return at the end") << "koniec\r";
+    }
+
+    // The file has no way to hold a line break, so such a directory is saved
+    // as its nearest parent, and the right panel's line stays its own.
+    void aLineBreakInANameKeepsTwoLines()
+    {
+        QFETCH(QString, name);
+        const QString odd = m_a + u'/' + name;
+        QVERIFY(QDir().mkpath(odd + QStringLiteral("/niżej")));
+        QVERIFY(ZapiszKatalogi(odd + QStringLiteral("/niżej"), m_b));
+        QCOMPARE(czytaj(m_program + QStringLiteral("/data/oc.pth")), (m_a + u'\n' + m_b + u'\n').toUtf8());
+        ReadPaths();
+        QCOMPARE(panel(1).Katalog, m_a + u'/');
+        QCOMPARE(panel(2).Katalog, m_b + u'/');
+    }
+
     void fallsBackToTheUsersFolder_data()
     {
         QTest::addColumn<QString>("blocker"); // a file put where a folder or the copy should be
