@@ -29,14 +29,16 @@ void PokażLinię(frmMain &okno) { okno.DOSLab->setText(okno.Linia.Napis()); }
 
 QString KatalogPanelu(frmMain &okno, int p) { return platform::withSeparator(okno.Dir(p).Ścieżka()); }
 
-// A name that the shell would split or expand goes in quotes.
+// A name that the shell would split or expand goes in quotes; one that
+// starts with "-" is made relative, so no command takes it for an option.
 QString DlaPowłoki(const QString &nazwa)
 {
     static const QString specjalne = QStringLiteral(" \t\n'\"\\$`&|;<>()*?[]{}#~!");
-    for (const QChar c : nazwa)
+    const QString słowo = nazwa.startsWith(u'-') ? QStringLiteral("./") + nazwa : nazwa;
+    for (const QChar c : słowo)
         if (specjalne.contains(c))
-            return platform::shellQuote(nazwa);
-    return nazwa;
+            return platform::shellQuote(słowo);
+    return słowo;
 }
 
 // The directory CD goes to: as typed, else a listed directory whose name
@@ -46,7 +48,12 @@ std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog,
 {
     if (WejdźDoKatalogu(katalog, arg))
         return arg;
+    // As Ctrl+Enter writes a name: quoted when needed, a blank after it.
     QString nazwa = arg;
+    if (const QStringList słowa = platform::splitCommandLine(arg); słowa.size() == 1)
+        nazwa = słowa.front();
+    if (nazwa != arg && WejdźDoKatalogu(katalog, nazwa))
+        return nazwa;
     while (nazwa.size() > 1 && nazwa.endsWith(u'/'))
         nazwa.chop(1);
     for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i) {

@@ -17,7 +17,7 @@ void UkryjKursor(frmMain &okno);
 void WpiszZnak(frmMain &okno, int kod);
 void UsuńZnak(frmMain &okno);
 // Ctrl+Enter: the real name of the entry under the cursor and a blank,
-// quoted for the shell when it needs it.
+// quoted for the shell when it needs it, "./" before a leading "-".
 void WstawNazwę(frmMain &okno);
 
 // Runs the typed line, or opens the entry under the cursor when there is none.

@@ -132,6 +132,9 @@ void TestWierszPolecen::insertName_data()
     QTest::newRow("directory") << "Docs/" << "Docs ";
     QTest::newRow("blank quoted") << "my notes.txt" << "'my notes.txt' ";
     QTest::newRow("quote quoted") << "it's" << "'it'\\''s' ";
+    // Never taken for an option of the command it follows.
+    QTest::newRow("leading dash") << "-rf" << "./-rf ";
+    QTest::newRow("leading dash and a blank") << "-my file" << "'./-my file' ";
 }
 
 void TestWierszPolecen::insertName()
@@ -203,6 +206,10 @@ void TestWierszPolecen::cd_data()
     QTest::newRow("other letter case") << "cd docs" << "w/Docs" << "";
     QTest::newRow("two levels") << "cd Docs/Deep" << "w/Docs/Deep" << "";
     QTest::newRow("a file is no directory") << "cd plik" << "w" << "Katalog: 'PLIK' nie istnieje";
+    // Ctrl+Enter leaves a blank after the name and quotes a name the shell would split.
+    QTest::newRow("inserted name with its blank") << "cd Docs " << "w/Docs" << "";
+    QTest::newRow("inserted quoted name") << "cd 'My Dir' " << "w/My Dir" << "";
+    QTest::newRow("blank in the name unquoted") << "cd My Dir" << "w/My Dir" << "";
 }
 
 void TestWierszPolecen::cd()
@@ -211,7 +218,7 @@ void TestWierszPolecen::cd()
     QFETCH(QString, cel);
     QFETCH(QString, komunikat);
     QTemporaryDir tmp;
-    UtwórzDrzewo(tmp.path(), {QStringLiteral("w/Docs/Deep/"), QStringLiteral("w/plik")});
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("w/Docs/Deep/"), QStringLiteral("w/My Dir/"), QStringLiteral("w/plik")});
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path() + QStringLiteral("/w"), tmp.path());
     RecordingStarter starter;
