@@ -101,9 +101,14 @@ Command interpreterCommand(const QString &line)
 {
     const QString shell = userShell();
     const QString terminal = terminalProgram();
+    // A line starting with "-" would be read as the shell's own options; the
+    // shell skips a leading blank, which no option parser takes.
+    const QString script = line.startsWith(u'-') ? u' ' + line : line;
     if (terminal.isEmpty())
-        return {shell, {QStringLiteral("-c"), line}};
-    return {terminal, {QStringLiteral("-e"), shell, QStringLiteral("-c"), line + QStringLiteral("; exec ") + shellQuote(shell)}};
+        return {shell, {QStringLiteral("-c"), script}};
+    // On a line of its own, so that a trailing "&" or comment cannot break or
+    // swallow it.
+    return {terminal, {QStringLiteral("-e"), shell, QStringLiteral("-c"), script + QStringLiteral("\nexec ") + shellQuote(shell)}};
 }
 
 Command scriptCommand(const QString &scriptPath)

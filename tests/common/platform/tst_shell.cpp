@@ -158,11 +158,63 @@ private slots:
 
         const Command command = interpreterCommand(QStringLiteral("make all"));
         QCOMPARE(command.program, bin.filePath(chosen));
-        QCOMPARE(command.arguments, (QStringList{"-e", "/bin/zsh", "-c", "make all; exec '/bin/zsh'"}));
+        QCOMPARE(command.arguments, (QStringList{"-e", "/bin/zsh", "-c", "make all\nexec '/bin/zsh'"}));
 
         const Command script = scriptCommand(QStringLiteral("/tmp/~tmp.sh"));
         QCOMPARE(script.program, bin.filePath(chosen));
         QCOMPARE(script.arguments, (QStringList{"-e", "sh", "/tmp/~tmp.sh"}));
+    }
+
+    // What the shell makes of the built command: the line runs, and in a
+    // terminal the shell stays for more (it reads "echo zostaje" from its input).
+    void interpreterRunsAnyLine_data()
+    {
+        QTest::addColumn<bool>("terminal");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("output");
+
+        QTest::newRow("plain line") << true << "echo ran" << "ran\nzostaje\n";
+        QTest::newRow("background job at the end") << true << "echo ran; true &" << "ran\nzostaje\n";
+        QTest::newRow("comment at the end") << true << "echo ran # koniec" << "ran\nzostaje\n";
+        QTest::newRow("leading dash in a terminal") << true << "-polecenie" << "ran\nzostaje\n";
+        QTest::newRow("leading dash without a terminal") << false << "-polecenie" << "ran\n";
+    }
+
+    void interpreterRunsAnyLine()
+    {
+        QFETCH(bool, terminal);
+        QFETCH(QString, line);
+        QFETCH(QString, output);
+        QTemporaryDir bin(m_base);
+        QVERIFY(bin.isValid());
+        const QString dashed = bin.filePath(QStringLiteral("-polecenie"));
+        {
+            QFile script(dashed);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\necho ran\n");
+        }
+        QVERIFY(QFile::setPermissions(dashed, QFile::permissions(dashed) | QFileDevice::ExeOwner));
+        if (terminal) {
+            // Runs what follows its "-e" in place of a window.
+            QFile xterm(bin.filePath(QStringLiteral("xterm")));
+            QVERIFY(xterm.open(QIODevice::WriteOnly));
+            xterm.write("#!/bin/sh\nshift\nexec \"$@\"\n");
+            xterm.close();
+            QVERIFY(xterm.setPermissions(xterm.permissions() | QFileDevice::ExeOwner));
+        }
+        Environment env;
+        env.set("PATH", bin.path());
+        env.set("TERMINAL", QString());
+        env.set("SHELL", QStringLiteral("/bin/sh"));
+
+        const Command command = interpreterCommand(line);
+        QProcess process;
+        process.start(command.program, command.arguments);
+        QVERIFY(process.waitForStarted());
+        process.write("echo zostaje\n");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), output);
     }
 
     void programFiles()
