@@ -33,8 +33,11 @@ QString registrationScript()
 
 bool writeScript(const QString &path, const QString &text)
 {
+    // The temporary directory is shared: whatever lies under the name (a
+    // link planted there included) goes, and the script is created anew.
+    QFile::remove(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     // The reversible encoding keeps a directory name that is not UTF-8 intact.
     const QByteArray bytes = oc::platform::encodeName(text);

@@ -119,6 +119,7 @@ private slots:
     void yesStartsTheProgram();
     void missingProgram();
     void scriptCannotBeWritten();
+    void scriptNeverWrittenThroughALink();
     void realRegistration();
 
 private:
@@ -323,6 +324,31 @@ void TestRegmend::scriptCannotBeWritten()
     QCOMPARE(window.boxes[0].title, QStringLiteral("Błąd"));
     QVERIFY2(window.boxes[0].text.contains(blocker.fileName() + QStringLiteral("/~tmp.sh")),
              qPrintable(window.boxes[0].text));
+}
+
+// The temporary directory is shared: a link planted under the script's
+// name must not make the tool overwrite the file it points at.
+void TestRegmend::scriptNeverWrittenThroughALink()
+{
+    OwnTemporaryDirectory temporary;
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("cudzy"));
+    {
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("nie ruszać\n");
+    }
+    QVERIFY(QFile::link(victim, temporary.path() + QStringLiteral("/~tmp.sh")));
+    ScriptStarter starter;
+    AnsweredRejestruj window;
+    window.show();
+    window.cmd_Click(0);
+
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("nie ruszać\n"));
+    QCOMPARE(starter.calls.size(), 1);
+    QVERIFY2(starter.scriptText.startsWith(QStringLiteral("#!/bin/sh\n")), qPrintable(starter.scriptText));
 }
 
 void TestRegmend::realRegistration()
