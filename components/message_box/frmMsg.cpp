@@ -33,8 +33,10 @@ frmMsg::frmMsg(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
         shape->setBorderColor(frameColour);
     }
 
+    // Titles and messages carry file names, which may look like markup.
     Label1 = new QLabel(QStringLiteral("Tytuł"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     oc::ui::placeTwips(Label1, 3000, 0, 555, 240);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(oc::ui::sansFont(9.75, true));
@@ -44,6 +46,7 @@ frmMsg::frmMsg(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
 
     Label2 = new QLabel(QStringLiteral("Komunikat"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
     oc::ui::placeTwips(Label2, 240, 360, 6015, 480);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setWordWrap(true);

@@ -84,6 +84,7 @@ private slots:
     void escapeLeavesAbortRetryIgnoreOpen();
     void otherCloseReturnsLastResult();
     void titleCentredOnTopEdge();
+    void textsShownAsGiven();
     void layoutOfButtonSets_data();
     void layoutOfButtonSets();
     void iconColours_data();
@@ -217,6 +218,26 @@ void TestNotebox::titleCentredOnTopEdge()
     QCOMPARE(title.top(), 0);
     QVERIFY(title.width() > 0 && title.width() < windowWidth);
     QVERIFY2(qAbs(title.left() * 2 + title.width() - windowWidth) <= 1, "title not centred");
+}
+
+// Messages carry file names, and a name may look like markup: the box shows
+// every character of the title and the text, never a formatted rendering.
+void TestNotebox::textsShownAsGiven()
+{
+    BoxCall call;
+    call.title = QStringLiteral("<b>a</b>");
+    call.text = QStringLiteral("Plik <i>x</i>.txt");
+    int titleWidth = 0, titleNeeds = 0, textWidth = 0, textNeeds = 0;
+    runBox(call, [&](QWidget *widget) {
+        auto *form = qobject_cast<frmMsg *>(widget);
+        titleWidth = form->Label1->width();
+        titleNeeds = QFontMetrics(form->Label1->font()).horizontalAdvance(QStringLiteral(" <b>a</b> "));
+        textWidth = form->Label2->sizeHint().width();
+        textNeeds = QFontMetrics(form->Label2->font()).horizontalAdvance(call.text);
+        QTest::keyClick(form, Qt::Key_Return);
+    });
+    QVERIFY2(titleWidth >= titleNeeds, qPrintable(QStringLiteral("%1 < %2").arg(titleWidth).arg(titleNeeds)));
+    QVERIFY2(textWidth >= textNeeds - 2, qPrintable(QStringLiteral("%1 < %2").arg(textWidth).arg(textNeeds)));
 }
 
 void TestNotebox::layoutOfButtonSets_data()
