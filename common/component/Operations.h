@@ -6,6 +6,7 @@
 #include <QMetaType>
 #include <functional>
 #include <initializer_list>
+#include <limits>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -23,6 +24,15 @@ T argumentAs(const QVariantList &args, qsizetype index, QStringView operation)
     if constexpr (std::is_same_v<T, QVariant>) {
         return value;
     } else {
+        // The conversion itself would wrap a number that does not fit (260 to
+        // the byte 4) and go on with a value nobody passed.
+        if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && sizeof(T) < sizeof(qlonglong)) {
+            bool ok = false;
+            const qlonglong wide = value.toLongLong(&ok);
+            if (ok && (wide < qlonglong(std::numeric_limits<T>::min()) || wide > qlonglong(std::numeric_limits<T>::max())))
+                throw ComponentError(QStringLiteral("Operacja \"%1\": argument %2 poza zakresem")
+                                         .arg(operation).arg(index + 1));
+        }
         if (!value.convert(QMetaType::fromType<T>()))
             throw ComponentError(QStringLiteral("Operacja \"%1\": argument %2 ma zły typ")
                                      .arg(operation).arg(index + 1));

@@ -125,6 +125,13 @@ void TestComponent::unusableCalls_data()
     QVariantList wrongType = boxArguments(0, 0);
     wrongType[0] = QStringLiteral("lewo");
     QTest::newRow("a text for a number") << "NoteBox2" << wrongType;
+    // 260 would wrap to the byte 4, a set of buttons nobody asked for.
+    QVariantList tooBig = boxArguments(0, 0);
+    tooBig[4] = qint32(260);
+    QTest::newRow("a number too big for a byte") << "notebox2" << tooBig;
+    QVariantList negative = boxArguments(0, 0);
+    negative[5] = qint32(-1);
+    QTest::newRow("a negative number for a byte") << "Notebox2" << negative;
 }
 
 void TestComponent::unusableCalls()
