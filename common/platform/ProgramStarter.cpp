@@ -1,6 +1,9 @@
 #include "ProgramStarter.h"
 
+#include "Names.h"
+
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
@@ -30,13 +33,20 @@ public:
         return process.exitCode();
     }
 
-    bool open(const QString &path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+    bool open(const QString &path) override { return QDesktopServices::openUrl(documentUrl(path)); }
 };
 
 RealStarter realStarter;
 ProgramStarter *current = &realStarter;
 
 } // namespace
+
+QUrl documentUrl(const QString &path)
+{
+    // Built from the bytes, so a name that is not UTF-8 reaches the opener intact.
+    const QByteArray bytes = encodeName(QFileInfo(path).absoluteFilePath());
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode);
+}
 
 ProgramStarter &programStarter()
 {

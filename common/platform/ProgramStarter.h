@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace oc::platform {
 
@@ -20,6 +21,10 @@ public:
     // through a shell.
     virtual bool open(const QString &path) = 0;
 };
+
+// The file URL the opener gets: the path's bytes as the file system has them,
+// percent-encoded.
+QUrl documentUrl(const QString &path);
 
 ProgramStarter &programStarter();
 // Replaces the starter (nullptr restores the real one); not owned.

@@ -1,3 +1,4 @@
+#include <platform/Names.h>
 #include <platform/ProgramStarter.h>
 #include <platform/Shell.h>
 
@@ -248,6 +249,15 @@ private slots:
         QCOMPARE(here.readAll().trimmed(), QFileInfo(dir.path()).canonicalFilePath().toUtf8());
         QCOMPARE(starter.run(dir.filePath(QStringLiteral("nie-ma")), {}, dir.path()), -1);
         QVERIFY(!starter.start(dir.filePath(QStringLiteral("nie-ma")), {}, dir.path()));
+    }
+
+    void documentUrlKeepsTheNameBytes()
+    {
+        const QString name = decodeName(QByteArray("/tmp/caf\xe9 #1.txt"));
+        const QUrl url = documentUrl(name);
+        QCOMPARE(url.scheme(), QStringLiteral("file"));
+        QCOMPARE(url.toEncoded(), QByteArray("file:///tmp/caf%E9%20%231.txt"));
+        QCOMPARE(documentUrl(QStringLiteral("/tmp/zdjęcie.png")).toLocalFile(), QStringLiteral("/tmp/zdjęcie.png"));
     }
 
     void starterCanBeReplaced()
