@@ -1,20 +1,18 @@
 // bench_listing [entries] [runs]: reading a directory for a panel against
 // "ls -la" on the same directory (both stat every entry and sort by name),
 // warm cache, best of the runs.
+#include "Pomiar.h"
+
 #include <panels/ListaKatalogow.h>
 #include <panels/ListaPlikow.h>
 #include <platform/Directory.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
-#include <functional>
-#include <limits>
 
 namespace {
 
@@ -33,18 +31,6 @@ bool zbudujKatalog(const QString &root, int wpisy)
             return false;
     }
     return true;
-}
-
-double najlepszy(int razy, const std::function<void()> &praca)
-{
-    qint64 najkrótszy = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < razy; ++i) {
-        QElapsedTimer zegar;
-        zegar.start();
-        praca();
-        najkrótszy = std::min(najkrótszy, zegar.nsecsElapsed());
-    }
-    return double(najkrótszy) / 1e6;
 }
 
 } // namespace

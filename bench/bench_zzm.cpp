@@ -1,18 +1,16 @@
 // bench_zzm [files] [runs]: the directory statistics against "du -sb" on a
 // tree of that many files (100,000 by default), warm cache, best of the runs.
+#include "Pomiar.h"
+
 #include <CrtlQ.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <limits>
 
 namespace {
 
@@ -33,18 +31,6 @@ bool zbudujDrzewo(const QString &root, int pliki)
             return false;
     }
     return true;
-}
-
-double najlepszy(int razy, const std::function<void()> &praca)
-{
-    qint64 najkrótszy = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < razy; ++i) {
-        QElapsedTimer zegar;
-        zegar.start();
-        praca();
-        najkrótszy = std::min(najkrótszy, zegar.nsecsElapsed());
-    }
-    return double(najkrótszy) / 1e6;
 }
 
 } // namespace
