@@ -63,6 +63,31 @@ private slots:
         QCOMPARE(namesOf(listing.files), (QStringList{".bashrc", "10", "2", "a.txt", "B.txt", "b.txt", "C"}));
     }
 
+    // Large directories are read by several workers; the result must be the
+    // same as one reader's: every entry once, sorted, with its own size.
+    void largeDirectoryReadWhole()
+    {
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        QDir d(dir.path());
+        constexpr int files = 30000;
+        for (int i = 0; i < files; ++i)
+            writeFile(d.filePath(QStringLiteral("f%1").arg(i, 5, 10, QLatin1Char('0'))), i % 7);
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(d.mkdir(QStringLiteral("d%1").arg(i, 3, 10, QLatin1Char('0'))));
+
+        const DirectoryListing listing = readDirectory(dir.path());
+        QVERIFY(listing.ok);
+        QCOMPARE(listing.directories.size(), size_t(300));
+        QCOMPARE(listing.files.size(), size_t(files));
+        for (int i = 0; i < files; ++i) {
+            const EntryInfo &entry = listing.files[size_t(i)];
+            QCOMPARE(entry.name, QStringLiteral("f%1").arg(i, 5, 10, QLatin1Char('0')));
+            QCOMPARE(entry.size, qint64(i % 7));
+        }
+        QCOMPARE(listing.directories.back().name, QStringLiteral("d299"));
+    }
+
     void splitsLinksByWhatTheyPointAt()
     {
         QTemporaryDir dir(m_base);
