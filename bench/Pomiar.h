@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QStringList>
+#include <QTextStream>
 #include <algorithm>
 #include <functional>
 #include <limits>
@@ -16,4 +18,19 @@ inline double najlepszy(int razy, const std::function<void()> &praca)
         najkrótszy = std::min(najkrótszy, zegar.nsecsElapsed());
     }
     return double(najkrótszy) / 1e6;
+}
+
+// The two optional arguments of every benchmark: how much to build and how
+// many timed runs; false (after printing the usage) when either is not a
+// positive number.
+inline bool czytajArgumenty(const QStringList &argumenty, int &ilość, int &razy, const char *użycie)
+{
+    if (argumenty.size() > 1)
+        ilość = argumenty.at(1).toInt();
+    if (argumenty.size() > 2)
+        razy = argumenty.at(2).toInt();
+    if (ilość > 0 && razy > 0)
+        return true;
+    QTextStream(stdout) << "użycie: " << użycie << '\n';
+    return false;
 }

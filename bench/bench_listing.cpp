@@ -38,14 +38,11 @@ bool zbudujKatalog(const QString &root, int wpisy)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList argumenty = app.arguments();
-    const int wpisy = argumenty.size() > 1 ? argumenty.at(1).toInt() : 100000;
-    const int razy = argumenty.size() > 2 ? argumenty.at(2).toInt() : 5;
-    QTextStream out(stdout);
-    if (wpisy <= 0 || razy <= 0) {
-        out << "użycie: bench_listing [liczba pozycji] [liczba przebiegów]\n";
+    int wpisy = 100000;
+    int razy = 5;
+    if (!czytajArgumenty(app.arguments(), wpisy, razy, "bench_listing [liczba pozycji] [liczba przebiegów]"))
         return 2;
-    }
+    QTextStream out(stdout);
     QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/listing-XXXXXX"));
     if (!katalog.isValid() || !zbudujKatalog(katalog.path(), wpisy)) {
         out << "nie mogę zbudować katalogu testowego\n";

@@ -38,14 +38,11 @@ bool zbudujDrzewo(const QString &root, int pliki)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList argumenty = app.arguments();
-    const int pliki = argumenty.size() > 1 ? argumenty.at(1).toInt() : 100000;
-    const int razy = argumenty.size() > 2 ? argumenty.at(2).toInt() : 7;
-    QTextStream out(stdout);
-    if (pliki <= 0 || razy <= 0) {
-        out << "użycie: bench_zzm [liczba plików] [liczba przebiegów]\n";
+    int pliki = 100000;
+    int razy = 7;
+    if (!czytajArgumenty(app.arguments(), pliki, razy, "bench_zzm [liczba plików] [liczba przebiegów]"))
         return 2;
-    }
+    QTextStream out(stdout);
 
     QDir().mkpath(QStringLiteral(OC_BENCH_DIR));
     QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/zzm-XXXXXX"));
