@@ -46,19 +46,19 @@ QString DlaPowłoki(const QString &nazwa)
 // panel shows them upper-cased.
 std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog, const QString &arg)
 {
-    if (WejdźDoKatalogu(katalog, arg))
+    if (MożnaWejść(katalog, arg))
         return arg;
     // As Ctrl+Enter writes a name: quoted when needed, a blank after it.
     QString nazwa = arg;
     if (const QStringList słowa = platform::splitCommandLine(arg); słowa.size() == 1)
         nazwa = słowa.front();
-    if (nazwa != arg && WejdźDoKatalogu(katalog, nazwa))
+    if (nazwa != arg && MożnaWejść(katalog, nazwa))
         return nazwa;
     while (nazwa.size() > 1 && nazwa.endsWith(u'/'))
         nazwa.chop(1);
     for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i) {
         const QString &rzeczywista = s.Rzeczywiste[size_t(i)];
-        if (rzeczywista.compare(nazwa, Qt::CaseInsensitive) == 0 && WejdźDoKatalogu(katalog, rzeczywista))
+        if (rzeczywista.compare(nazwa, Qt::CaseInsensitive) == 0 && MożnaWejść(katalog, rzeczywista))
             return rzeczywista;
     }
     return std::nullopt;
@@ -108,7 +108,6 @@ void OdświeżPoPoleceniu(frmMain &okno, int p)
 void DoInterpretera(frmMain &okno, int p, const QString &linia)
 {
     const QString katalog = okno.Dir(p).Ścieżka();
-    platform::setCurrentDirectory(katalog);
     okno.Historia.DodajDoHistorii(linia);
     if (!linia.isEmpty())
         okno.Historia.UstawNaKoniec();
@@ -183,7 +182,6 @@ void DosText(frmMain &okno)
     switch (polecenie.rodzaj) {
     case Polecenie::Rodzaj::Pozycja: {
         const QString katalog = okno.Dir(p).Ścieżka();
-        platform::setCurrentDirectory(katalog);
         const QString program = KatalogPanelu(okno, p) + s.Rzeczywiste[size_t(polecenie.pozycja)];
         const QStringList argumenty = platform::splitCommandLine(linia.mid(PierwszyWyraz(linia).size()));
         okno.Linia.Wyczyść();
@@ -256,10 +254,7 @@ void HistoryWindow(frmMain &okno)
     }
 }
 
-bool WejdźDoKatalogu(const QString &katalog, const QString &podkatalog)
+bool MożnaWejść(const QString &katalog, const QString &podkatalog)
 {
-    platform::setCurrentDirectory(katalog);
-    if (podkatalog.isEmpty())
-        return false;
-    return platform::setCurrentDirectory(QDir(katalog).filePath(podkatalog));
+    return !podkatalog.isEmpty() && platform::canEnter(QDir(katalog).filePath(podkatalog));
 }

@@ -33,6 +33,6 @@ void ShowHistoryString(frmMain &okno);
 // run as if typed.
 void HistoryWindow(frmMain &okno);
 
-// Makes the subdirectory, taken relative to the directory, the current one;
-// false when it cannot be entered.
-bool WejdźDoKatalogu(const QString &katalog, const QString &podkatalog);
+// True when the subdirectory, taken relative to the directory (or absolute),
+// can be entered.
+bool MożnaWejść(const QString &katalog, const QString &podkatalog);

@@ -50,7 +50,6 @@ void frmMain::ZmianaKatalogu(int p)
     panel(p).Katalog = platform::withSeparator(ścieżka);
     Wskaznik->setText(panel(p).Katalog + u'>');
     Wskaznik->adjustSize();
-    platform::setCurrentDirectory(ścieżka);
     UłóżLinięPoleceń();
     m_ostatniNaWoluminie.insert(platform::volumeOf(ścieżka), ścieżka);
 }
@@ -163,7 +162,6 @@ void frmMain::UstawAktywnyPanel(int p)
 
     Wskaznik->setText(u' ' + Dir(p).Ścieżka() + u'>');
     Wskaznik->adjustSize();
-    platform::setCurrentDirectory(Dir(p).Ścieżka());
     AktywnyPanel = p;
     UłóżLinięPoleceń();
 }

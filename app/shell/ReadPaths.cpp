@@ -33,9 +33,6 @@ void Sprawdz(qint32 n)
 {
     StanPanelu &state = panel(n);
     // A relative line would depend on where the program was started from.
-    if (!QDir::isAbsolutePath(state.Katalog) || !platform::canEnter(state.Katalog)
-        || !platform::setCurrentDirectory(state.Katalog)) {
+    if (!QDir::isAbsolutePath(state.Katalog) || !platform::canEnter(state.Katalog))
         state.Katalog = platform::withSeparator(platform::fallbackDirectory());
-        platform::setCurrentDirectory(state.Katalog);
-    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileError.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -19,9 +21,10 @@ std::optional<quint32> readAttributes(const QString &path);
 
 // Sets read-only, hidden, system and archive as given (the directory bit is
 // ignored); a link's target takes them. Clearing read-only gives the owner
-// write permission back. Returns false when any part could not be written
-// (no extended attributes on this file system, no permission, gone, or
-// "hidden" cleared on a name that starts with "." and is never renamed).
-bool writeAttributes(const QString &path, quint32 attributes);
+// write permission back. Returns false, with the reason in *error, when
+// any part could not be written (no extended attributes on this file
+// system, no permission, gone, or "hidden" cleared on a name that starts
+// with "." and is never renamed).
+bool writeAttributes(const QString &path, quint32 attributes, FileError *error = nullptr);
 
 } // namespace oc::platform

@@ -1,5 +1,6 @@
 #include "Attributes.h"
 #include "Directory.h"
+#include "FileError.h"
 
 #include "Internal_posix.h"
 #include "Names.h"
@@ -146,33 +147,32 @@ std::optional<quint32> readAttributes(const QString &path)
     return std::nullopt;
 }
 
-bool writeAttributes(const QString &path, quint32 attributes)
+bool writeAttributes(const QString &path, quint32 attributes, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
     struct stat st;
     if (stat(encoded.constData(), &st) != 0)
-        return false;
+        return fail(error, lastError(path));
 
-    bool ok = true;
     mode_t mode = st.st_mode & 07777;
     if (attributes & attr::ReadOnly)
         mode &= ~writeBits;
     else if ((mode & writeBits) == 0)
         mode |= S_IWUSR;
     if (mode != (st.st_mode & 07777) && chmod(encoded.constData(), mode) != 0)
-        ok = false;
+        return fail(error, lastError(path));
 
     quint32 stored = attributes & storedBits;
     // A dot name is hidden by its name; the stored bit is only needed
     // without one, and a dot name cannot be made visible without renaming.
     if (posix::lastComponent(encoded).startsWith('.')) {
         if (!(attributes & attr::Hidden))
-            ok = false;
+            return fail(error, FileError{EPERM, path});
         stored &= ~quint32(attr::Hidden);
     }
     if (!writeStoredAttributes(encoded.constData(), stored))
-        ok = false;
-    return ok;
+        return fail(error, lastError(path));
+    return true;
 }
 
 } // namespace oc::platform

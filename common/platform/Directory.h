@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileError.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -21,6 +23,7 @@ struct EntryInfo
 struct DirectoryListing
 {
     bool ok = false;                    // false when the directory cannot be read
+    FileError error;                    // why, when it could not
     std::vector<EntryInfo> directories; // sorted by name, without "." and ".."
     std::vector<EntryInfo> files;       // sorted by name
 };
@@ -36,10 +39,11 @@ std::optional<EntryInfo> entryInfo(const QString &path);
 bool isDirectory(const QString &path);
 // Exists and is not a directory (a dangling link counts as a file).
 bool fileExists(const QString &path);
-// A directory the process can enter and list.
-bool canEnter(const QString &path);
+// A directory the process can enter and list; the reason in *error when not.
+bool canEnter(const QString &path, FileError *error = nullptr);
 
-// The process's current directory.
-bool setCurrentDirectory(const QString &path);
+// Creates the directory `name` (a single component or a relative path) in
+// parent, by descriptor, never through the process's working directory.
+bool makeDirectory(const QString &parent, const QString &name, FileError *error = nullptr);
 
 } // namespace oc::platform

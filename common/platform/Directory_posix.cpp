@@ -1,4 +1,6 @@
 #include "Directory.h"
+#include "FileError.h"
+#include "Paths.h"
 
 #include "Internal_posix.h"
 #include "Names.h"
@@ -111,18 +113,20 @@ DirectoryListing readDirectory(const QString &path)
     DirectoryListing listing;
     QByteArray base = encodeName(path);
     DIR *dir = opendir(base.constData());
-    if (!dir)
+    if (!dir) {
+        listing.error = lastError(path);
         return listing;
+    }
     if (!base.endsWith('/'))
         base.append('/');
     std::vector<QByteArray> names;
-    bool readFailed = false;
+    int readFailed = 0;
     for (;;) {
         // readdir tells the end from an error only through errno.
         errno = 0;
         const dirent *item = readdir(dir);
         if (!item) {
-            readFailed = errno != 0;
+            readFailed = errno;
             break;
         }
         const char *raw = item->d_name;
@@ -132,7 +136,8 @@ DirectoryListing readDirectory(const QString &path)
     }
     if (readFailed) {
         closedir(dir);
-        return {};
+        listing.error = FileError{readFailed, path};
+        return listing;
     }
 
     // The time goes into one stat and one attribute read per entry; a large
@@ -195,21 +200,26 @@ bool fileExists(const QString &path)
     return lstat(encoded.constData(), &st) == 0;
 }
 
-bool canEnter(const QString &path)
+bool canEnter(const QString &path, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
-    if (access(encoded.constData(), X_OK) != 0)
-        return false;
     DIR *dir = opendir(encoded.constData());
     if (!dir)
-        return false;
+        return fail(error, lastError(path));
     closedir(dir);
-    return true;
+    return access(encoded.constData(), X_OK) == 0 || fail(error, lastError(path));
 }
 
-bool setCurrentDirectory(const QString &path)
+bool makeDirectory(const QString &parent, const QString &name, FileError *error)
 {
-    return chdir(encodeName(path).constData()) == 0;
+    const QString path = withSeparator(parent) + name;
+    const int fd = open(encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(error, lastError(parent));
+    const int result = mkdirat(fd, encodeName(name).constData(), 0777);
+    const FileError why = lastError(path);
+    close(fd);
+    return result == 0 || fail(error, why);
 }
 
 } // namespace oc::platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileError.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
@@ -19,8 +21,8 @@ struct WalkEntry
 
 // Visits every entry below root, depth first: a directory is visited, then
 // its contents. Symbolic links are never followed; directories that cannot
-// be read are visited but not entered. Returns false when root itself
-// cannot be read.
-bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit);
+// be read are visited but not entered. Returns false, with the reason in
+// *error, when root itself cannot be read.
+bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit, FileError *error = nullptr);
 
 } // namespace oc::platform

@@ -53,11 +53,11 @@ void walkOpen(int fd, int depth, const std::function<void(const WalkEntry &)> &v
 
 } // namespace
 
-bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit)
+bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit, FileError *error)
 {
     const int fd = open(encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return fail(error, lastError(root));
     walkOpen(fd, 1, visit);
     return true;
 }

@@ -61,11 +61,12 @@ void TestMouse::enteringKeepsTheRealPath()
     QTemporaryDir tmp;
     UtwórzDrzewo(tmp.path(), {QStringLiteral("Mieszany/x")});
     OknoTestowe test;
+    const QString przed = QDir::currentPath();
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.Panel_DblClick(1, 1);
     QCOMPARE(panel(1).Katalog, tmp.path() + QStringLiteral("/Mieszany/"));
     QCOMPARE(okno.Gora1->Napis(), (tmp.path() + QStringLiteral("/Mieszany")).toUpper());
-    QCOMPARE(QDir::currentPath(), tmp.path() + QStringLiteral("/Mieszany"));
+    QCOMPARE(QDir::currentPath(), przed);
     QCOMPARE(panel(1).WierszKursora, 0);
     QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral(".."));
 }

@@ -1,5 +1,6 @@
 #include <platform/Attributes.h>
 #include <platform/Directory.h>
+#include <platform/Names.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 using namespace oc::platform;
 
@@ -176,11 +178,50 @@ private slots:
         }
         const DirectoryListing listing = readDirectory(path);
         QVERIFY(!listing.ok);
+        QCOMPARE(listing.error.code, ENOENT);
+        QCOMPARE(listing.error.path, path);
         QVERIFY(listing.directories.empty() && listing.files.empty());
         QVERIFY(!entryInfo(path + QStringLiteral("/f")).has_value());
-        QVERIFY(!canEnter(path));
+        FileError why;
+        QVERIFY(!canEnter(path, &why));
+        QCOMPARE(why.code, ENOENT);
+        QVERIFY(why.text().startsWith(path + QStringLiteral(": ")));
+        QVERIFY(!why.reason().isEmpty());
         QVERIFY(!isDirectory(path));
-        QVERIFY(!setCurrentDirectory(path));
+    }
+
+    void makeDirectory_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("code");
+        QTest::newRow("new") << QString() << QStringLiteral("Nowy") << 0;
+        QTest::newRow("not UTF-8 name") << QString() << decodeName("a\xff\nb") << 0;
+        QTest::newRow("already there") << QString() << QStringLiteral("jest") << EEXIST;
+        QTest::newRow("beside a file of that name") << QString() << QStringLiteral("plik") << EEXIST;
+        QTest::newRow("parent gone") << QStringLiteral("brak") << QStringLiteral("x") << ENOENT;
+        QTest::newRow("parent is a file") << QStringLiteral("plik") << QStringLiteral("x") << ENOTDIR;
+    }
+
+    // Made by descriptor relative to the parent, whatever the working
+    // directory is.
+    void makeDirectory()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QString, name);
+        QFETCH(int, code);
+        QTemporaryDir dir(m_base);
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("jest")));
+        writeFile(dir.filePath(QStringLiteral("plik")));
+        const QString where = parent.isEmpty() ? dir.path() : dir.filePath(parent);
+        FileError why;
+        QCOMPARE(oc::platform::makeDirectory(where, name, &why), code == 0);
+        QCOMPARE(why.code, code);
+        if (code == 0)
+            QVERIFY(isDirectory(where + u'/' + name));
+        else
+            QVERIFY(why.path.endsWith(u'/' + name) || why.path == where);
     }
 
     void emptyDirectoryIsOk()
@@ -198,12 +239,9 @@ private slots:
         QVERIFY(dir.isValid());
         QVERIFY(canEnter(dir.path()));
         writeFile(dir.filePath(QStringLiteral("file")));
-        QVERIFY(!canEnter(dir.filePath(QStringLiteral("file"))));
-
-        const QString before = QDir::currentPath();
-        QVERIFY(setCurrentDirectory(dir.path()));
-        QCOMPARE(QDir::currentPath(), QFileInfo(dir.path()).canonicalFilePath());
-        QVERIFY(setCurrentDirectory(before));
+        FileError why;
+        QVERIFY(!canEnter(dir.filePath(QStringLiteral("file")), &why));
+        QCOMPARE(why.code, ENOTDIR);
 
         const QString locked = dir.filePath(QStringLiteral("locked"));
         QVERIFY(QDir().mkdir(locked));
