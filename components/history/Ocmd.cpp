@@ -1,5 +1,7 @@
 #include "Ocmd.h"
 
+#include "frmAtrib.h"
+
 #include <component/Operations.h>
 #include <ui/Twips.h>
 
@@ -15,6 +17,11 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
         {"AddHistoryPos", &Ocmd::AddHistoryPos},
         {"ShowHistoryWindow", &Ocmd::ShowHistoryWindow},
         {"ZZM", &Ocmd::ZZM},
+        {"ShowAttribWindow", &Ocmd::ShowAttribWindow},
+        {"ClearAtribLists", &Ocmd::ClearAtribLists},
+        {"AddAtribDir", &Ocmd::AddAtribDir},
+        {"AddAtribFile", &Ocmd::AddAtribFile},
+        {"ShowAtrib2", &Ocmd::ShowAtrib2},
     };
     return operations.invoke(*this, operation, args);
 }
@@ -51,5 +58,52 @@ QString Ocmd::ShowHistoryWindow(float x, float y)
 }
 
 QString Ocmd::ZZM(QString path) { return m_statystyka.ZZM(path); }
+
+int Ocmd::ShowAttribWindow(float x, float y, QString path)
+{
+    frmAtrib okno;
+    oc::ui::moveTwips(&okno, x, y);
+    okno.Tag = path;
+    okno.Timer1->start();
+    okno.exec();
+    return 0;
+}
+
+frmAtrib2 &Ocmd::Atrybuty2()
+{
+    if (!m_atrybuty2)
+        m_atrybuty2 = std::make_unique<frmAtrib2>(WynikAtrybutów);
+    return *m_atrybuty2;
+}
+
+int Ocmd::ClearAtribLists()
+{
+    Atrybuty2().ClearLists();
+    return 0;
+}
+
+int Ocmd::AddAtribDir(QString path)
+{
+    Atrybuty2().lstDir.append(path);
+    return 0;
+}
+
+int Ocmd::AddAtribFile(QString path)
+{
+    Atrybuty2().lstFile.append(path);
+    return 0;
+}
+
+qint32 Ocmd::ShowAtrib2(float x, float y)
+{
+    frmAtrib2 &okno = Atrybuty2();
+    // A window closed by other means than its keys applies nothing.
+    WynikAtrybutów = 0;
+    oc::ui::moveTwips(&okno, x, y);
+    okno.Timer1->start();
+    okno.exec();
+    m_atrybuty2.reset();
+    return WynikAtrybutów;
+}
 
 } // namespace oc2

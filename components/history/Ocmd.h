@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CrtlQ.h"
+#include "frmAtrib2.h"
 #include "frmHist.h"
 
 #include <component/Component.h>
@@ -9,7 +10,8 @@
 
 namespace oc2 {
 
-// "oc2.Ocmd": the command history window and the directory statistics.
+// "oc2.Ocmd": the command history window, the directory statistics and the
+// attributes dialogs.
 class Ocmd : public oc::Component
 {
 public:
@@ -24,14 +26,28 @@ public:
     QString ShowHistoryWindow(float x, float y);
     QString ZZM(QString path);
 
+    // The attributes of one file, shown modally at x, y (twips).
+    int ShowAttribWindow(float x, float y, QString path);
+    // A batch: ClearAtribLists, any mix of AddAtribDir and AddAtribFile
+    // (full paths), then ShowAtrib2 at x, y, which gives WynikAtrybutów.
+    int ClearAtribLists();
+    int AddAtribDir(QString path);
+    int AddAtribFile(QString path);
+    qint32 ShowAtrib2(float x, float y);
+
     // The line chosen in the last showing of the history, or "".
     QString WybranaKomenda;
+    // 1 when the last batch was applied, 0 when it was cancelled.
+    qint32 WynikAtrybutów = 0;
 
 private:
     // The history window lives from the first call of a batch until it closes.
     frmHist &Historia();
+    // The batch window lives from the first call of a batch until it closes.
+    frmAtrib2 &Atrybuty2();
 
     std::unique_ptr<frmHist> m_historia;
+    std::unique_ptr<frmAtrib2> m_atrybuty2;
     CrtlQ m_statystyka;
 };
 

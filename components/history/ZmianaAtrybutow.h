@@ -1,0 +1,47 @@
+#pragma once
+
+#include <platform/FileError.h>
+
+#include <QStringList>
+#include <QtGlobal>
+#include <atomic>
+#include <vector>
+
+namespace oc2 {
+
+// One batch of attribute writes, with no window: the files chosen, then, on
+// request, every file below the chosen directories, all given the same
+// attributes. Links below a directory are never followed nor written
+// through, and a chosen directory that is a link is not entered. Failures
+// are collected, not shown.
+class ZmianaAtrybutów
+{
+public:
+    ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool podkatalogi, quint32 maska);
+
+    // Scans, then writes; may run on a worker thread.
+    void Wykonaj();
+    // Asks a running Wykonaj to stop before its next entry; from any thread.
+    void Zatrzymaj() { m_stop = true; }
+    // Files written so far, failed ones included; from any thread.
+    qint64 Zapisane() const { return m_zapisane; }
+
+    // Read once Wykonaj has returned.
+    const QStringList &Znalezione() const { return m_znalezione; }
+    const std::vector<oc::platform::FileError> &Błędy() const { return m_błędy; }
+
+private:
+    void Przeglądaj(const QString &katalog);
+    void Zapisz(const QString &plik);
+
+    const QStringList m_katalogi;
+    const QStringList m_pliki;
+    const bool m_podkatalogi;
+    const quint32 m_maska;
+    QStringList m_znalezione;
+    std::vector<oc::platform::FileError> m_błędy;
+    std::atomic<bool> m_stop{false};
+    std::atomic<qint64> m_zapisane{0};
+};
+
+} // namespace oc2

@@ -1,0 +1,45 @@
+#include "frmAtrib.h"
+
+#include "Atrybuty.h"
+#include "RaportBledow.h"
+
+#include <platform/Attributes.h>
+#include <ui/Fonts.h>
+
+namespace oc2 {
+
+frmAtrib::frmAtrib(QWidget *parent) : OknoAtrybutów(QStringLiteral("Atrybuty pliku"), 4680, 2760, parent)
+{
+    setObjectName(QStringLiteral("frmAtrib"));
+    Label2 = nagłówek(QStringLiteral("  Plik"), 180, 420, 4320);
+    Label3 = nagłówek(QString(), 180, 660, 4320);
+    Label3->setFont(oc::ui::sansFont(9.75));
+    Label4 = nagłówek(QStringLiteral("  Atrybuty"), 180, 960, 4320);
+    for (int i = 0; i < 4; ++i)
+        dodajPole(NapisyPól[i], 360, 1200 + 255 * i, 2400);
+    dodajPrzyciski(2340);
+    connect(Timer1, &QTimer::timeout, this, &frmAtrib::Timer1_Timer);
+}
+
+void frmAtrib::Timer1_Timer()
+{
+    Label3->setText(Tag.mid(Tag.lastIndexOf(u'/') + 1).toLower());
+    ZacznijOdPierwszego();
+    const quint32 atrybuty = oc::platform::readAttributes(Tag).value_or(0);
+    for (int i = 0; i < 4; ++i)
+        UstawZaznaczenie(i, atrybuty & AtrybutPola[i]);
+    Timer1->stop();
+}
+
+void frmAtrib::Ustaw()
+{
+    const quint32 atrybuty = MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)});
+    oc::platform::FileError błąd;
+    if (!oc::platform::writeAttributes(Tag, atrybuty, &błąd))
+        ZgłośBłędy(this, {błąd});
+    accept();
+}
+
+void frmAtrib::Anuluj() { reject(); }
+
+} // namespace oc2
