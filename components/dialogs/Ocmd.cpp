@@ -2,6 +2,7 @@
 
 #include "frmDyski.h"
 #include "frmMaska.h"
+#include "frmNowyKat.h"
 
 #include <component/Operations.h>
 #include <platform/Volumes.h>
@@ -14,6 +15,7 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
     static const oc::Operations<Ocmd> operations{
         {"WybierzDysk", &Ocmd::WybierzDysk},
         {"Showmaska", &Ocmd::Showmaska},
+        {"NewDirCreate", &Ocmd::NewDirCreate},
     };
     return operations.invoke(*this, operation, args);
 }
@@ -33,6 +35,14 @@ QString Ocmd::Showmaska(float x, float y, QVariant mode)
     if (!liczba || (tryb != 1 && tryb != 2))
         return {};
     frmMaska okno(tryb);
+    ui::moveTwips(&okno, x, y);
+    okno.exec();
+    return okno.Wynik;
+}
+
+QString Ocmd::NewDirCreate(float x, float y)
+{
+    frmNowyKat okno;
     ui::moveTwips(&okno, x, y);
     okno.exec();
     return okno.Wynik;

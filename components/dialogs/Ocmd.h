@@ -17,6 +17,9 @@ public:
     // Mode 1 (mark) or 2 (unmark): the typed wildcard mask, or "" when
     // cancelled. Any other mode shows nothing and gives "".
     QString Showmaska(float x, float y, QVariant mode);
+    // The name typed for a new directory, to be made relative to the
+    // panel's directory; "" when cancelled.
+    QString NewDirCreate(float x, float y);
 };
 
 } // namespace oc
