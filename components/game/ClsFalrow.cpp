@@ -1,16 +1,24 @@
 #include "ClsFalrow.h"
 
-#include <component/Export.h>
+#include "Falrow2.h"
+
 #include <component/Operations.h>
 
 namespace ocfalrow {
 
 QVariant ClsFalrow::invoke(QStringView operation, QVariantList &args)
 {
-    static const oc::Operations<ClsFalrow> operations{};
+    static const oc::Operations<ClsFalrow> operations{
+        {"RunFalrow", &ClsFalrow::RunFalrow},
+    };
     return operations.invoke(*this, operation, args);
 }
 
-} // namespace ocfalrow
+qint16 ClsFalrow::RunFalrow()
+{
+    Falrow2 okno;
+    okno.exec();
+    return 0;
+}
 
-OC_COMPONENT({"ocfalrow.clsFalrow", &oc::makeComponent<ocfalrow::ClsFalrow>})
+} // namespace ocfalrow
