@@ -1,16 +1,72 @@
 #include "OCDel.h"
 
-#include <component/Export.h>
+#include "frmDelF.h"
+
 #include <component/Operations.h>
+#include <ui/Twips.h>
 
 namespace ocdelete {
 
+OCDel::OCDel() = default;
+OCDel::~OCDel() = default;
+
 QVariant OCDel::invoke(QStringView operation, QVariantList &args)
 {
-    static const oc::Operations<OCDel> operations{};
+    static const oc::Operations<OCDel> operations{
+        {"DeleteFileO", &OCDel::DeleteFileO},
+        {"ClearLists", &OCDel::ClearLists},
+        {"AddDirToDelete", &OCDel::AddDirToDelete},
+        {"AddFileToDelete", &OCDel::AddFileToDelete},
+        {"RunDeleteAll", &OCDel::RunDeleteAll},
+    };
     return operations.invoke(*this, operation, args);
 }
 
-} // namespace ocdelete
+frmDelAll &OCDel::Usuń()
+{
+    if (!m_usuń)
+        m_usuń = std::make_unique<frmDelAll>(WynikUsuwania);
+    return *m_usuń;
+}
 
-OC_COMPONENT({"ocdelete.ocdel", &oc::makeComponent<ocdelete::OCDel>})
+qint32 OCDel::DeleteFileO(float x, float y, QString &path)
+{
+    // A window closed by other means than its buttons deleted nothing.
+    WynikUsuwaniaPliku = 0;
+    frmDelF okno(WynikUsuwaniaPliku);
+    okno.Plik = path;
+    oc::ui::moveTwips(&okno, x, y);
+    okno.exec();
+    return WynikUsuwaniaPliku;
+}
+
+qint32 OCDel::ClearLists()
+{
+    Usuń().ClearLists();
+    return 0;
+}
+
+qint32 OCDel::AddFileToDelete(QString path)
+{
+    Usuń().lstFiles.append(path);
+    return 0;
+}
+
+qint32 OCDel::AddDirToDelete(QString path)
+{
+    Usuń().lstDirs.append(path);
+    return 0;
+}
+
+qint32 OCDel::RunDeleteAll(float x, float y)
+{
+    frmDelAll &okno = Usuń();
+    WynikUsuwania = 0;
+    oc::ui::moveTwips(&okno, x, y);
+    okno.Timer1->start();
+    okno.exec();
+    m_usuń.reset();
+    return WynikUsuwania;
+}
+
+} // namespace ocdelete

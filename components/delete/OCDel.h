@@ -1,14 +1,41 @@
 #pragma once
 
+#include "frmDelAll.h"
+
 #include <component/Component.h>
+
+#include <memory>
 
 namespace ocdelete {
 
-// "ocdelete.ocdel": its operations arrive with the work that needs them.
+// "ocdelete.ocdel": the questions before deleting one file or a batch of
+// files and directory trees, and the deletion behind them. Windows are
+// modal and placed at the caller's x, y in twips.
 class OCDel : public oc::Component
 {
 public:
+    OCDel();
+    ~OCDel() override;
+
     QVariant invoke(QStringView operation, QVariantList &args) override;
+
+    // 1 when the file was deleted, 0 when not (answered no, or it failed).
+    qint32 DeleteFileO(float x, float y, QString &path);
+    // Each returns 0.
+    qint32 ClearLists();
+    qint32 AddFileToDelete(QString path);
+    qint32 AddDirToDelete(QString path);
+    // 1 when the batch ran (even with failures), 0 when answered no.
+    qint32 RunDeleteAll(float x, float y);
+
+    qint32 WynikUsuwaniaPliku = 0;
+    qint32 WynikUsuwania = 0;
+
+private:
+    // The batch window lives from the first call of a batch until it closes.
+    frmDelAll &Usuń();
+
+    std::unique_ptr<frmDelAll> m_usuń;
 };
 
 } // namespace ocdelete

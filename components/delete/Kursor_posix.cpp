@@ -1,0 +1,126 @@
+#include "Kursor.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ocdelete {
+
+namespace {
+
+bool porażka(int *błąd, int kod)
+{
+    if (błąd)
+        *błąd = kod;
+    return false;
+}
+
+} // namespace
+
+Kursor::Kursor(std::vector<KatalogDrzewa> &katalogi) : m_katalogi(katalogi) {}
+
+Kursor::~Kursor()
+{
+    if (m_fd >= 0 && m_fd != m_korzeń)
+        close(m_fd);
+    if (m_korzeń >= 0)
+        close(m_korzeń);
+}
+
+bool Kursor::otwórzKorzeń(int rodzic, const QByteArray &nazwa, int *błąd)
+{
+    const int fd = openat(rodzic, nazwa.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return porażka(błąd, errno);
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+        const int kod = errno;
+        close(fd);
+        return porażka(błąd, kod);
+    }
+    m_katalogi[0].urządzenie = st.st_dev;
+    m_katalogi[0].iwęzeł = st.st_ino;
+    m_korzeń = m_fd = fd;
+    m_węzeł = 0;
+    return true;
+}
+
+bool Kursor::idźDo(qsizetype cel, int *błąd)
+{
+    const int głębokośćCelu = m_katalogi[cel].głębokość;
+    m_łańcuch.assign(głębokośćCelu + 1, -1);
+    for (qsizetype n = cel; n >= 0; n = m_katalogi[n].rodzic)
+        m_łańcuch[m_katalogi[n].głębokość] = n;
+    const auto naŁańcuchu = [&](qsizetype n) {
+        const int g = m_katalogi[n].głębokość;
+        return g <= głębokośćCelu && m_łańcuch[g] == n;
+    };
+    // The root is on every chain, so the climb ends there at the latest.
+    while (!naŁańcuchu(m_węzeł))
+        if (!wGórę()) {
+            naKorzeń();
+            break;
+        }
+    for (int g = m_katalogi[m_węzeł].głębokość + 1; g <= głębokośćCelu; ++g)
+        if (!wDół(m_łańcuch[g], błąd))
+            return false;
+    return true;
+}
+
+// A parent that is not the one scanned (the directory was moved) sends the
+// caller back to the root, from where every step down is checked again.
+bool Kursor::wGórę()
+{
+    const qsizetype rodzic = m_katalogi[m_węzeł].rodzic;
+    if (rodzic == 0) {
+        naKorzeń();
+        return true;
+    }
+    const int fd = openat(m_fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    const KatalogDrzewa &k = m_katalogi[rodzic];
+    if (fstat(fd, &st) != 0 || quint64(st.st_dev) != k.urządzenie || quint64(st.st_ino) != k.iwęzeł) {
+        close(fd);
+        return false;
+    }
+    przejdź(fd, rodzic);
+    return true;
+}
+
+bool Kursor::wDół(qsizetype dziecko, int *błąd)
+{
+    KatalogDrzewa &k = m_katalogi[dziecko];
+    const int fd = openat(m_fd, k.nazwa.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return porażka(błąd, errno);
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+        const int kod = errno;
+        close(fd);
+        return porażka(błąd, kod);
+    }
+    if (k.iwęzeł == 0) {
+        k.urządzenie = st.st_dev;
+        k.iwęzeł = st.st_ino;
+    } else if (quint64(st.st_dev) != k.urządzenie || quint64(st.st_ino) != k.iwęzeł) {
+        close(fd);
+        return porażka(błąd, ENOENT);
+    }
+    przejdź(fd, dziecko);
+    return true;
+}
+
+void Kursor::naKorzeń() { przejdź(m_korzeń, 0); }
+
+void Kursor::przejdź(int fd, qsizetype węzeł)
+{
+    if (m_fd >= 0 && m_fd != m_korzeń && m_fd != fd)
+        close(m_fd);
+    m_fd = fd;
+    m_węzeł = węzeł;
+}
+
+} // namespace ocdelete

@@ -1,0 +1,5 @@
+#include "OCDel.h"
+
+#include <component/Export.h>
+
+OC_COMPONENT({"ocdelete.ocdel", &oc::makeComponent<ocdelete::OCDel>})

@@ -1,0 +1,280 @@
+#include "Usuwanie.h"
+
+#include "Kursor.h"
+
+#include <platform/Names.h>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace ocdelete {
+
+namespace platform = oc::platform;
+
+namespace {
+
+constexpr mode_t BityZapisu = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// The parent and the last component of an encoded path, a final "/" ignored.
+std::pair<QByteArray, QByteArray> rozdziel(QByteArray ścieżka)
+{
+    while (ścieżka.size() > 1 && ścieżka.endsWith('/'))
+        ścieżka.chop(1);
+    const qsizetype ukośnik = ścieżka.lastIndexOf('/');
+    if (ukośnik < 0)
+        return {QByteArrayLiteral("."), ścieżka};
+    return {ukośnik == 0 ? QByteArrayLiteral("/") : ścieżka.left(ukośnik), ścieżka.mid(ukośnik + 1)};
+}
+
+// "x/.." names the parent of x and "/" names everything: neither is what
+// a user chose to delete.
+bool daSięUsunąć(const QByteArray &nazwa) { return !nazwa.isEmpty() && nazwa != "." && nazwa != ".."; }
+
+// The directory of the last path asked for stays open, so that a list of
+// files from one panel opens their directory once. Only the last component
+// of a chosen path is never followed.
+class Nadrzędny
+{
+public:
+    ~Nadrzędny()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+
+    int otwórz(const QByteArray &ścieżka)
+    {
+        if (m_fd >= 0 && ścieżka == m_ścieżka)
+            return m_fd;
+        if (m_fd >= 0)
+            close(m_fd);
+        m_ścieżka = ścieżka;
+        m_fd = open(ścieżka.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        return m_fd;
+    }
+
+private:
+    QByteArray m_ścieżka;
+    int m_fd = -1;
+};
+
+// 0 when the entry (never a directory) is gone, else the error number.
+int usuńWpis(int katalog, const char *nazwa)
+{
+    struct stat st;
+    if (fstatat(katalog, nazwa, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    if (S_ISDIR(st.st_mode))
+        return EISDIR;
+    // Refused whoever runs this: the permission bits are the attribute.
+    if (!S_ISLNK(st.st_mode) && (st.st_mode & BityZapisu) == 0)
+        return EACCES;
+    return unlinkat(katalog, nazwa, 0) == 0 ? 0 : errno;
+}
+
+// 0 when the file at the chosen path is gone, else the error number.
+int usuńŚcieżkę(Nadrzędny &nadrzędny, const QString &ścieżka)
+{
+    const auto [rodzic, nazwa] = rozdziel(platform::encodeName(ścieżka));
+    if (!daSięUsunąć(nazwa))
+        return EINVAL;
+    const int fd = nadrzędny.otwórz(rodzic);
+    return fd < 0 ? errno : usuńWpis(fd, nazwa.constData());
+}
+
+struct Wpis
+{
+    QByteArray nazwa;
+    bool katalog = false;
+};
+
+// The entries of the directory open as fd, in the order the file system
+// gives them; false with the error number when it cannot be read.
+bool czytaj(int fd, std::vector<Wpis> &wpisy, int *błąd)
+{
+    const int własny = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *katalog = własny >= 0 ? fdopendir(własny) : nullptr;
+    if (!katalog) {
+        *błąd = errno;
+        if (własny >= 0)
+            close(własny);
+        return false;
+    }
+    errno = 0;
+    while (const dirent *pozycja = readdir(katalog)) {
+        const char *nazwa = pozycja->d_name;
+        if (nazwa[0] == '.' && (nazwa[1] == 0 || (nazwa[1] == '.' && nazwa[2] == 0)))
+            continue;
+        bool jestKatalogiem = pozycja->d_type == DT_DIR;
+        if (pozycja->d_type == DT_UNKNOWN) {
+            struct stat st;
+            if (fstatat(dirfd(katalog), nazwa, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // gone since it was listed
+            jestKatalogiem = S_ISDIR(st.st_mode);
+        }
+        wpisy.push_back({QByteArray(nazwa), jestKatalogiem});
+    }
+    *błąd = errno;
+    closedir(katalog);
+    return *błąd == 0;
+}
+
+} // namespace
+
+Usuwanie::Usuwanie() = default;
+Usuwanie::~Usuwanie() = default;
+
+void Usuwanie::usuń(const QStringList &pliki, const QStringList &katalogi)
+{
+    pDelFiles(pliki);
+    for (const QString &katalog : katalogi) {
+        if (zatrzymane())
+            return;
+        pDeleteDir(katalog);
+    }
+}
+
+bool Usuwanie::usuńPlik(const QString &ścieżka)
+{
+    Nadrzędny nadrzędny;
+    const int kod = usuńŚcieżkę(nadrzędny, ścieżka);
+    if (kod != 0)
+        zapisz(kod, ścieżka);
+    return kod == 0;
+}
+
+void Usuwanie::pDelFiles(const QStringList &pliki)
+{
+    Nadrzędny nadrzędny;
+    for (const QString &plik : pliki) {
+        if (zatrzymane())
+            return;
+        if (const int kod = usuńŚcieżkę(nadrzędny, plik))
+            zapisz(kod, plik);
+        wpisGotowy();
+    }
+}
+
+void Usuwanie::pDeleteDir(const QString &katalog)
+{
+    lstDiry.clear();
+    lstWynik.clear();
+    const QByteArray bajty = platform::encodeName(katalog);
+    const auto [rodzic, nazwa] = rozdziel(bajty);
+    m_korzeń = katalog;
+    while (m_korzeń.size() > 1 && m_korzeń.endsWith(u'/'))
+        m_korzeń.chop(1);
+    if (!daSięUsunąć(nazwa)) {
+        zapisz(EINVAL, katalog);
+        return;
+    }
+    Nadrzędny nadrzędny;
+    const int fd = nadrzędny.otwórz(rodzic);
+    struct stat st;
+    if (fd < 0 || fstatat(fd, nazwa.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        zapisz(errno, m_korzeń);
+        return;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        if (!S_ISLNK(st.st_mode))
+            zapisz(ENOTDIR, m_korzeń);
+        else if (unlinkat(fd, nazwa.constData(), 0) != 0)
+            zapisz(errno, m_korzeń);
+        wpisGotowy();
+        return;
+    }
+
+    lstDiry.push_back({-1, nazwa, 0});
+    {
+        Kursor kursor(lstDiry);
+        int błąd = 0;
+        if (kursor.otwórzKorzeń(fd, nazwa, &błąd)) {
+            SkanujKatalog(kursor, 0);
+            usuńDrzewo(kursor);
+        } else {
+            zapisz(błąd, m_korzeń);
+        }
+    }
+    if (zatrzymane())
+        return;
+    // An empty directory goes even when it could not be read.
+    if (unlinkat(fd, nazwa.constData(), AT_REMOVEDIR) != 0)
+        zapisz(errno, m_korzeń);
+    wpisGotowy();
+    lstDiry.clear();
+    lstWynik.clear();
+}
+
+void Usuwanie::SkanujKatalog(Kursor &kursor, qsizetype węzeł)
+{
+    int błąd = 0;
+    if (!kursor.idźDo(węzeł, &błąd)) {
+        // Listed as a directory, now a link or a file: an entry like any other.
+        const bool zamieniony = (błąd == ELOOP || błąd == ENOTDIR) && węzeł == qsizetype(lstDiry.size()) - 1;
+        if (zamieniony) {
+            lstWynik.push_back({lstDiry[węzeł].rodzic, lstDiry[węzeł].nazwa});
+            lstDiry.pop_back();
+        } else {
+            zapisz(błąd, ścieżkaKatalogu(węzeł));
+        }
+        return;
+    }
+    std::vector<Wpis> wpisy;
+    if (!czytaj(kursor.fd(), wpisy, &błąd))
+        zapisz(błąd, ścieżkaKatalogu(węzeł));
+    for (Wpis &wpis : wpisy) {
+        if (zatrzymane())
+            return;
+        if (!wpis.katalog) {
+            lstWynik.push_back({węzeł, std::move(wpis.nazwa)});
+            continue;
+        }
+        lstDiry.push_back({węzeł, std::move(wpis.nazwa), lstDiry[węzeł].głębokość + 1});
+        SkanujKatalog(kursor, qsizetype(lstDiry.size()) - 1);
+    }
+}
+
+void Usuwanie::usuńDrzewo(Kursor &kursor)
+{
+    int błąd = 0;
+    for (const PlikDrzewa &plik : lstWynik) {
+        if (zatrzymane())
+            return;
+        if (!kursor.idźDo(plik.katalog, &błąd))
+            zapisz(błąd, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
+        else if (const int kod = usuńWpis(kursor.fd(), plik.nazwa.constData()))
+            zapisz(kod, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
+        wpisGotowy();
+    }
+    for (qsizetype i = qsizetype(lstDiry.size()) - 1; i > 0; --i) {
+        if (zatrzymane())
+            return;
+        if (!kursor.idźDo(lstDiry[i].rodzic, &błąd))
+            zapisz(błąd, ścieżkaKatalogu(i));
+        else if (unlinkat(kursor.fd(), lstDiry[i].nazwa.constData(), AT_REMOVEDIR) != 0)
+            zapisz(errno, ścieżkaKatalogu(i));
+        wpisGotowy();
+    }
+}
+
+QString Usuwanie::ścieżkaKatalogu(qsizetype węzeł) const
+{
+    QByteArray względna;
+    for (qsizetype n = węzeł; n > 0; n = lstDiry[n].rodzic)
+        względna.prepend('/' + lstDiry[n].nazwa);
+    return m_korzeń + platform::decodeName(względna);
+}
+
+void Usuwanie::zapisz(int kod, const QString &ścieżka) { Błędy.push_back({kod, ścieżka}); }
+
+void Usuwanie::wpisGotowy()
+{
+    if (poWpisie)
+        poWpisie();
+}
+
+} // namespace ocdelete
