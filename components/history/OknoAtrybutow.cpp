@@ -26,7 +26,7 @@ constexpr int WysokośćPola = 240;
 
 } // namespace
 
-OknoAtrybutów::OknoAtrybutów(const QString &tytuł, int szerokość, int wysokość, QWidget *parent)
+OknoAtrybutow::OknoAtrybutow(const QString &tytuł, int szerokość, int wysokość, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setWindowTitle(QStringLiteral("Atrybuty plików"));
@@ -56,7 +56,7 @@ OknoAtrybutów::OknoAtrybutów(const QString &tytuł, int szerokość, int wysok
     Timer1->setInterval(1);
 }
 
-QLabel *OknoAtrybutów::nagłówek(const QString &tekst, int lewa, int góra, int szerokość)
+QLabel *OknoAtrybutow::nagłówek(const QString &tekst, int lewa, int góra, int szerokość)
 {
     auto *etykieta = new QLabel(tekst, this);
     etykieta->setTextFormat(Qt::PlainText);
@@ -66,7 +66,7 @@ QLabel *OknoAtrybutów::nagłówek(const QString &tekst, int lewa, int góra, in
     return etykieta;
 }
 
-void OknoAtrybutów::dodajPole(const QString &tekst, int lewa, int góra, int szerokość)
+void OknoAtrybutow::dodajPole(const QString &tekst, int lewa, int góra, int szerokość)
 {
     auto *pole = new ui::LabelButton(tekst, this);
     pole->setFont(ui::sansFont(9.75));
@@ -83,7 +83,7 @@ void OknoAtrybutów::dodajPole(const QString &tekst, int lewa, int góra, int sz
     Maluj(i + 1, false);
 }
 
-void OknoAtrybutów::dodajPrzyciski(int góra)
+void OknoAtrybutow::dodajPrzyciski(int góra)
 {
     const std::array<QString, 2> napisy{QStringLiteral("Ustaw"), QStringLiteral("Anuluj")};
     const int szerokość = ui::widthTwips(this);
@@ -104,17 +104,17 @@ void OknoAtrybutów::dodajPrzyciski(int góra)
     connect(cmd[1], &ui::LabelButton::clicked, this, [this] { Anuluj(); });
 }
 
-bool OknoAtrybutów::Zaznaczone(int i) const { return Zaznaczony(check[i]->caption()); }
+bool OknoAtrybutow::Zaznaczone(int i) const { return Zaznaczony(check[i]->caption()); }
 
-void OknoAtrybutów::UstawZaznaczenie(int i, bool zaznaczone)
+void OknoAtrybutow::UstawZaznaczenie(int i, bool zaznaczone)
 {
     if (Zaznaczone(i) != zaznaczone)
         Przełącz(i);
 }
 
-void OknoAtrybutów::Przełącz(int i) { check[i]->setCaption(Przełączony(check[i]->caption())); }
+void OknoAtrybutow::Przełącz(int i) { check[i]->setCaption(Przełączony(check[i]->caption())); }
 
-void OknoAtrybutów::ZacznijOdPierwszego()
+void OknoAtrybutow::ZacznijOdPierwszego()
 {
     for (int pole = 2; pole <= LiczbaPól(); ++pole)
         Maluj(pole, false);
@@ -122,9 +122,9 @@ void OknoAtrybutów::ZacznijOdPierwszego()
     Maluj(Pole, true);
 }
 
-void OknoAtrybutów::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void OknoAtrybutow::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
 
-void OknoAtrybutów::Form_KeyDown(int kod)
+void OknoAtrybutow::Form_KeyDown(int kod)
 {
     if (kod == ui::vk::Escape || kod == ui::vk::F10) {
         Anuluj();
@@ -144,14 +144,14 @@ void OknoAtrybutów::Form_KeyDown(int kod)
     }
 }
 
-void OknoAtrybutów::Przejdź(int pole)
+void OknoAtrybutow::Przejdź(int pole)
 {
     Maluj(Pole, false);
     Pole = pole;
     Maluj(Pole, true);
 }
 
-void OknoAtrybutów::Działaj()
+void OknoAtrybutow::Działaj()
 {
     if (Pole <= int(check.size()))
         Przełącz(Pole - 1);
@@ -161,19 +161,19 @@ void OknoAtrybutów::Działaj()
         Anuluj();
 }
 
-oc::ui::LabelButton *OknoAtrybutów::Kontrolka(int pole) const
+oc::ui::LabelButton *OknoAtrybutow::Kontrolka(int pole) const
 {
     const int pól = int(check.size());
     return pole <= pól ? check[pole - 1] : cmd[pole - pól - 1];
 }
 
-void OknoAtrybutów::Maluj(int pole, bool fokus)
+void OknoAtrybutow::Maluj(int pole, bool fokus)
 {
     const bool przycisk = pole > int(check.size());
     ui::setBackground(Kontrolka(pole), fokus ? TłoFokusu : przycisk ? TłoPrzycisku : Czarny);
 }
 
-void OknoAtrybutów::resizeEvent(QResizeEvent *event)
+void OknoAtrybutow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     ui::fitFrames(Shape1[0], Shape1[1]);

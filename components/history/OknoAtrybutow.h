@@ -15,10 +15,9 @@ namespace oc2 {
 // labels followed by the buttons "Ustaw" and "Anuluj" as fields 1 to n, one
 // of them focused. The arrows move the focus round; Enter and Space toggle
 // a check label or press a button; Esc and F10 cancel.
-// No Q_OBJECT here: moc does not take a class name with Polish letters; the
-// windows below carry their own meta-objects.
-class OknoAtrybutów : public QDialog
+class OknoAtrybutow : public QDialog
 {
+    Q_OBJECT
 public:
     QLabel *Label1 = nullptr;
     oc::ui::LabelButton *CloseKey = nullptr;
@@ -32,7 +31,7 @@ public:
     bool Zaznaczone(int i) const;
 
 protected:
-    OknoAtrybutów(const QString &tytuł, int szerokość, int wysokość, QWidget *parent);
+    OknoAtrybutow(const QString &tytuł, int szerokość, int wysokość, QWidget *parent);
 
     QLabel *nagłówek(const QString &tekst, int lewa, int góra, int szerokość);
     void dodajPole(const QString &tekst, int lewa, int góra, int szerokość);

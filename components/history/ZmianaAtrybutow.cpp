@@ -49,7 +49,7 @@ void ZmianaAtrybutów::Wykonaj()
 // Depth first, without recursion, so that no depth of tree can exhaust the stack.
 void ZmianaAtrybutów::Przeglądaj(const QString &katalog)
 {
-    QStringList doPrzejrzenia{platform::withSeparator(katalog)};
+    QStringList doPrzejrzenia{katalog};
     while (!doPrzejrzenia.isEmpty() && !m_stop) {
         const QString ścieżka = doPrzejrzenia.takeLast();
         const platform::DirectoryListing lista = platform::readDirectory(ścieżka);
@@ -57,12 +57,13 @@ void ZmianaAtrybutów::Przeglądaj(const QString &katalog)
             m_błędy.push_back(lista.error);
             continue;
         }
+        const QString przedrostek = platform::withSeparator(ścieżka);
         for (const platform::EntryInfo &wpis : lista.files)
             if (!wpis.isLink)
-                m_znalezione.append(ścieżka + wpis.name);
+                m_znalezione.append(przedrostek + wpis.name);
         for (auto wpis = lista.directories.rbegin(); wpis != lista.directories.rend(); ++wpis)
             if (!wpis->isLink)
-                doPrzejrzenia.append(ścieżka + wpis->name + u'/');
+                doPrzejrzenia.append(przedrostek + wpis->name);
     }
 }
 

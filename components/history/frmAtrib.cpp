@@ -8,7 +8,7 @@
 
 namespace oc2 {
 
-frmAtrib::frmAtrib(QWidget *parent) : OknoAtrybutów(QStringLiteral("Atrybuty pliku"), 4680, 2760, parent)
+frmAtrib::frmAtrib(QWidget *parent) : OknoAtrybutow(QStringLiteral("Atrybuty pliku"), 4680, 2760, parent)
 {
     setObjectName(QStringLiteral("frmAtrib"));
     Label2 = nagłówek(QStringLiteral("  Plik"), 180, 420, 4320);

@@ -6,7 +6,7 @@ namespace oc2 {
 
 // The attributes of one file: its four boxes show what the file has; Ustaw
 // writes exactly the checked ones, Anuluj writes nothing.
-class frmAtrib : public OknoAtrybutów
+class frmAtrib : public OknoAtrybutow
 {
     Q_OBJECT
 public:

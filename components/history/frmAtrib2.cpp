@@ -8,7 +8,7 @@
 namespace oc2 {
 
 frmAtrib2::frmAtrib2(qint32 &wynik, QWidget *parent)
-    : OknoAtrybutów(QStringLiteral("Atrybuty plików"), 4680, 3315, parent), m_wynik(wynik)
+    : OknoAtrybutow(QStringLiteral("Atrybuty plików"), 4680, 3315, parent), m_wynik(wynik)
 {
     setObjectName(QStringLiteral("frmAtrib2"));
     Label3 = nagłówek(QString(), 180, 420, 4320);

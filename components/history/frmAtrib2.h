@@ -14,7 +14,7 @@ namespace oc2 {
 // writes one value to every file on a worker thread; Esc then stops it
 // after the file in hand. The result goes to wynik: 1 when applied, 0 when
 // cancelled.
-class frmAtrib2 : public OknoAtrybutów
+class frmAtrib2 : public OknoAtrybutow
 {
     Q_OBJECT
 public:
