@@ -1,0 +1,255 @@
+#include "Kopiarka.h"
+
+#include "PlikiSystemu.h"
+
+#include <platform/Names.h>
+#include <platform/Paths.h>
+
+#include <QDir>
+#include <cerrno>
+#include <numeric>
+
+namespace occopy {
+
+using oc::platform::decodeName;
+using oc::platform::encodeName;
+using Wynik = pliki::KopiaWpisu::Wynik;
+
+namespace {
+
+// A path as its directory and its last name, in the file system's bytes.
+struct Miejsce
+{
+    QByteArray katalog;
+    QByteArray nazwa;
+};
+
+Miejsce rozdziel(const QByteArray &ścieżka)
+{
+    const qsizetype ukośnik = ścieżka.lastIndexOf('/');
+    if (ukośnik < 0)
+        return {QByteArrayLiteral("."), ścieżka};
+    return {ukośnik == 0 ? QByteArrayLiteral("/") : ścieżka.left(ukośnik), ścieżka.mid(ukośnik + 1)};
+}
+
+} // namespace
+
+QString NazwaPliku(const QString &ścieżka) { return ścieżka.mid(ścieżka.lastIndexOf(u'/') + 1); }
+
+QString Kataloguj2(const QString &katalog) { return NazwaPliku(oc::platform::withoutSeparator(katalog)); }
+
+Kopiarka::Kopiarka() : m_kopia(std::make_unique<pliki::KopiaWpisu>())
+{
+    m_kopia->Dalej = [this] { return Dalej(); };
+    m_kopia->NaKrok = [this](qint64 gotowe) {
+        m_postęp.Bajty = m_bajtyPrzedPlikiem + std::min(gotowe, m_rozmiary[std::size_t(m_plik)]);
+        zgłoś();
+    };
+}
+
+Kopiarka::~Kopiarka() = default;
+
+void Kopiarka::ClearLists()
+{
+    lstDirs.clear();
+    lstFiles.clear();
+    lstWynikD.clear();
+    lstWynikF.clear();
+    lstWynikD2.clear();
+    lstWynikF2.clear();
+    m_tryby.clear();
+    m_rozmiary.clear();
+    m_zaufane.clear();
+    m_błędy.clear();
+    m_postęp = {};
+    m_przerwij = false;
+    m_wstrzymaj = false;
+}
+
+void Kopiarka::Skanuj()
+{
+    lstWynikF.clear();
+    lstWynikF2.clear();
+    lstWynikD.clear();
+    lstWynikD2.clear();
+    m_tryby.clear();
+    m_rozmiary.clear();
+    m_zaufane.clear();
+    const QByteArray cel = encodeName(KatalogDocelowy);
+    for (const QString &wybrany : lstDirs) {
+        if (!Dalej())
+            return;
+        // "/a/b/.." is the directory a: its name is "a", never "..".
+        const QString katalog = QDir::cleanPath(wybrany);
+        const QString nazwa = Kataloguj2(katalog);
+        if (nazwa.isEmpty() || nazwa == u"." || nazwa == u"..") {
+            błąd(EINVAL, wybrany);
+            continue;
+        }
+        const QByteArray ścieżka = encodeName(katalog);
+        const qsizetype zaufane = ścieżka.size() - encodeName(nazwa).size();
+        pliki::Wpis wpis;
+        int kod = 0;
+        if (!pliki::stan(ścieżka, wpis, kod)) {
+            błąd(kod, katalog);
+            continue;
+        }
+        // A chosen link to a directory goes as the link.
+        if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
+            dodajPlik(katalog, KatalogDocelowy + nazwa, wpis.rozmiar, zaufane);
+            continue;
+        }
+        // The copy would land inside the tree being read, and read itself again.
+        if (pliki::leżyPonad(ścieżka, cel)) {
+            błąd(EINVAL, katalog);
+            continue;
+        }
+        const pliki::Deskryptor fd = pliki::otwórzDoCzytania(ścieżka, kod);
+        if (!fd.otwarty()) {
+            błąd(kod, katalog);
+            continue;
+        }
+        SkanujKatalog(fd.fd(), katalog, nazwa, wpis.tryb, zaufane);
+    }
+}
+
+void Kopiarka::SkanujKatalog(int fd, const QString &katalog, const QString &rel, quint32 tryb, qsizetype zaufane)
+{
+    if (!Dalej())
+        return;
+    lstWynikD.append(rel);
+    lstWynikD2.append(katalog);
+    m_tryby.push_back(tryb);
+    std::vector<pliki::Wpis> wpisy;
+    int kod = 0;
+    // What could be read before a failure still goes.
+    if (!pliki::czytajKatalog(fd, wpisy, kod))
+        błąd(kod, katalog);
+    for (const pliki::Wpis &wpis : wpisy) {
+        const QString nazwa = decodeName(wpis.nazwa);
+        const QString ścieżka = katalog + u'/' + nazwa;
+        if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
+            dodajPlik(ścieżka, KatalogDocelowy + rel + u'/' + nazwa, wpis.rozmiar, zaufane);
+            continue;
+        }
+        const pliki::Deskryptor podkatalog = pliki::otwórzPodkatalog(fd, wpis.nazwa, kod);
+        if (!podkatalog.otwarty()) {
+            błąd(kod, ścieżka);
+            continue;
+        }
+        SkanujKatalog(podkatalog.fd(), ścieżka, rel + u'/' + nazwa, wpis.tryb, zaufane);
+    }
+}
+
+void Kopiarka::AddFilesx()
+{
+    for (const QString &plik : lstFiles) {
+        const QString nazwa = NazwaPliku(plik);
+        const QByteArray ścieżka = encodeName(plik);
+        pliki::Wpis wpis;
+        int kod = 0;
+        // One that cannot be looked at now is still tried, so that its copy names the reason.
+        const qint64 rozmiar = pliki::stan(ścieżka, wpis, kod) ? wpis.rozmiar : 0;
+        dodajPlik(plik, KatalogDocelowy + nazwa, rozmiar, ścieżka.size() - encodeName(nazwa).size());
+    }
+}
+
+void Kopiarka::dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane)
+{
+    lstWynikF.append(źródło);
+    lstWynikF2.append(cel);
+    m_rozmiary.push_back(rozmiar);
+    m_zaufane.push_back(zaufane);
+}
+
+void Kopiarka::TwórzDiry()
+{
+    const qsizetype zaufane = encodeName(KatalogDocelowy).size();
+    pliki::OstatniKatalog rodzic;
+    for (qsizetype k = 0; k < lstWynikD.size(); ++k) {
+        if (!Dalej())
+            return;
+        const QString ścieżka = KatalogDocelowy + lstWynikD.at(k);
+        const Miejsce miejsce = rozdziel(encodeName(ścieżka));
+        int kod = 0;
+        const int fd = rodzic.otwórz(miejsce.katalog, zaufane, kod);
+        // The owner must be able to fill it, whatever the source allows.
+        if (fd < 0 || !pliki::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod))
+            błąd(kod, ścieżka);
+    }
+}
+
+void Kopiarka::Kopiowanie()
+{
+    m_postęp = Postęp{0, lstWynikF.size(), 0, std::accumulate(m_rozmiary.begin(), m_rozmiary.end(), qint64(0))};
+    m_kopia->Krok = Krok;
+    const qsizetype zaufaneCelu = encodeName(KatalogDocelowy).size();
+    pliki::OstatniKatalog źródła;
+    pliki::OstatniKatalog cele;
+    int licznik = 0;
+    for (qsizetype j = 0; j < lstWynikF.size(); ++j) {
+        if (!Dalej())
+            break;
+        m_plik = j;
+        m_bajtyPrzedPlikiem = m_postęp.Bajty;
+        const Miejsce z = rozdziel(encodeName(lstWynikF.at(j)));
+        const Miejsce c = rozdziel(encodeName(lstWynikF2.at(j)));
+        int kod = 0;
+        Wynik wynik = Wynik::BłądŹródła;
+        if (const int zFd = źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], kod); zFd >= 0) {
+            const int cFd = cele.otwórz(c.katalog, zaufaneCelu, kod);
+            wynik = cFd < 0 ? Wynik::BłądCelu : m_kopia->kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod);
+        }
+        if (wynik == Wynik::Przerwano)
+            break;
+        if (wynik == Wynik::BłądŹródła)
+            błąd(kod, lstWynikF.at(j));
+        else if (wynik == Wynik::BłądCelu)
+            błąd(kod, lstWynikF2.at(j));
+        m_postęp.Bajty = m_bajtyPrzedPlikiem + m_rozmiary[std::size_t(j)];
+        m_postęp.Pliki = j + 1;
+        if (licznik > 9) {
+            licznik = 0;
+            zgłoś();
+        }
+        ++licznik;
+    }
+    zgłoś();
+}
+
+void Kopiarka::Wstrzymaj()
+{
+    std::lock_guard blokada(m_mutex);
+    m_wstrzymaj = true;
+}
+
+void Kopiarka::Wznów()
+{
+    {
+        std::lock_guard blokada(m_mutex);
+        m_wstrzymaj = false;
+    }
+    m_budzik.notify_all();
+}
+
+void Kopiarka::Przerwij()
+{
+    {
+        std::lock_guard blokada(m_mutex);
+        m_przerwij = true;
+    }
+    m_budzik.notify_all();
+}
+
+bool Kopiarka::Dalej()
+{
+    if (m_wstrzymaj) {
+        std::unique_lock blokada(m_mutex);
+        m_budzik.wait(blokada, [this] { return !m_wstrzymaj || m_przerwij; });
+    }
+    return !m_przerwij;
+}
+
+void Kopiarka::błąd(int kod, const QString &ścieżka) { m_błędy.push_back(oc::platform::FileError{kod, ścieżka}); }
+
+} // namespace occopy

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <platform/FileError.h>
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace occopy {
+
+namespace pliki {
+class KopiaWpisu;
+}
+
+// The name part of a path, as it is (names are case-sensitive here).
+QString NazwaPliku(const QString &ścieżka);
+// Where a chosen directory is made again below the destination: under its
+// own name, however deep its source lies.
+QString Kataloguj2(const QString &katalog);
+
+struct Postęp
+{
+    qint64 Pliki = 0;          // files dealt with: copied, skipped or failed
+    qint64 WszystkiePliki = 0;
+    qint64 Bajty = 0;          // of those files, and of the one in hand so far
+    qint64 WszystkieBajty = 0;
+};
+
+// Copies chosen files and directory trees into one directory; knows nothing
+// of windows. Links are copied as links, never followed, in the trees and
+// below the destination alike. Every failure is kept with its path and
+// reason and the run goes on. The phases run on one thread; Wstrzymaj,
+// Wznów and Przerwij may come from any other.
+class Kopiarka
+{
+public:
+    Kopiarka();
+    ~Kopiarka();
+
+    QStringList lstDirs;    // chosen directories, full paths
+    QStringList lstFiles;   // chosen files, full paths
+    QStringList lstWynikD;  // directories to make, relative to KatalogDocelowy, in making order
+    QStringList lstWynikD2; // the source of each
+    QStringList lstWynikF;  // files (and links, pipes...) to copy, full source paths
+    QStringList lstWynikF2; // the target of each
+
+    QString KatalogDocelowy; // ends with "/"
+    bool Nadpisuj = true;
+    // Called on the working thread after every tenth file, at the end, and
+    // inside a large file after each Krok bytes.
+    std::function<void(const Postęp &)> NaPostęp = [](const Postęp &) {};
+    qint64 Krok = qint64(16) << 20;
+
+    void ClearLists();
+    // Lists the chosen directories depth first, each directory before its
+    // contents. A chosen directory that holds the destination is refused.
+    void Skanuj();
+    // The chosen files after everything the scan found, under their own names.
+    void AddFilesx();
+    void TwórzDiry();
+    void Kopiowanie();
+
+    void Wstrzymaj();
+    void Wznów();
+    // Ends the run at the next file or the next piece of a large file; the
+    // file in hand is removed, what was copied stays.
+    void Przerwij();
+    bool Przerwano() const { return m_przerwij; }
+
+    const std::vector<oc::platform::FileError> &Błędy() const { return m_błędy; }
+    const Postęp &postęp() const { return m_postęp; }
+
+private:
+    void SkanujKatalog(int fd, const QString &katalog, const QString &rel, quint32 tryb, qsizetype zaufane);
+    void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane);
+    void błąd(int kod, const QString &ścieżka);
+    bool Dalej();
+    void zgłoś() { NaPostęp(m_postęp); }
+
+    // Beside lstWynikD: the permission bits of each directory.
+    std::vector<quint32> m_tryby;
+    // Beside lstWynikF: the length found, and how many bytes of the encoded
+    // source path may be reached through links (the part the user named).
+    std::vector<qint64> m_rozmiary;
+    std::vector<qsizetype> m_zaufane;
+
+    std::vector<oc::platform::FileError> m_błędy;
+    Postęp m_postęp;
+    qsizetype m_plik = 0; // the file in hand, and the bytes before it
+    qint64 m_bajtyPrzedPlikiem = 0;
+    std::unique_ptr<pliki::KopiaWpisu> m_kopia;
+
+    std::atomic<bool> m_przerwij{false};
+    std::atomic<bool> m_wstrzymaj{false};
+    std::mutex m_mutex;
+    std::condition_variable m_budzik;
+};
+
+} // namespace occopy

@@ -1,0 +1,5 @@
+#include "ClsOCCopy.h"
+
+#include <component/Export.h>
+
+OC_COMPONENT({"occopy.clsOCCopy", &oc::makeComponent<occopy::ClsOCCopy>})

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Kopiarka.h"
+
+#include <ui/LabelButton.h>
+#include <ui/Shape.h>
+
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+#include <QTimer>
+#include <array>
+#include <mutex>
+
+namespace occopy {
+
+// "Kopiowanie plików": asks for the destination and the overwrite switch,
+// then copies on a worker thread while showing the phase and the progress.
+// The fields are 1 the destination, 2 the switch, 3 "Kopiuj", 4 "Anuluj".
+// Esc while copying asks whether to stop. The work lists live in kopiarka
+// as long as the window.
+class frmCopy : public QDialog
+{
+    Q_OBJECT
+public:
+    // wynikKopiowania gets 1 when the copy ran, 0 when it was cancelled.
+    explicit frmCopy(qint32 &wynikKopiowania, QWidget *parent = nullptr);
+    ~frmCopy() override;
+
+    // Closing the window by any means but its keys: cancels before the
+    // copy, asks whether to stop during it.
+    void reject() override;
+
+    Kopiarka kopiarka;
+    int Pole = 1;
+
+    QLabel *Label1 = nullptr;
+    oc::ui::LabelButton *cmdB = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *KopiujDo = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    std::array<oc::ui::LabelButton *, 2> lblBut{};
+    QLabel *Status = nullptr;
+    QLabel *Label2 = nullptr;
+    QProgressBar *Pasek = nullptr; // bytes copied, in thousandths
+    std::array<oc::ui::Shape *, 2> Shape1{};
+    QTimer *Timer1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Timer1_Timer();
+    void PokażPytanie(bool pokaż);
+    void Buttony();
+    void Form_KeyDown(int kod);
+    void Form_KeyPress(int znak);
+    void Kopiuj();
+    void Anuluj();
+    void ZapytajOPrzerwanie();
+    void PokażPostęp();
+    void Koniec();
+    void ZgłośBłędy();
+
+    qint32 &m_wynik;
+    QThread *m_wątek = nullptr;
+    bool m_pyta = false;        // the stop question is open
+    bool m_koniecCzeka = false; // the work ended while it was
+
+    // The newest progress from the worker, shown by one queued call at a time.
+    std::mutex m_postępMutex;
+    Postęp m_postęp;
+    bool m_postępCzeka = false;
+};
+
+} // namespace occopy

@@ -1,0 +1,384 @@
+#include "Drzewo.h"
+
+#include <Kopiarka.h>
+
+#include <platform/Names.h>
+
+#include <algorithm>
+#include <QTest>
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using occopy::Kopiarka;
+using occopy::Postęp;
+using oc::platform::decodeName;
+
+namespace {
+
+// Failures as "error number|path below root", for comparing with a table.
+QByteArray błąd(int kod, const QByteArray &ścieżka) { return QByteArray::number(kod) + '|' + ścieżka; }
+
+// Writes past this many bytes fail with EFBIG instead of ending the process.
+class LimitZapisu
+{
+public:
+    explicit LimitZapisu(qint64 bajty)
+    {
+        if (bajty <= 0)
+            return;
+        getrlimit(RLIMIT_FSIZE, &m_było);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_było;
+        limit.rlim_cur = rlim_t(bajty);
+        m_ustawiony = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~LimitZapisu()
+    {
+        if (m_ustawiony)
+            setrlimit(RLIMIT_FSIZE, &m_było);
+    }
+
+private:
+    rlimit m_było{};
+    bool m_ustawiony = false;
+};
+
+struct Przebieg
+{
+    QByteArrayList błędy;
+    QList<Postęp> postępy;
+    bool przerwano = false;
+};
+
+// Runs every phase as the window does, on this thread. Chosen entries are
+// "D|path" or "F|path", below root unless absolute. stopInside stops the
+// run at its first report from inside a file.
+Przebieg kopiuj(const QByteArray &root, const QByteArrayList &wybrane, const QByteArray &cel, bool nadpisuj,
+                qint64 krok = 0, bool stopInside = false)
+{
+    Kopiarka kopiarka;
+    for (const QByteArray &wybór : wybrane) {
+        const QByteArray ścieżka = wybór.mid(2).startsWith('/') ? wybór.mid(2) : root + '/' + wybór.mid(2);
+        (wybór.startsWith("D|") ? kopiarka.lstDirs : kopiarka.lstFiles).append(decodeName(ścieżka));
+    }
+    kopiarka.KatalogDocelowy = decodeName(root + '/' + cel + '/');
+    kopiarka.Nadpisuj = nadpisuj;
+    if (krok > 0)
+        kopiarka.Krok = krok;
+    Przebieg wynik;
+    // Small files report only at the end, so the first report comes from inside a large one.
+    kopiarka.NaPostęp = [&](const Postęp &postęp) {
+        wynik.postępy << postęp;
+        if (stopInside)
+            kopiarka.Przerwij();
+    };
+    kopiarka.Skanuj();
+    kopiarka.AddFilesx();
+    kopiarka.TwórzDiry();
+    kopiarka.Kopiowanie();
+    for (const oc::platform::FileError &e : kopiarka.Błędy()) {
+        const QByteArray ścieżka = oc::platform::encodeName(e.path);
+        wynik.błędy << błąd(e.code, ścieżka.startsWith(root + '/') ? ścieżka.mid(root.size() + 1) : ścieżka);
+    }
+    wynik.przerwano = kopiarka.Przerwano();
+    return wynik;
+}
+
+} // namespace
+
+class TstKopiarka : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { umask(022); }
+    void linksNeverFollowed_data();
+    void linksNeverFollowed();
+    void existingTargets_data();
+    void existingTargets();
+    void partialTargetsRemoved_data();
+    void partialTargetsRemoved();
+    void copyMirrorsTheSource_data();
+    void copyMirrorsTheSource();
+    void neverIntoItself_data();
+    void neverIntoItself();
+    void progress_data();
+    void progress();
+};
+
+void TstKopiarka::linksNeverFollowed_data()
+{
+    QTest::addColumn<QByteArrayList>("source");
+    QTest::addColumn<QByteArrayList>("before"); // the destination before the copy
+    QTest::addColumn<QByteArrayList>("chosen");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<QByteArrayList>("after");  // names in the destination after it
+    QTest::addColumn<int>("failures");
+
+    QTest::newRow("link to a directory outside: copied as the link")
+        << QByteArrayList{"d|A", "l|A/skrot|@out"} << QByteArrayList{} << QByteArrayList{"D|src/A"} << true
+        << QByteArrayList{"d|A", "l|A/skrot|@out"} << 0;
+    QTest::newRow("link to a file outside, a dangling one, one back into the tree")
+        << QByteArrayList{"d|A", "l|A/plik|@out/tajny", "l|A/wisi|/nie/ma", "l|A/petla|@src/A"} << QByteArrayList{}
+        << QByteArrayList{"D|src/A"} << true
+        << QByteArrayList{"d|A", "l|A/petla|@src/A", "l|A/plik|@out/tajny", "l|A/wisi|/nie/ma"} << 0;
+    QTest::newRow("chosen directory and file that are links: copied as links")
+        << QByteArrayList{"l|B|@out", "l|L|@out/tajny"} << QByteArrayList{}
+        << QByteArrayList{"D|src/B", "F|src/L"} << true << QByteArrayList{"l|B|@out", "l|L|@out/tajny"} << 0;
+    QTest::newRow("destination holds a link where the directory goes: nothing written through it")
+        << QByteArrayList{"d|A", "f|A/x|10", "d|A/B"} << QByteArrayList{"l|A|@out"} << QByteArrayList{"D|src/A"}
+        << true << QByteArrayList{"l|A|@out"} << 3;
+    QTest::newRow("link planted deeper in the destination")
+        << QByteArrayList{"d|A", "d|A/B", "f|A/B/y|10"} << QByteArrayList{"d|A", "l|A/B|@out"}
+        << QByteArrayList{"D|src/A"} << true << QByteArrayList{"d|A", "l|A/B|@out"} << 2;
+    QTest::newRow("overwrite on: a link in the file's place is replaced, not written through")
+        << QByteArrayList{"f|tajny|10"} << QByteArrayList{"l|tajny|@out/tajny"} << QByteArrayList{"F|src/tajny"}
+        << true << QByteArrayList{"f|tajny"} << 0;
+    QTest::newRow("overwrite off: the link stays, nothing written through")
+        << QByteArrayList{"f|tajny|10"} << QByteArrayList{"l|tajny|@out/tajny"} << QByteArrayList{"F|src/tajny"}
+        << false << QByteArrayList{"l|tajny|@out/tajny"} << 0;
+}
+
+void TstKopiarka::linksNeverFollowed()
+{
+    QFETCH(QByteArrayList, source);
+    QFETCH(QByteArrayList, before);
+    QFETCH(QByteArrayList, chosen);
+    QFETCH(bool, overwrite);
+    QFETCH(QByteArrayList, after);
+    QFETCH(int, failures);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "d|out", "f|out/tajny|100"}));
+    QVERIFY(drzewo::zbuduj(root + "/src", drzewo::zRootem(source, root)));
+    QVERIFY(drzewo::zbuduj(root + "/dst", drzewo::zRootem(before, root)));
+    const QByteArrayList outside = drzewo::opisz(root + "/out");
+
+    const Przebieg przebieg = kopiuj(root, chosen, "dst", overwrite);
+    after = drzewo::zRootem(after, root);
+    std::sort(after.begin(), after.end());
+    QCOMPARE(drzewo::nazwy(root + "/dst"), after);
+    QCOMPARE(drzewo::opisz(root + "/out"), outside);
+    QCOMPARE(przebieg.błędy.size(), failures);
+}
+
+void TstKopiarka::existingTargets_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<qint64>("writeLimit");
+    QTest::addColumn<QByteArray>("target"); // the directory copied into
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QByteArrayList>("failures");
+
+    QTest::newRow("overwrite on, the copy fails part-way: the old target stays whole")
+        << true << qint64(256 << 10) << QByteArray("dst") << false << QByteArrayList{błąd(EFBIG, "dst/x")};
+    QTest::newRow("overwrite off: the existing target is not touched")
+        << false << qint64(0) << QByteArray("dst") << false << QByteArrayList{};
+    QTest::newRow("overwrite on: replaced") << true << qint64(0) << QByteArray("dst") << true << QByteArrayList{};
+    QTest::newRow("overwrite on, onto itself (both panels on one directory): not cut short")
+        << true << qint64(0) << QByteArray("src") << true << QByteArrayList{};
+    QTest::newRow("overwrite on, onto a hard link of itself")
+        << true << qint64(0) << QByteArray("twardy") << true << QByteArrayList{};
+}
+
+void TstKopiarka::existingTargets()
+{
+    QFETCH(bool, overwrite);
+    QFETCH(qint64, writeLimit);
+    QFETCH(QByteArray, target);
+    QFETCH(bool, replaced);
+    QFETCH(QByteArrayList, failures);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "d|twardy", "f|src/x|1048576|640|1000000000.5",
+                                  "f|dst/x|3000|600|1500000000.25"}));
+    QCOMPARE(link((root + "/src/x").constData(), (root + "/twardy/x").constData()), 0);
+    const QByteArrayList nowy = drzewo::opisz(root + "/src");
+    const QByteArrayList stary = drzewo::opisz(root + '/' + target);
+
+    Przebieg przebieg;
+    {
+        LimitZapisu limit(writeLimit);
+        przebieg = kopiuj(root, {"F|src/x"}, target, overwrite);
+    }
+    // Nothing else is left beside it: no temporary file, no partial copy.
+    QCOMPARE(drzewo::opisz(root + '/' + target), replaced ? nowy : stary);
+    QCOMPARE(drzewo::opisz(root + "/src"), nowy);
+    QCOMPARE(przebieg.błędy, failures);
+}
+
+void TstKopiarka::partialTargetsRemoved_data()
+{
+    QTest::addColumn<QByteArrayList>("source");
+    QTest::addColumn<QByteArrayList>("chosen");
+    QTest::addColumn<qint64>("writeLimit");
+    QTest::addColumn<bool>("stopInside");
+    QTest::addColumn<QByteArrayList>("after");
+    QTest::addColumn<QByteArrayList>("failures");
+
+    QTest::newRow("write fails part-way: no partial target, the rest copied")
+        << QByteArrayList{"d|A", "f|A/duzy|1048576", "f|A/maly|100"} << QByteArrayList{"D|src/A"}
+        << qint64(256 << 10) << false << QByteArrayList{"d|A", "f|A/maly"}
+        << QByteArrayList{błąd(EFBIG, "dst/A/duzy")};
+    QTest::newRow("stop inside a large file: it is removed, what came before stays")
+        << QByteArrayList{"f|a|100", "f|b|1048576", "f|c|100"} << QByteArrayList{"F|src/a", "F|src/b", "F|src/c"}
+        << qint64(0) << true << QByteArrayList{"f|a"} << QByteArrayList{};
+    QTest::newRow("source read fails: reported, no empty target left")
+        << QByteArrayList{"f|a|100"} << QByteArrayList{"F|/proc/self/mem", "F|src/a"} << qint64(0) << false
+        << QByteArrayList{"f|a"} << QByteArrayList{QByteArray::number(EIO) + "|/proc/self/mem"};
+    QTest::newRow("source gone: reported, the rest copied")
+        << QByteArrayList{"f|a|100"} << QByteArrayList{"F|src/brak", "F|src/a"} << qint64(0) << false
+        << QByteArrayList{"f|a"} << QByteArrayList{błąd(ENOENT, "src/brak")};
+    QTest::newRow("source without read permission")
+        << QByteArrayList{"f|zamkniety|100|000", "f|a|100"} << QByteArrayList{"F|src/zamkniety", "F|src/a"}
+        << qint64(0) << false << QByteArrayList{"f|a"} << QByteArrayList{błąd(EACCES, "src/zamkniety")};
+}
+
+void TstKopiarka::partialTargetsRemoved()
+{
+    QFETCH(QByteArrayList, source);
+    QFETCH(QByteArrayList, chosen);
+    QFETCH(qint64, writeLimit);
+    QFETCH(bool, stopInside);
+    QFETCH(QByteArrayList, after);
+    QFETCH(QByteArrayList, failures);
+    if (geteuid() == 0 && QByteArray(QTest::currentDataTag()).contains("permission"))
+        QSKIP("the superuser reads every file");
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst"}));
+    QVERIFY(drzewo::zbuduj(root + "/src", source));
+    Przebieg przebieg;
+    {
+        LimitZapisu limit(writeLimit);
+        przebieg = kopiuj(root, chosen, "dst", true, 64 << 10, stopInside);
+    }
+    QCOMPARE(drzewo::nazwy(root + "/dst"), after);
+    QCOMPARE(przebieg.przerwano, stopInside);
+    QCOMPARE(przebieg.błędy, failures);
+}
+
+void TstKopiarka::copyMirrorsTheSource_data()
+{
+    QTest::addColumn<QByteArrayList>("source"); // every top-level entry is chosen
+
+    const QByteArray długa(255, 'n');
+    const QByteArray długiKatalog(255, 'k');
+    QTest::newRow("names: not UTF-8, newline, leading dash, quotes, spaces, 255 bytes")
+        << QByteArrayList{"d|K\xff\xfe", "f|K\xff\xfe/a\xc3|10", "f|nowa\nlinia|5", "f|-rf|7", "f|'\"cudzy\"'|3",
+                          "f| spacje  w nazwie |4", "f|" + długa + "|6", "d|" + długiKatalog,
+                          "f|" + długiKatalog + '/' + długa + "|1"};
+    QTest::newRow("a name differing only in case is a file of its own")
+        << QByteArrayList{"f|README.TXT|10", "d|D", "f|D/readme.txt|20", "f|D/README.TXT|30"};
+    QTest::newRow("permission bits and times kept, to the nanosecond")
+        << QByteArrayList{"f|a|100|640|946684800.123456789", "f|b|5|755|1", "f|c|0|444|2000000000.5",
+                          "f|d|70000|600|1234567890.999999999"};
+    QTest::newRow("empty directories, nested; private directory modes kept")
+        << QByteArrayList{"d|pusty", "d|A|700", "d|A/B", "d|A/B/C|750", "d|A/B/C/D"};
+    QTest::newRow("a pipe is made anew, never opened; links inside kept")
+        << QByteArrayList{"d|A", "p|A/rura", "l|A/l|rura", "f|A/z|3"};
+}
+
+void TstKopiarka::copyMirrorsTheSource()
+{
+    QFETCH(QByteArrayList, source);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst"}));
+    QVERIFY(drzewo::zbuduj(root + "/src", source));
+    QByteArrayList chosen;
+    for (const QByteArray &linia : source)
+        if (!linia.split('|').at(1).contains('/'))
+            chosen << (linia.startsWith("d|") ? "D|src/" : "F|src/") + linia.split('|').at(1);
+
+    const Przebieg przebieg = kopiuj(root, chosen, "dst", false);
+    QCOMPARE(przebieg.błędy, QByteArrayList{});
+    QCOMPARE(drzewo::opisz(root + "/dst"), drzewo::opisz(root + "/src"));
+}
+
+void TstKopiarka::neverIntoItself_data()
+{
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QByteArrayList>("added"); // below root, besides what was there
+    QTest::addColumn<QByteArrayList>("failures");
+
+    QTest::newRow("into its own subdirectory: refused")
+        << QByteArray("A") << QByteArray("A/B") << QByteArrayList{} << QByteArrayList{błąd(EINVAL, "A")};
+    QTest::newRow("into itself: refused")
+        << QByteArray("A") << QByteArray("A") << QByteArrayList{} << QByteArrayList{błąd(EINVAL, "A")};
+    QTest::newRow("into its subdirectory reached through a link: refused")
+        << QByteArray("A") << QByteArray("skrot") << QByteArrayList{} << QByteArrayList{błąd(EINVAL, "A")};
+    QTest::newRow("into its parent: lands on itself, nothing changes")
+        << QByteArray("A") << QByteArray("") << QByteArrayList{} << QByteArrayList{};
+    QTest::newRow("a chosen path ending in \"..\" goes under the real name")
+        << QByteArray("A/B/..") << QByteArray("dst") << QByteArrayList{"d|dst/A", "d|dst/A/B", "f|dst/A/B/f"}
+        << QByteArrayList{};
+}
+
+void TstKopiarka::neverIntoItself()
+{
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, target);
+    QFETCH(QByteArrayList, added);
+    QFETCH(QByteArrayList, failures);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, drzewo::zRootem({"d|A", "d|A/B", "f|A/B/f|10", "l|skrot|@A/B", "d|dst"}, root)));
+    QByteArrayList after = drzewo::nazwy(root) + added;
+    std::sort(after.begin(), after.end());
+    const Przebieg przebieg = kopiuj(root, {"D|" + chosen}, target, true);
+    QCOMPARE(drzewo::nazwy(root), after);
+    QCOMPARE(przebieg.błędy, failures);
+}
+
+void TstKopiarka::progress_data()
+{
+    QTest::addColumn<QByteArrayList>("source");
+    QTest::addColumn<QList<qint64>>("files"); // Pliki of each report
+    QTest::addColumn<QList<qint64>>("bytes"); // Bajty of each report
+
+    QByteArrayList dwadzieściaPięć{"d|A"};
+    for (int i = 0; i < 25; ++i)
+        dwadzieściaPięć << "f|A/p" + QByteArray::number(i) + "|100";
+    QTest::newRow("no files: one report at the end") << QByteArrayList{"d|A"} << QList<qint64>{0} << QList<qint64>{0};
+    QTest::newRow("ten files: only the end") << dwadzieściaPięć.mid(0, 11) << QList<qint64>{10} << QList<qint64>{1000};
+    QTest::newRow("twenty-five files: after the 11th, the 21st and at the end")
+        << dwadzieściaPięć << QList<qint64>{11, 21, 25} << QList<qint64>{1100, 2100, 2500};
+    QTest::newRow("a large file moves inside, a step at a time")
+        << QByteArrayList{"d|A", "f|A/duzy|262144"} << QList<qint64>{0, 0, 0, 1}
+        << QList<qint64>{65536, 131072, 196608, 262144};
+}
+
+void TstKopiarka::progress()
+{
+    QFETCH(QByteArrayList, source);
+    QFETCH(QList<qint64>, files);
+    QFETCH(QList<qint64>, bytes);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst"}));
+    QVERIFY(drzewo::zbuduj(root + "/src", source));
+    const Przebieg przebieg = kopiuj(root, {"D|src/A"}, "dst", true, 64 << 10);
+    QList<qint64> pliki, bajty;
+    for (const Postęp &postęp : przebieg.postępy) {
+        pliki << postęp.Pliki;
+        bajty << postęp.Bajty;
+        QCOMPARE(postęp.WszystkiePliki, qint64(source.size() - 1));
+        QCOMPARE(postęp.WszystkieBajty, bytes.last());
+    }
+    QCOMPARE(pliki, files);
+    QCOMPARE(bajty, bytes);
+}
+
+QTEST_GUILESS_MAIN(TstKopiarka)
+#include "tst_kopiarka.moc"
