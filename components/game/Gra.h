@@ -22,6 +22,7 @@ public:
 
     // A number in [0, 1) for every new piece.
     using Losowanie = std::function<double()>;
+    // The random generator seeded with ziarno.
     static Losowanie zZiarna(quint32 ziarno);
 
     // A new game: an empty well, Wynik -10 and a piece without cells, which

@@ -12,7 +12,6 @@ class Komórki
 public:
     Komórki(int liczba, quint32 kolor);
 
-    int size() const { return int(m_kolory.size()); }
     quint32 operator[](int indeks) const { return m_kolory[indeks]; }
     void Maluj(int indeks, quint32 kolor);
 

@@ -5,8 +5,6 @@
 #include <ui/LabelButton.h>
 
 #include <QApplication>
-#include <QFrame>
-#include <QLabel>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -92,7 +90,6 @@ void TstFalrow::startDialog_data()
     QTest::newRow("Right from Graj wraps to the first field")
         << QList<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape} << 0 << łatwy << 0;
     QTest::newRow("clicks choose and play") << QList<int>{Klik - 2, Klik - 4} << 40 << trudny << 0;
-    QTest::newRow("click on Zakończ") << QList<int>{Klik - 0, Klik - 3} << 0 << łatwy << 0;
     QTest::newRow("Enter on Zakończ") << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Return} << 0 << średni << 3;
     QTest::newRow("Esc") << QList<int>{Qt::Key_Down, Qt::Key_Escape} << 0 << średni << 1;
     QTest::newRow("F10") << QList<int>{Qt::Key_F10} << 0 << średni << 0;
@@ -135,7 +132,6 @@ void TstFalrow::startDialog()
     QCOMPARE(gra != nullptr, speed != 0);
     if (!gra)
         return;
-    QVERIFY(!gra->isModal());
     QCOMPARE(gra->Timer1->interval(), speed);
     QCOMPARE(gra->Label3->text(), QStringLiteral("0"));
     // The clock brings the first piece.
@@ -153,10 +149,7 @@ void TstFalrow::gameKeys_data()
     QTest::newRow("P hides the board and keeps the piece still")
         << QList<int>{Tyk, Qt::Key_P, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down} << true << true << 4;
     QTest::newRow("P again resumes") << QList<int>{Tyk, Qt::Key_P, Qt::Key_P, Qt::Key_Left} << true << false << 3;
-    QTest::newRow("Esc ends the game") << QList<int>{Tyk, Qt::Key_Escape} << false << false << 4;
     QTest::newRow("F10 ends a paused game") << QList<int>{Tyk, Qt::Key_P, Qt::Key_F10} << false << false << 4;
-    QTest::newRow("arrows move and turn") << QList<int>{Tyk, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Tyk, Tyk}
-                                          << true << false << 6;
     QTest::newRow("Down drops, the next tick scores") << QList<int>{Tyk, Qt::Key_Down, Tyk} << true << false << 4;
 }
 
@@ -171,10 +164,7 @@ void TstFalrow::gameKeys()
     auto *okno = new Falrow(Godzina, Gra::zZiarna(5));
     okno->show();
     QPointer<Falrow> gra(okno);
-    QCOMPARE(okno->Label3->text(), QStringLiteral("0"));
-    QVERIFY(pokazujeStan(*okno));
     for (int key : keys) {
-        QVERIFY(gra);
         if (key == Tyk)
             okno->Timer1_Timer();
         else
@@ -195,7 +185,6 @@ void TstFalrow::gameKeys()
     QCOMPARE(!okno->Timer1->isActive(), paused);
     QCOMPARE(okno->Label5->isVisible(), paused);
     QCOMPARE(okno->Label6->isVisible(), paused);
-    QCOMPARE(okno->Label6->text(), QStringLiteral("PAUZA"));
     QCOMPARE(okno->Label3->text(), QString::number(okno->Stan.Wynik));
     QVERIFY(pokazujeStan(*okno));
 }
