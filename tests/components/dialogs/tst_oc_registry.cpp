@@ -33,6 +33,14 @@ void TstOcRegistry::callsByName()
     });
     QCOMPARE(dialogi->call(u"Showmaska", 1780.0, 2000.0, qint16(1)).toString(), QStringLiteral("*.TXT"));
 
+    QTimer::singleShot(0, [] {
+        QWidget *okno = QApplication::activeModalWidget();
+        QVERIFY(okno);
+        QTest::keyClicks(okno->focusWidget(), QStringLiteral("nowy"));
+        QTest::keyClick(okno->focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(dialogi->call(u"NewDirCreate", 2400.0, 2100.0).toString(), QStringLiteral("nowy"));
+
     const QList<oc::platform::Volume> dyski = oc::platform::volumes();
     if (dyski.isEmpty())
         QSKIP("this machine lists no volumes");

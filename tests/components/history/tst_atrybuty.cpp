@@ -151,140 +151,120 @@ private slots:
         m_katalog.reset();
     }
 
-    void linksBelowAreNeverFollowed_data();
-    void linksBelowAreNeverFollowed();
-    void batchClearWinsAndRecursion_data();
-    void batchClearWinsAndRecursion();
-    void failuresReportedOnce_data();
-    void failuresReportedOnce();
-    void oddNamesSet_data();
-    void oddNamesSet();
-    void singleFileRoundTrip_data();
-    void singleFileRoundTrip();
-    void batchKeys_data();
-    void batchKeys();
-};
+    void linksBelowAreNeverFollowed_data()
+    {
+        QTest::addColumn<QString>("dowiązanie");
+        QTest::addColumn<QString>("cel");
+        QTest::addColumn<QString>("wybrany");
+        QTest::newRow("link to a file outside, below the chosen directory") << "kat/dow" << "poza/cel" << "kat";
+        QTest::newRow("link to a directory outside, below the chosen directory") << "kat/dow" << "poza" << "kat";
+        QTest::newRow("link two levels down") << "kat/a/b/dow" << "poza" << "kat";
+        QTest::newRow("chosen directory is itself a link") << "dow" << "poza" << "dow";
+        QTest::newRow("chosen link written with a trailing slash") << "dow" << "poza" << "dow/";
+    }
 
-void TstAtrybuty::linksBelowAreNeverFollowed_data()
-{
-    QTest::addColumn<QString>("dowiązanie");
-    QTest::addColumn<QString>("cel");
-    QTest::addColumn<QString>("wybrany");
+    void linksBelowAreNeverFollowed()
+    {
+        QFETCH(QString, dowiązanie);
+        QFETCH(QString, cel);
+        QFETCH(QString, wybrany);
+        QVERIFY(QDir(korzeń()).mkpath(QStringLiteral("poza/pod")) && QDir(korzeń()).mkpath(QStringLiteral("kat/a/b")));
+        for (const char *p : {"poza/cel", "poza/pod/cel2", "kat/plik"})
+            plik(ścieżka(QString::fromUtf8(p)));
+        QVERIFY(QFile::link(ścieżka(cel), ścieżka(dowiązanie)));
 
-    QTest::newRow("link to a file outside, below the chosen directory") << "kat/dow" << "poza/cel" << "kat";
-    QTest::newRow("link to a directory outside, below the chosen directory") << "kat/dow" << "poza" << "kat";
-    QTest::newRow("link two levels down") << "kat/a/b/dow" << "poza" << "kat";
-    QTest::newRow("chosen directory is itself a link") << "dow" << "poza" << "dow";
-    QTest::newRow("chosen link written with a trailing slash") << "dow" << "poza" << "dow/";
-}
+        oc2::ZmianaAtrybutów zmiana({ścieżka(wybrany)}, {}, true, RO | Sys | Arch);
+        zmiana.Wykonaj();
 
-void TstAtrybuty::linksBelowAreNeverFollowed()
-{
-    QFETCH(QString, dowiązanie);
-    QFETCH(QString, cel);
-    QFETCH(QString, wybrany);
+        QVERIFY(zmiana.Błędy().empty());
+        QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/cel"))), 0u);
+        QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/pod/cel2"))), 0u);
+        QVERIFY(entryInfo(ścieżka(dowiązanie))->isLink);
+        QCOMPARE(atrybuty(ścieżka(QStringLiteral("kat/plik"))), wybrany == QStringLiteral("kat") ? RO | Sys | Arch : 0);
+    }
 
-    QVERIFY(QDir(korzeń()).mkpath(QStringLiteral("poza/pod")));
-    QVERIFY(QDir(korzeń()).mkpath(QStringLiteral("kat/a/b")));
-    plik(ścieżka(QStringLiteral("poza/cel")));
-    plik(ścieżka(QStringLiteral("poza/pod/cel2")));
-    plik(ścieżka(QStringLiteral("kat/plik")));
-    QVERIFY(QFile::link(ścieżka(cel), ścieżka(dowiązanie)));
+    // Through the window and its worker, on names that are not UTF-8, hold a
+    // newline or start with a dash.
+    void batchClearWinsAndRecursion_data()
+    {
+        QTest::addColumn<bool>("zPlikiem");
+        QTest::addColumn<QList<int>>("pola");
+        QTest::addColumn<quint32>("sam");
+        QTest::addColumn<quint32>("poniżej");
+        // Fields 1-4 set, 5-8 clear (read-only, archive, hidden, system), 9 subdirectories.
+        const quint32 było = Sys | Arch;
+        QTest::newRow("hidden under both headings writes 0") << true << QList<int>{3, 7} << 0u << było;
+        QTest::newRow("read-only with subdirectories reaches every file below") << true << QList<int>{1, 9} << RO << RO;
+        QTest::newRow("archive set and cleared, read-only and hidden set")
+            << true << QList<int>{1, 2, 3, 6, 9} << (RO | Ukr) << (RO | Ukr);
+        QTest::newRow("no box at all clears everything, below too") << true << QList<int>{9} << 0u << 0u;
+        QTest::newRow("only a directory, no subdirectories: nothing changes") << false << QList<int>{1, 4} << było << było;
+    }
 
-    oc2::ZmianaAtrybutów zmiana({ścieżka(wybrany)}, {}, true, RO | Sys | Arch);
-    zmiana.Wykonaj();
+    void batchClearWinsAndRecursion()
+    {
+        QFETCH(bool, zPlikiem);
+        QFETCH(QList<int>, pola);
+        QFETCH(quint32, sam);
+        QFETCH(quint32, poniżej);
+        const QString kat = ścieżka(decodeName("kat\xE9")), pod = kat + decodeName("/-pod\n");
+        QVERIFY(makeDirectory(korzeń(), decodeName("kat\xE9")) && makeDirectory(kat, decodeName("-pod\n")));
+        const QStringList pliki{ścieżka(decodeName("-rf\xFF")), kat + decodeName("/dwie\nlinie"), pod + QStringLiteral("/<i>żółw")};
+        for (const QString &p : pliki)
+            plik(p, Sys | Arch);
+        const quint32 katalogByl = atrybuty(kat);
 
-    QVERIFY(zmiana.Błędy().empty());
-    QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/cel"))), 0u);
-    QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/pod/cel2"))), 0u);
-    QVERIFY(entryInfo(ścieżka(dowiązanie))->isLink);
-    const quint32 wewnątrz = wybrany == QStringLiteral("kat") ? RO | Sys | Arch : 0;
-    QCOMPARE(atrybuty(ścieżka(QStringLiteral("kat/plik"))), wewnątrz);
-}
-
-void TstAtrybuty::batchClearWinsAndRecursion_data()
-{
-    QTest::addColumn<bool>("zPlikiem");
-    QTest::addColumn<QList<int>>("pola");
-    QTest::addColumn<quint32>("sam");
-    QTest::addColumn<quint32>("poniżej");
-
-    // Every file starts as system and archive; kat/plik and kat/pod/plik2 are below the chosen directory.
-    const quint32 było = Sys | Arch;
-    QTest::newRow("hidden under both headings writes 0") << true << QList<int>{3, 7} << 0u << było;
-    QTest::newRow("read-only with subdirectories reaches every file below") << true << QList<int>{1, 9} << RO << RO;
-    QTest::newRow("archive set and cleared, read-only and hidden set")
-        << true << QList<int>{1, 2, 3, 6, 9} << (RO | Ukr) << (RO | Ukr);
-    QTest::newRow("no box at all clears everything, below too") << true << QList<int>{9} << 0u << 0u;
-    QTest::newRow("only a directory, no subdirectories: nothing changes") << false << QList<int>{1, 4} << było << było;
-}
-
-void TstAtrybuty::batchClearWinsAndRecursion()
-{
-    QFETCH(bool, zPlikiem);
-    QFETCH(QList<int>, pola);
-    QFETCH(quint32, sam);
-    QFETCH(quint32, poniżej);
-
-    QVERIFY(QDir(korzeń()).mkpath(QStringLiteral("kat/pod")));
-    const QString pojedynczy = ścieżka(QStringLiteral("sam")), kat = ścieżka(QStringLiteral("kat"));
-    for (const QString &p : {pojedynczy, kat + QStringLiteral("/plik"), kat + QStringLiteral("/pod/plik2")})
-        plik(p, Sys | Arch);
-    const quint32 katalogByl = atrybuty(kat);
-
-    oc2::Ocmd ocmd;
-    const Przebieg przebieg = przeprowadź(
-        [&] {
-            ocmd.ClearAtribLists();
-            ocmd.AddAtribDir(kat);
-            if (zPlikiem)
-                ocmd.AddAtribFile(pojedynczy);
-            QCOMPARE(ocmd.ShowAtrib2(3000, 1000), 1);
-        },
-        zaznacz(pola));
-
-    QVERIFY(przebieg.komunikaty.isEmpty());
-    QCOMPARE(atrybuty(pojedynczy), zPlikiem ? sam : Sys | Arch);
-    QCOMPARE(atrybuty(kat + QStringLiteral("/plik")), poniżej);
-    QCOMPARE(atrybuty(kat + QStringLiteral("/pod/plik2")), poniżej);
-    QCOMPARE(atrybuty(kat), katalogByl);
-}
-
-void TstAtrybuty::failuresReportedOnce_data()
-{
-    QTest::addColumn<bool>("pojedynczy");
-    QTest::addColumn<QStringList>("pliki");
-    QTest::addColumn<QString>("katalog");
-    QTest::addColumn<int>("błędów");
-
-    QTest::newRow("a missing file and a missing directory: one box names both")
-        << false << QStringList{"brak1"} << "brakkat" << 2;
-    QTest::newRow("a dot name cannot lose hidden: reported, read-only still set")
-        << false << QStringList{".kropka"} << "" << 1;
-    QTest::newRow("seven failures: one box, the first five named")
-        << false << QStringList{"brak1", "brak2", "brak3", "brak4", "brak5", "brak6", "brak7"} << "" << 7;
-    QTest::newRow("nothing fails: no box") << false << QStringList{} << "" << 0;
-    QTest::newRow("single file gone before Ustaw: one box") << true << QStringList{"brak1"} << "" << 1;
-}
-
-void TstAtrybuty::failuresReportedOnce()
-{
-    QFETCH(bool, pojedynczy);
-    QFETCH(QStringList, pliki);
-    QFETCH(QString, katalog);
-    QFETCH(int, błędów);
-
-    const QString jest = ścieżka(QStringLiteral("jest"));
-    plik(jest);
-    plik(ścieżka(QStringLiteral(".kropka")));
-    oc2::Ocmd ocmd;
-    Przebieg przebieg;
-    if (pojedynczy) {
-        przebieg = przeprowadź([&] { ocmd.ShowAttribWindow(2000, 1000, ścieżka(pliki.first())); },
-                               {Spacja, Góra, Góra, Enter});
-    } else {
-        przebieg = przeprowadź(
+        oc2::Ocmd ocmd;
+        const Przebieg przebieg = przeprowadź(
             [&] {
+                ocmd.ClearAtribLists();
+                ocmd.AddAtribDir(kat);
+                if (zPlikiem)
+                    ocmd.AddAtribFile(pliki[0]);
+                QCOMPARE(ocmd.ShowAtrib2(3000, 1000), 1);
+            },
+            zaznacz(pola));
+
+        QVERIFY(przebieg.komunikaty.isEmpty());
+        QCOMPARE(atrybuty(pliki[0]), zPlikiem ? sam : Sys | Arch);
+        QCOMPARE(atrybuty(pliki[1]), poniżej);
+        QCOMPARE(atrybuty(pliki[2]), poniżej);
+        QCOMPARE(atrybuty(kat), katalogByl);
+        QCOMPARE(atrybuty(pod), katalogByl);
+    }
+
+    void failuresReportedOnce_data()
+    {
+        QTest::addColumn<bool>("pojedynczy");
+        QTest::addColumn<QStringList>("pliki");
+        QTest::addColumn<QString>("katalog");
+        QTest::addColumn<int>("błędów");
+        QTest::newRow("a missing file and a missing directory: one box names both")
+            << false << QStringList{"brak1"} << "brakkat" << 2;
+        QTest::newRow("a dot name cannot lose hidden: reported, read-only still set")
+            << false << QStringList{".kropka"} << "" << 1;
+        QTest::newRow("seven failures: one box, the first five named")
+            << false << QStringList{"brak1", "brak2", "brak3", "brak4", "brak5", "brak6", "brak7"} << "" << 7;
+        QTest::newRow("nothing fails: no box") << false << QStringList{} << "" << 0;
+        QTest::newRow("single file gone before Ustaw: one box") << true << QStringList{"brak1"} << "" << 1;
+    }
+
+    void failuresReportedOnce()
+    {
+        QFETCH(bool, pojedynczy);
+        QFETCH(QStringList, pliki);
+        QFETCH(QString, katalog);
+        QFETCH(int, błędów);
+        const QString jest = ścieżka(QStringLiteral("jest"));
+        plik(jest);
+        plik(ścieżka(QStringLiteral(".kropka")));
+        oc2::Ocmd ocmd;
+        const Przebieg przebieg = przeprowadź(
+            [&] {
+                if (pojedynczy) {
+                    ocmd.ShowAttribWindow(2000, 1000, ścieżka(pliki.first()));
+                    return;
+                }
                 ocmd.ClearAtribLists();
                 ocmd.AddAtribFile(jest);
                 for (const QString &p : pliki)
@@ -293,155 +273,117 @@ void TstAtrybuty::failuresReportedOnce()
                     ocmd.AddAtribDir(ścieżka(katalog));
                 QCOMPARE(ocmd.ShowAtrib2(3000, 1000), 1);
             },
-            zaznacz({1, 9}));
-        QCOMPARE(atrybuty(jest), RO);
+            pojedynczy ? QList<int>{Spacja, Góra, Góra, Enter} : zaznacz({1, 9}));
+
+        QCOMPARE(przebieg.komunikaty.size(), błędów > 0 ? 1 : 0);
+        QCOMPARE(atrybuty(jest), pojedynczy ? 0u : RO); // the rest of the batch is written
+        if (błędów == 0)
+            return;
+        const QString tekst = przebieg.komunikaty.first();
+        QVERIFY2(tekst.contains(QStringLiteral("Liczba błędów: %1").arg(błędów)), qPrintable(tekst));
+        const QStringList nazwane = pliki.mid(0, 5) << katalog;
+        for (const QString &p : nazwane)
+            QVERIFY2(p.isEmpty() || tekst.contains(ścieżka(p) + u':'), qPrintable(tekst));
+        QVERIFY(!tekst.contains(ścieżka(QStringLiteral("brak6"))));
+        QCOMPARE(tekst.endsWith(QStringLiteral("...")), błędów > 5);
+        if (pliki.contains(QStringLiteral(".kropka")))
+            QCOMPARE(atrybuty(ścieżka(QStringLiteral(".kropka"))), RO | Ukr);
     }
 
-    QCOMPARE(przebieg.komunikaty.size(), błędów > 0 ? 1 : 0);
-    if (błędów == 0)
-        return;
-    const QString tekst = przebieg.komunikaty.first();
-    QVERIFY2(tekst.contains(QStringLiteral("Liczba błędów: %1").arg(błędów)), qPrintable(tekst));
-    QStringList nazwane = pliki.mid(0, 5);
-    if (!katalog.isEmpty())
-        nazwane << katalog;
-    for (const QString &p : nazwane)
-        QVERIFY2(tekst.contains(ścieżka(p) + u':'), qPrintable(tekst));
-    QCOMPARE(tekst.contains(ścieżka(QStringLiteral("brak6"))), false);
-    QCOMPARE(tekst.endsWith(QStringLiteral("...")), błędów > 5);
-    if (pliki.contains(QStringLiteral(".kropka")))
-        QCOMPARE(atrybuty(ścieżka(QStringLiteral(".kropka"))), RO | Ukr);
-}
+    void singleFileRoundTrip_data()
+    {
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<quint32>("było");
+        QTest::addColumn<QString>("pola");
+        QTest::addColumn<QList<int>>("klawisze");
+        QTest::addColumn<quint32>("jest");
+        // Fields: 1 read-only, 2 archive, 3 hidden, 4 system, 5 Ustaw, 6 Anuluj.
+        QTest::newRow("read-only and hidden open checked; Ustaw unchanged writes 3")
+            << "Plik.TXT" << (RO | Ukr) << "x.x." << QList<int>{Góra, Góra, Enter} << (RO | Ukr);
+        QTest::newRow("system and archive open checked; Space adds read-only")
+            << "plik" << (Sys | Arch) << ".x.x" << QList<int>{Spacja, Góra, Góra, Enter} << (RO | Sys | Arch);
+        QTest::newRow("clicks clear all four, Down then Enter on Ustaw")
+            << "plik" << (RO | Ukr | Sys | Arch) << "xxxx" << QList<int>{Klik + 0, Klik + 1, Klik + 2, Klik + 3, Dół, Enter}
+            << 0u;
+        QTest::newRow("a dot name opens hidden") << ".ukryty" << 0u << "..x." << QList<int>{Góra, Góra, Enter} << Ukr;
+        QTest::newRow("Esc writes nothing") << "plik" << Arch << ".x.." << QList<int>{Dół, Dół, Spacja, Esc} << Arch;
+    }
 
-void TstAtrybuty::oddNamesSet_data()
-{
-    QTest::addColumn<QByteArray>("nazwa");
-    QTest::newRow("bytes that are not UTF-8") << QByteArray("caf\xE9\xFF");
-    QTest::newRow("a newline") << QByteArray("dwie\nlinie");
-    QTest::newRow("a leading dash") << QByteArray("-rf");
-    QTest::newRow("markup and Polish letters") << QByteArray("<i>żółw & co");
-}
+    void singleFileRoundTrip()
+    {
+        QFETCH(QString, nazwa);
+        QFETCH(quint32, było);
+        QFETCH(QString, pola);
+        QFETCH(QList<int>, klawisze);
+        QFETCH(quint32, jest);
+        const QString p = ścieżka(nazwa);
+        plik(p, było);
+        oc2::Ocmd ocmd;
+        const Przebieg przebieg = przeprowadź([&] { QCOMPARE(ocmd.ShowAttribWindow(2000, 1000, p), 0); }, klawisze);
+        QCOMPARE(przebieg.naStarcie, pola);
+        QCOMPARE(przebieg.opis, nazwa.toLower());
+        QVERIFY(przebieg.komunikaty.isEmpty());
+        QCOMPARE(atrybuty(p), jest);
+    }
 
-// Chosen as a file, and found below a directory of the same name.
-void TstAtrybuty::oddNamesSet()
-{
-    QFETCH(QByteArray, nazwa);
-    const QString tekst = decodeName(nazwa);
-    QVERIFY(makeDirectory(korzeń(), tekst));
-    const QString wybrany = ścieżka(u'f' + tekst), poniżej = ścieżka(tekst) + u'/' + tekst;
-    plik(wybrany);
-    plik(poniżej);
+    void batchKeys_data()
+    {
+        QTest::addColumn<bool>("poprzednia");
+        QTest::addColumn<QList<int>>("klawisze");
+        QTest::addColumn<int>("pole");
+        QTest::addColumn<QString>("pola");
+        QTest::addColumn<int>("wynik");
+        const QString puste(9, u'.');
+        const int prawo = Qt::Key_Right, lewo = Qt::Key_Left;
+        QTest::newRow("Up on field 1 goes to the last button; Enter there cancels")
+            << false << QList<int>{Góra, Enter} << 11 << puste << 0;
+        QTest::newRow("Down after the last field comes back to field 1")
+            << false << (QList<int>(11, Dół) << Esc) << 1 << puste << 0;
+        QTest::newRow("Right and Left move like Down and Up") << false << QList<int>{prawo, prawo, lewo, Esc} << 2 << puste << 0;
+        QTest::newRow("Space, Enter and a click toggle; the click takes the focus")
+            << false << QList<int>{Spacja, Dół, Enter, Klik + 8, Esc} << 9 << "xx......x" << 0;
+        QTest::newRow("toggled twice is clear again") << false << QList<int>{Spacja, Enter, Esc} << 1 << puste << 0;
+        QTest::newRow("F10 cancels") << false << QList<int>{Spacja, int(Qt::Key_F10)} << 1 << "x........" << 0;
+        QTest::newRow("the close key cancels") << false << QList<int>{KlikZamknij} << 1 << puste << 0;
+        QTest::newRow("Enter on Ustaw applies") << false << QList<int>{Góra, Góra, Enter} << 10 << puste << 1;
+        QTest::newRow("Esc gives 0 after a batch that gave 1") << true << QList<int>{Esc} << 1 << puste << 0;
+    }
 
-    oc2::ZmianaAtrybutów zmiana({ścieżka(tekst)}, {wybrany}, true, RO | Sys | Arch);
-    zmiana.Wykonaj();
-
-    QVERIFY(zmiana.Błędy().empty());
-    QCOMPARE(zmiana.Znalezione(), QStringList{poniżej});
-    QCOMPARE(atrybuty(wybrany), RO | Sys | Arch);
-    QCOMPARE(atrybuty(poniżej), RO | Sys | Arch);
-}
-
-void TstAtrybuty::singleFileRoundTrip_data()
-{
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<quint32>("było");
-    QTest::addColumn<QString>("pola");
-    QTest::addColumn<QList<int>>("klawisze");
-    QTest::addColumn<quint32>("jest");
-
-    // Fields: 1 read-only, 2 archive, 3 hidden, 4 system, 5 Ustaw, 6 Anuluj.
-    QTest::newRow("read-only and hidden open checked; Ustaw unchanged writes 3")
-        << "Plik.TXT" << (RO | Ukr) << "x.x." << QList<int>{Góra, Góra, Enter} << (RO | Ukr);
-    QTest::newRow("system and archive open checked; Space adds read-only")
-        << "plik" << (Sys | Arch) << ".x.x" << QList<int>{Spacja, Góra, Góra, Enter} << (RO | Sys | Arch);
-    QTest::newRow("clicks clear all four, Down then Enter on Ustaw")
-        << "plik" << (RO | Ukr | Sys | Arch) << "xxxx"
-        << QList<int>{Klik + 0, Klik + 1, Klik + 2, Klik + 3, Dół, Enter} << 0u;
-    QTest::newRow("a dot name opens hidden") << ".ukryty" << 0u << "..x." << QList<int>{Góra, Góra, Enter} << Ukr;
-    QTest::newRow("Esc writes nothing") << "plik" << Arch << ".x.." << QList<int>{Dół, Dół, Spacja, Esc} << Arch;
-    QTest::newRow("close key writes nothing") << "plik" << 0u << "...." << QList<int>{Enter, KlikZamknij} << 0u;
-    QTest::newRow("Anuluj writes nothing") << "plik" << Sys << "...x" << QList<int>{Spacja, Góra, Enter} << Sys;
-}
-
-void TstAtrybuty::singleFileRoundTrip()
-{
-    QFETCH(QString, nazwa);
-    QFETCH(quint32, było);
-    QFETCH(QString, pola);
-    QFETCH(QList<int>, klawisze);
-    QFETCH(quint32, jest);
-
-    const QString p = ścieżka(nazwa);
-    plik(p, było);
-    oc2::Ocmd ocmd;
-    const Przebieg przebieg =
-        przeprowadź([&] { QCOMPARE(ocmd.ShowAttribWindow(2000, 1000, p), 0); }, klawisze);
-    QCOMPARE(przebieg.naStarcie, pola);
-    QCOMPARE(przebieg.opis, nazwa.toLower());
-    QVERIFY(przebieg.komunikaty.isEmpty());
-    QCOMPARE(atrybuty(p), jest);
-}
-
-void TstAtrybuty::batchKeys_data()
-{
-    QTest::addColumn<bool>("poprzednia");
-    QTest::addColumn<QList<int>>("klawisze");
-    QTest::addColumn<int>("pole");
-    QTest::addColumn<QString>("pola");
-    QTest::addColumn<int>("wynik");
-
-    const QString puste(9, u'.');
-    QTest::newRow("Up on field 1 goes to the last button; Enter there cancels")
-        << false << QList<int>{Góra, Enter} << 11 << puste << 0;
-    QTest::newRow("Down after the last field comes back to field 1") << false << (QList<int>(11, Dół) << Esc) << 1
-                                                                     << puste << 0;
-    QTest::newRow("Right and Left move like Down and Up")
-        << false << QList<int>{int(Qt::Key_Right), int(Qt::Key_Right), int(Qt::Key_Left), Esc} << 2 << puste << 0;
-    QTest::newRow("Space, Enter and a click toggle; the click takes the focus")
-        << false << QList<int>{Spacja, Dół, Enter, Klik + 8, Esc} << 9 << "xx......x" << 0;
-    QTest::newRow("toggled twice is clear again") << false << QList<int>{Spacja, Enter, Esc} << 1 << puste << 0;
-    QTest::newRow("F10 cancels") << false << QList<int>{Spacja, int(Qt::Key_F10)} << 1 << "x........" << 0;
-    QTest::newRow("the close key cancels") << false << QList<int>{KlikZamknij} << 1 << puste << 0;
-    QTest::newRow("Enter on Ustaw applies") << false << QList<int>{Góra, Góra, Enter} << 10 << puste << 1;
-    QTest::newRow("Esc gives 0 after a batch that gave 1") << true << QList<int>{Esc} << 1 << puste << 0;
-}
-
-void TstAtrybuty::batchKeys()
-{
-    QFETCH(bool, poprzednia);
-    QFETCH(QList<int>, klawisze);
-    QFETCH(int, pole);
-    QFETCH(QString, pola);
-    QFETCH(int, wynik);
-
-    const QString p = ścieżka(QStringLiteral("plik"));
-    plik(p, Arch);
-    oc2::Ocmd ocmd;
-    auto partia = [&](const QList<int> &k, qint32 &w) {
-        return przeprowadź(
-            [&] {
-                ocmd.ClearAtribLists();
-                ocmd.AddAtribDir(korzeń());
-                ocmd.AddAtribFile(p);
-                w = ocmd.ShowAtrib2(3000, 1000);
-            },
-            k);
-    };
-    qint32 w = -1;
-    if (poprzednia) {
-        partia({Góra, Góra, Enter}, w);
-        QCOMPARE(w, 1);
+    void batchKeys()
+    {
+        QFETCH(bool, poprzednia);
+        QFETCH(QList<int>, klawisze);
+        QFETCH(int, pole);
+        QFETCH(QString, pola);
+        QFETCH(int, wynik);
+        const QString p = ścieżka(QStringLiteral("plik"));
         plik(p, Arch);
+        oc2::Ocmd ocmd;
+        qint32 w = -1;
+        auto partia = [&](const QList<int> &k) {
+            return przeprowadź(
+                [&] {
+                    ocmd.ClearAtribLists();
+                    ocmd.AddAtribDir(korzeń());
+                    ocmd.AddAtribFile(p);
+                    w = ocmd.ShowAtrib2(3000, 1000);
+                },
+                k);
+        };
+        if (poprzednia) {
+            partia({Góra, Góra, Enter});
+            QCOMPARE(w, 1);
+            plik(p, Arch);
+        }
+        const Przebieg przebieg = partia(klawisze);
+        QCOMPARE(przebieg.pole, pole);
+        QCOMPARE(przebieg.pola, pola);
+        QCOMPARE(przebieg.opis, QStringLiteral("Zmień atrybuty dla: 1 katalogów i dla: 1 plików"));
+        QCOMPARE(w, wynik);
+        QCOMPARE(ocmd.WynikAtrybutów, wynik);
+        QCOMPARE(atrybuty(p), wynik == 1 ? 0u : Arch); // only an applied batch touches the file
     }
-    const Przebieg przebieg = partia(klawisze, w);
-    QCOMPARE(przebieg.pole, pole);
-    QCOMPARE(przebieg.pola, pola);
-    QCOMPARE(przebieg.opis, QStringLiteral("Zmień atrybuty dla: 1 katalogów i dla: 1 plików"));
-    QCOMPARE(w, wynik);
-    QCOMPARE(ocmd.WynikAtrybutów, wynik);
-    // Only an applied batch touches the file.
-    QCOMPARE(atrybuty(p), wynik == 1 ? 0u : Arch);
-}
+};
 
 QTEST_MAIN(TstAtrybuty)
 #include "tst_atrybuty.moc"
