@@ -29,7 +29,7 @@ constexpr int WysokośćPola = 240;
 OknoAtrybutow::OknoAtrybutow(const QString &tytuł, int szerokość, int wysokość, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setWindowTitle(QStringLiteral("Atrybuty plików"));
+    setWindowTitle(tytuł);
     ui::setBackground(this, TłoOkna);
     ui::resizeTwips(this, szerokość, wysokość);
     for (ui::Shape *&shape : Shape1)
