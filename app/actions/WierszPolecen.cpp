@@ -2,20 +2,23 @@
 
 #include "Polecenie.h"
 
-#include <component/ComponentError.h>
-#include <panels/frmMain.h>
-#include <panels/StanPanelu.h>
+#include "Gospodarz.h"
+#include "HistoriaPolecen.h"
+#include "LiniaPolecen.h"
+#include "PokazKomunikat.h"
+#include "Sloty.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
 #include <platform/Directory.h>
 #include <platform/Paths.h>
 #include <platform/ProgramStarter.h>
 #include <platform/Shell.h>
-#include <shell/PokazKomunikat.h>
-#include <shell/Sloty.h>
 #include <ui/Keys.h>
 #include <ui/Twips.h>
 
 #include <QDir>
-#include <QLabel>
+#include <QWidget>
 #include <QTimer>
 #include <optional>
 
@@ -25,9 +28,7 @@ namespace {
 
 constexpr int przerwaPrzedOdświeżeniem = 200; // ms for a short command to finish
 
-void PokażLinię(frmMain &okno) { okno.DOSLab->setText(okno.Linia.Napis()); }
-
-QString KatalogPanelu(frmMain &okno, int p) { return platform::withSeparator(okno.Dir(p).Ścieżka()); }
+QString KatalogPanelu(Gospodarz &okno, int p) { return platform::withSeparator(okno.Widok(p).Dir.Ścieżka()); }
 
 // A name that the shell would split or expand goes in quotes; one that
 // starts with "-" is made relative, so no command takes it for an option.
@@ -64,144 +65,123 @@ std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog,
     return std::nullopt;
 }
 
-void Cd(frmMain &okno, int p, const QString &arg)
+void Cd(Gospodarz &okno, int p, const QString &arg)
 {
-    const std::optional<QString> cel = KatalogDlaCd(panel(p), KatalogPanelu(okno, p), arg);
+    WidokPanelu &panel = okno.Widok(p);
+    const std::optional<QString> cel = KatalogDlaCd(panel.Stan, KatalogPanelu(okno, p), arg);
     if (!cel) {
-        try {
-            PokażKomunikat(QStringLiteral("Błąd"), QStringLiteral("Katalog: '") + arg.toUpper()
-                                                       + QStringLiteral("' nie istnieje"),
-                           1, 0, 0);
-        } catch (const ComponentError &) {
-        }
+        PokażKomunikat(okno.Okno(), QStringLiteral("Błąd"),
+                       QStringLiteral("Katalog: '") + arg.toUpper() + QStringLiteral("' nie istnieje"), 1, 0, 0);
         return;
     }
-    okno.UstawŚcieżkę(p, *cel);
-    okno.Gora(p)->UstawNapis(okno.Dir(p).Ścieżka().toUpper());
-    okno.WczytajPanel(p);
-    okno.PokażPanel(p, 1);
-    okno.Panel_Click(p, 0);
+    panel.UstawŚcieżkę(*cel);
+    panel.Gora->UstawNapis(panel.Dir.Ścieżka().toUpper());
+    panel.WczytajPanel();
+    panel.PokażPanel(1);
+    panel.Panel_Click(0);
 }
 
-// Re-reads the panel after the interpreter had its moment, keeping the first
-// shown entry and the cursor row; a directory the command removed gives way
-// to the nearest one left.
-void OdświeżPoPoleceniu(frmMain &okno, int p)
+// Re-reads the panel after the interpreter had its moment.
+void OdświeżPoPoleceniu(Gospodarz &okno, int p)
 {
-    if (!okno.isVisible())
-        return;
-    StanPanelu &s = panel(p);
-    const QString przed = okno.Dir(p).Ścieżka();
-    okno.OdświeżListy(p);
-    okno.WczytajPanel(p);
-    if (okno.Dir(p).Ścieżka() != przed) {
-        okno.Gora(p)->UstawNapis(okno.Dir(p).Ścieżka().toUpper());
-        s.WierszKursora = 0;
-        s.PierwszaPozycja = 1;
-    }
-    okno.PokażPanel(p, s.PierwszaPozycja);
-    // The user may have moved to the other panel meanwhile; it stays active.
-    if (AktywnyPanel == p)
-        okno.Panel_Click(p, s.WierszKursora);
+    if (okno.Okno()->isVisible())
+        okno.OdświeżPanel(p);
 }
 
-void DoInterpretera(frmMain &okno, int p, const QString &linia)
+void DoInterpretera(Gospodarz &okno, int p, const QString &linia)
 {
-    const QString katalog = okno.Dir(p).Ścieżka();
-    okno.Historia.DodajDoHistorii(linia);
+    const QString katalog = okno.Widok(p).Dir.Ścieżka();
+    okno.Historia().DodajDoHistorii(linia);
     if (!linia.isEmpty())
-        okno.Historia.UstawNaKoniec();
+        okno.Historia().UstawNaKoniec();
     const platform::Command polecenie = platform::interpreterCommand(linia);
     platform::programStarter().start(polecenie.program, polecenie.arguments, katalog);
-    okno.Linia.Wyczyść();
-    QTimer::singleShot(przerwaPrzedOdświeżeniem, &okno, [&okno, p] { OdświeżPoPoleceniu(okno, p); });
+    okno.Linia().Wyczyść();
+    QTimer::singleShot(przerwaPrzedOdświeżeniem, okno.Okno(), [&okno, p] { OdświeżPoPoleceniu(okno, p); });
 }
 
 } // namespace
 
-void tmrKursor_Timer(frmMain &okno)
+void tmrKursor_Timer(Gospodarz &okno)
 {
-    okno.Linia.Tik();
-    if (okno.Linia.KursorUkryty)
+    okno.Linia().Tik();
+    if (okno.Linia().KursorUkryty)
         UkryjKursor(okno);
     else
         PokażKursor(okno);
 }
 
-void PokażKursor(frmMain &okno)
+void PokażKursor(Gospodarz &okno)
 {
-    if (!okno.Linia.KursorUkryty)
-        PokażLinię(okno);
+    if (!okno.Linia().KursorUkryty)
+        okno.PokażLinię();
 }
 
-void UkryjKursor(frmMain &okno)
+void UkryjKursor(Gospodarz &okno)
 {
-    if (okno.Linia.KursorUkryty)
-        PokażLinię(okno);
+    if (okno.Linia().KursorUkryty)
+        okno.PokażLinię();
 }
 
-void WpiszZnak(frmMain &okno, int kod)
+void WpiszZnak(Gospodarz &okno, int kod)
 {
-    okno.Linia.WpiszZnak(kod);
-    PokażLinię(okno);
+    okno.Linia().WpiszZnak(kod);
+    okno.PokażLinię();
 }
 
-void UsuńZnak(frmMain &okno)
+void UsuńZnak(Gospodarz &okno)
 {
-    okno.Linia.Backspace();
-    PokażLinię(okno);
+    okno.Linia().Backspace();
+    okno.PokażLinię();
 }
 
-void WstawNazwę(frmMain &okno)
+void WstawNazwę(Gospodarz &okno)
 {
-    const StanPanelu &s = panel(AktywnyPanel);
-    if (s.LiczbaPozycji <= 0)
+    const StanPanelu &s = okno.Widok(okno.AktywnyPanel()).Stan;
+    const qint32 i = okno.Widok(okno.AktywnyPanel()).PozycjaKursora();
+    if (i == 0)
         return;
-    const qint32 i = s.PierwszaPozycja + s.WierszKursora;
-    if (i < 1 || i > s.LiczbaPozycji)
-        return;
-    okno.Linia.Dopisz(DlaPowłoki(s.Rzeczywiste[size_t(i)]) + u' ');
-    PokażLinię(okno);
+    okno.Linia().Dopisz(DlaPowłoki(s.Rzeczywiste[size_t(i)]) + u' ');
+    okno.PokażLinię();
 }
 
-void Enter(frmMain &okno)
+void Enter(Gospodarz &okno)
 {
-    if (okno.Linia.Tekst().isEmpty())
+    if (okno.Linia().Tekst().isEmpty())
         Enterek(okno);
     else
         DosText(okno);
-    PokażLinię(okno);
+    okno.PokażLinię();
 }
 
-void DosText(frmMain &okno)
+void DosText(Gospodarz &okno)
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
-    const QString linia = okno.Linia.Tekst();
+    const int p = okno.AktywnyPanel();
+    const StanPanelu &s = okno.Widok(p).Stan;
+    const QString linia = okno.Linia().Tekst();
     const Polecenie polecenie = RozpoznajPolecenie(linia, s);
     switch (polecenie.rodzaj) {
     case Polecenie::Rodzaj::Pozycja: {
-        const QString katalog = okno.Dir(p).Ścieżka();
+        const QString katalog = okno.Widok(p).Dir.Ścieżka();
         const QString program = KatalogPanelu(okno, p) + s.Rzeczywiste[size_t(polecenie.pozycja)];
         const QStringList argumenty = platform::splitCommandLine(linia.mid(PierwszyWyraz(linia).size()));
-        okno.Linia.Wyczyść();
+        okno.Linia().Wyczyść();
         platform::programStarter().start(program, argumenty, katalog);
         break;
     }
     case Polecenie::Rodzaj::Koniec:
-        okno.Linia.Wyczyść();
-        okno.BezPytania = true;
-        okno.close();
+        okno.Linia().Wyczyść();
+        okno.Zakończ();
         break;
     case Polecenie::Rodzaj::Cd:
-        okno.Historia.DodajDoHistorii(linia);
-        okno.Linia.Wyczyść();
+        okno.Historia().DodajDoHistorii(linia);
+        okno.Linia().Wyczyść();
         Cd(okno, p, polecenie.argument);
         break;
     case Polecenie::Rodzaj::Program: {
-        okno.Historia.DodajDoHistorii(linia);
-        okno.Linia.Wyczyść();
-        const QString katalog = okno.Dir(p).Ścieżka();
+        okno.Historia().DodajDoHistorii(linia);
+        okno.Linia().Wyczyść();
+        const QString katalog = okno.Widok(p).Dir.Ścieżka();
         platform::programStarter().start(KatalogPanelu(okno, p) + s.Rzeczywiste[size_t(polecenie.pozycja)], {},
                                          katalog);
         break;
@@ -210,48 +190,54 @@ void DosText(frmMain &okno)
         DoInterpretera(okno, p, linia);
         break;
     }
-    PokażLinię(okno);
+    okno.PokażLinię();
 }
 
-void Enterek(frmMain &okno)
+void Enterek(Gospodarz &okno)
 {
-    okno.Panel_DblClick(AktywnyPanel, panel(AktywnyPanel).WierszKursora);
+    WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
+    panel.Panel_DblClick(panel.Stan.WierszKursora);
 }
 
-void ShowHistoryString(frmMain &okno)
+void ShowHistoryString(Gospodarz &okno)
 {
-    okno.Linia.Ustaw(okno.Historia.Cofnij());
-    PokażLinię(okno);
+    okno.Linia().Ustaw(okno.Historia().Cofnij());
+    okno.PokażLinię();
 }
 
-void HistoryWindow(frmMain &okno)
+void HistoryWindow(Gospodarz &okno)
 {
-    try {
-        if (okno.Historia.lstHistoria.isEmpty()) {
-            PokażKomunikat(QStringLiteral("Historia"),
-                           QStringLiteral("Nie można pokazać historii, ponieważ nie wystukałeś żadnej komendy "
-                                          "DOSowej !!!"),
-                           3, 0, 0);
-            return;
-        }
-        Component *historia = Sloty().Historia.get();
-        if (!historia)
-            return;
-        historia->call(u"clearlist");
-        for (const QString &linia : okno.Historia.Najnowsze())
-            historia->call(u"AddHistoryPos", linia);
-        const QString wybrana = historia
-                                    ->call(u"ShowHistoryWindow", float(ui::leftTwips(&okno) + 3600),
-                                           float(ui::topTwips(&okno) + 1000))
-                                    .toString();
-        if (wybrana.isEmpty())
-            return;
-        okno.Linia.Ustaw(wybrana);
-        PokażLinię(okno);
-        ui::sendKey(&okno, ui::vk::Return);
-    } catch (const ComponentError &) {
-        // A history component that fails leaves the command line as it was.
+    if (okno.Historia().lstHistoria.isEmpty()) {
+        PokażKomunikat(okno.Okno(), QStringLiteral("Historia"),
+                       QStringLiteral("Nie można pokazać historii, ponieważ nie wystukałeś żadnej komendy "
+                                      "DOSowej !!!"),
+                       3, 0, 0);
+        return;
     }
+    Component *historia = Sloty().Historia.get();
+    const QString klasa = QStringLiteral("oc2.Ocmd");
+    if (!Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("clearlist")))
+        return;
+    for (const QString &linia : okno.Historia().Najnowsze())
+        if (!Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("AddHistoryPos"), linia))
+            return;
+    const std::optional<QVariant> wybrana
+        = Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("ShowHistoryWindow"),
+                  float(ui::leftTwips(okno.Okno()) + 3600), float(ui::topTwips(okno.Okno()) + 1000));
+    if (!wybrana || wybrana->toString().isEmpty())
+        return;
+    okno.Linia().Ustaw(wybrana->toString());
+    okno.PokażLinię();
+    ui::sendKey(okno.Okno(), ui::vk::Return);
+}
+
+void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString &nazwa)
+{
+    if (okno.Widok(p).Dir.Ścieżka() == u'/' && nazwa == QStringLiteral("autoexec.bat")
+        && PokażKomunikat(okno.Okno(), QStringLiteral("AUTOEXEC.BAT"),
+                          QStringLiteral("Czy chcesz uruchomić plik AUTOEXEC.BAT ??"), 48, 4, 0) != 0)
+        return;
+    platform::programStarter().open(ścieżka);
 }
 
 bool MożnaWejść(const QString &katalog, const QString &podkatalog)

@@ -2,36 +2,40 @@
 
 #include <QString>
 
-class frmMain;
+class Gospodarz;
 
 // The command line under the panels: the caret, editing, and what Enter does
 // with the typed line. Each operation leaves DOSLab showing the typed text
 // and, in the caret's visible phase, the "_".
 
 // The tmrKursor tick: the caret shows for one tick and hides for the next.
-void tmrKursor_Timer(frmMain &okno);
-void PokażKursor(frmMain &okno);
-void UkryjKursor(frmMain &okno);
+void tmrKursor_Timer(Gospodarz &okno);
+void PokażKursor(Gospodarz &okno);
+void UkryjKursor(Gospodarz &okno);
 
 // Codes 32 to 126 only.
-void WpiszZnak(frmMain &okno, int kod);
-void UsuńZnak(frmMain &okno);
+void WpiszZnak(Gospodarz &okno, int kod);
+void UsuńZnak(Gospodarz &okno);
 // Ctrl+Enter: the real name of the entry under the cursor and a blank,
 // quoted for the shell when it needs it, "./" before a leading "-".
-void WstawNazwę(frmMain &okno);
+void WstawNazwę(Gospodarz &okno);
 
 // Runs the typed line, or opens the entry under the cursor when there is none.
-void Enter(frmMain &okno);
+void Enter(Gospodarz &okno);
 // Runs the typed line; whatever fails is ignored and the line is cleared.
-void DosText(frmMain &okno);
+void DosText(Gospodarz &okno);
 // Opens the entry under the cursor, as its double click does.
-void Enterek(frmMain &okno);
+void Enterek(Gospodarz &okno);
 
 // Ctrl+E: one history line further back.
-void ShowHistoryString(frmMain &okno);
+void ShowHistoryString(Gospodarz &okno);
 // Alt+F8: the sixteen newest lines in the history window; the chosen one is
 // run as if typed.
-void HistoryWindow(frmMain &okno);
+void HistoryWindow(Gospodarz &okno);
+
+// Double click or Enter on a file: the document opener starts it, after
+// asking first for AUTOEXEC.BAT in the root.
+void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString &nazwa);
 
 // True when the subdirectory, taken relative to the directory (or absolute),
 // can be entered.

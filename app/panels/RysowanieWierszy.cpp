@@ -2,7 +2,7 @@
 
 #include "EtykietaPanelu.h"
 
-#include <shell/Kolory.h>
+#include "Kolory.h"
 #include <ui/Colors.h>
 
 void UstawKolory(EtykietaPanelu *wiersz, quint32 tło, quint32 tekst)

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QtGlobal>
-#include <array>
 #include <vector>
 
 // The state of one file panel. Index 0 of the entry arrays is unused; an
@@ -23,9 +22,3 @@ struct StanPanelu
     qint32 IleZaznaczonych = 0;
     qint64 SumaZaznaczonych = 0; // bytes of the marked files
 };
-
-// Both panels, indexed 0 (left) and 1 (right), and the active panel (1 or 2).
-extern std::array<StanPanelu, 2> Panele;
-extern qint32 AktywnyPanel;
-
-inline StanPanelu &panel(int number) { return Panele[number - 1]; }

@@ -3,6 +3,6 @@
 #include "StanPanelu.h"
 #include "TekstRozmiaru.h"
 
-qint32 LiczbaZaznaczonych() { return panel(AktywnyPanel).IleZaznaczonych; }
+qint32 LiczbaZaznaczonych(const StanPanelu &s) { return s.IleZaznaczonych; }
 
-QString RozmiarZaznaczonych() { return TekstRozmiaru(panel(AktywnyPanel).SumaZaznaczonych); }
+QString RozmiarZaznaczonych(const StanPanelu &s) { return TekstRozmiaru(s.SumaZaznaczonych); }

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QtGlobal>
 
-// Marked entries of the active panel, directories included.
-qint32 LiczbaZaznaczonych();
-// The size text of the marked files of the active panel, from the sizes the
-// listing read; marked directories add nothing.
-QString RozmiarZaznaczonych();
+struct StanPanelu;
+
+// Marked entries of the panel, directories included.
+qint32 LiczbaZaznaczonych(const StanPanelu &s);
+// The size text of the panel's marked files, from the sizes the listing
+// read; marked directories add nothing.
+QString RozmiarZaznaczonych(const StanPanelu &s);

@@ -1,6 +1,5 @@
 #include "ReadPaths.h"
 
-#include <panels/StanPanelu.h>
 #include <platform/Directory.h>
 #include <platform/Names.h>
 #include <platform/Paths.h>
@@ -11,28 +10,26 @@
 
 namespace platform = oc::platform;
 
-void ReadPaths()
+std::array<QString, 2> ReadPaths()
 {
     QStringList lines;
     QFile file(platform::savedPathsFileForReading());
     if (file.open(QIODevice::ReadOnly))
         lines = platform::decodeName(file.readAll()).split(u'\n');
-    for (qint32 n = 1; n <= 2; ++n) {
-        QString directory = lines.size() >= n ? lines.at(n - 1) : QString();
+    std::array<QString, 2> katalogi;
+    for (qsizetype n = 0; n < 2; ++n) {
+        QString directory = lines.size() > n ? lines.at(n) : QString();
         if (directory.endsWith(u'\r'))
             directory.chop(1);
-        if (directory.isEmpty())
-            directory = platform::fallbackDirectory();
-        panel(n).Katalog = platform::withSeparator(directory);
+        katalogi[size_t(n)] = Sprawdz(directory);
     }
-    Sprawdz(1);
-    Sprawdz(2);
+    return katalogi;
 }
 
-void Sprawdz(qint32 n)
+QString Sprawdz(const QString &katalog)
 {
-    StanPanelu &state = panel(n);
     // A relative line would depend on where the program was started from.
-    if (!QDir::isAbsolutePath(state.Katalog) || !platform::canEnter(state.Katalog))
-        state.Katalog = platform::withSeparator(platform::fallbackDirectory());
+    if (katalog.isEmpty() || !QDir::isAbsolutePath(katalog) || !platform::canEnter(katalog))
+        return platform::withSeparator(platform::fallbackDirectory());
+    return platform::withSeparator(katalog);
 }

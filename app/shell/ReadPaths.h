@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
+#include <array>
 
-// Sets both panels' Katalog from the saved-directories file; a missing file,
-// line or empty line gives the fall-back directory. Never fails.
-void ReadPaths();
+// The two panels' directories from the saved-directories file, each ending
+// with "/"; a missing file, line or empty line, or a directory that cannot
+// be entered, gives the fall-back directory. Never fails.
+std::array<QString, 2> ReadPaths();
 
-// Replaces panel n's Katalog by the fall-back directory when it cannot be
-// entered, and makes the result the current directory.
-void Sprawdz(qint32 n);
+// The directory as it is when it is absolute and can be entered, else the
+// fall-back directory; with "/" at the end.
+QString Sprawdz(const QString &katalog);

@@ -2,12 +2,14 @@
 
 #include "PierwszeUruchomienie.h"
 #include "ReadPaths.h"
-#include "Sloty.h"
-#include "TekstWersji.h"
+#include "WczytajKolory.h"
 
+#include <actions/PokazKomunikat.h>
+#include <actions/Sloty.h>
+#include <actions/TekstWersji.h>
 #include <component/createObject.h>
-#include <panels/StanPanelu.h>
-#include <panels/frmMain.h>
+#include <platform/Paths.h>
+#include <window/frmMain.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
 #include <ui/Twips.h>
@@ -68,14 +70,10 @@ void frmSplash::Krok(int numer)
 {
     switch (numer) {
     case 1:
-        AktywnyPanel = 1;
-        for (StanPanelu &state : Panele) {
-            state.OstatniWiersz = 53;
-            state.WierszKursora = 0;
-        }
+        m_katalogi = {};
         break;
     case 2:
-        ReadPaths();
+        m_katalogi = ReadPaths();
         break;
     case 3:
         Sloty().Dialogi = oc::createObject(QStringLiteral("oc.ocmd"));
@@ -96,12 +94,25 @@ void frmSplash::Krok(int numer)
     case 7: {
         QThread::msleep(200);
         hide();
-        auto okno = std::make_unique<frmMain>();
+        // A scheme that cannot be read is no reason to stop: the program
+        // starts in its own colours and says once what was wrong.
+        QString błądKolorów;
+        try {
+            kolory() = WczytajKolory(oc::platform::colourSchemeFile());
+        } catch (const BłądSchematuKolorów &błąd) {
+            kolory() = DomyślneKolory();
+            błądKolorów = błąd.message();
+        }
+        auto okno = std::make_unique<frmMain>(m_katalogi[0], m_katalogi[1]);
         okno->Form_Load();
-        okno.release()->show();
+        frmMain *główne = okno.release();
+        główne->show();
         Timer1->stop();
         QCoreApplication::processEvents();
         close();
+        if (!błądKolorów.isEmpty())
+            PokażKomunikat(główne, QStringLiteral("Schemat kolorów"),
+                           błądKolorów + QStringLiteral(". Program używa kolorów domyślnych."), 1, 0, 0);
         break;
     }
     default:

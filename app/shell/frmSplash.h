@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+#include <array>
 
 class QLabel;
 class QTimer;
@@ -25,4 +27,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::array<QString, 2> m_katalogi; // the panels' saved directories
 };

@@ -4,7 +4,7 @@
 #include <TempRegistry.h>
 #include <component/createObject.h>
 #include <platform/Shell.h>
-#include <shell/Sloty.h>
+#include <actions/Sloty.h>
 
 #include <QApplication>
 #include <QLabel>

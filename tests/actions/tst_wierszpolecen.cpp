@@ -2,9 +2,8 @@
 
 #include <RecordingStarter.h>
 #include <actions/WierszPolecen.h>
-#include <panels/StanPanelu.h>
 #include <platform/Shell.h>
-#include <shell/Sloty.h>
+#include <actions/Sloty.h>
 #include <ui/Twips.h>
 
 #include <QDir>
@@ -109,7 +108,7 @@ void TestWierszPolecen::editing()
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
     Klawisz(okno, Qt::Key_Backspace);
-    QCOMPARE(okno.Linia.Tekst(), QString());
+    QCOMPARE(okno.Linia().Tekst(), QString());
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     Wpisz(okno, QStringLiteral("aB ~"));
     QKeyEvent polska(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ą"));
@@ -120,7 +119,7 @@ void TestWierszPolecen::editing()
     // The main keyboard's "*" is typed; it does not mark the panel.
     Wpisz(okno, QStringLiteral("*"));
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("aB *_"));
-    QCOMPARE(panel(1).IleZaznaczonych, 0);
+    QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, 0);
 }
 
 void TestWierszPolecen::insertName_data()
@@ -151,7 +150,7 @@ void TestWierszPolecen::insertName()
     okno.Panel_Click(1, nazwa == QStringLiteral("..") ? 0 : 1);
     Wpisz(okno, QStringLiteral("cat "));
     Klawisz(okno, Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(okno.Linia.Tekst(), QStringLiteral("cat ") + wstawione);
+    QCOMPARE(okno.Linia().Tekst(), QStringLiteral("cat ") + wstawione);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("cat ") + wstawione + u'_');
 }
 
@@ -227,9 +226,9 @@ void TestWierszPolecen::cd()
     const QString oczekiwany = cel.isEmpty() ? tmp.path() : tmp.path() + u'/' + cel;
     QCOMPARE(okno.Dir1.Ścieżka(), oczekiwany);
     QCOMPARE(okno.Gora1->Napis(), oczekiwany.toUpper());
-    QCOMPARE(panel(1).Katalog, oczekiwany + u'/');
+    QCOMPARE(okno.Widok(1).Stan.Katalog, oczekiwany + u'/');
     QCOMPARE(okno.Dir2.Ścieżka(), tmp.path());
-    QCOMPARE(okno.Historia.lstHistoria, QStringList{linia});
+    QCOMPARE(okno.Historia().lstHistoria, QStringList{linia});
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     QVERIFY(starter.calls.isEmpty());
 
@@ -253,11 +252,11 @@ void TestWierszPolecen::cdOnTheRightPanel()
     const QString przed = QDir::currentPath();
     frmMain &okno = Otwórz(test, lewy.path(), prawy.path());
     okno.Panel_Click(2, 0);
-    QCOMPARE(AktywnyPanel, 2);
+    QCOMPARE(okno.AktywnyPanel(), 2);
     Uruchom(okno, QStringLiteral("cd sub"));
     QCOMPARE(okno.Dir2.Ścieżka(), prawy.path() + QStringLiteral("/Sub"));
     QCOMPARE(okno.Gora2->Napis(), (prawy.path() + QStringLiteral("/Sub")).toUpper());
-    QCOMPARE(panel(2).Nazwy[1], QStringLiteral(".."));
+    QCOMPARE(okno.Widok(2).Stan.Nazwy[1], QStringLiteral(".."));
     QCOMPARE(okno.Dir1.Ścieżka(), lewy.path());
     QVERIFY(test.komunikaty->calls.isEmpty());
     QCOMPARE(QDir::currentPath(), przed);
@@ -280,8 +279,8 @@ void TestWierszPolecen::cdGluedToDotsGoesToTheInterpreter()
     QVERIFY(c.arguments.filter(QStringLiteral("CD..")).size() == 1);
     QCOMPARE(c.directory, wnętrze);
     QCOMPARE(okno.Dir1.Ścieżka(), wnętrze);
-    QCOMPARE(okno.Historia.lstHistoria, QStringList{QStringLiteral("CD..")});
-    QCOMPARE(okno.Historia.PozycjaHistorii, 1);
+    QCOMPARE(okno.Historia().lstHistoria, QStringList{QStringLiteral("CD..")});
+    QCOMPARE(okno.Historia().PozycjaHistorii, 1);
 }
 
 void TestWierszPolecen::executableFilePair()
@@ -300,7 +299,7 @@ void TestWierszPolecen::executableFilePair()
     QCOMPARE(starter.calls[0].program, tmp.path() + QStringLiteral("/Tool.sh"));
     QCOMPARE(starter.calls[0].arguments, QStringList());
     QCOMPARE(starter.calls[0].directory, tmp.path());
-    QCOMPARE(okno.Historia.lstHistoria, QStringList{QStringLiteral("tool readme.txt")});
+    QCOMPARE(okno.Historia().lstHistoria, QStringList{QStringLiteral("tool readme.txt")});
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
 
     // The entry's own name runs the whole line, unrecorded.
@@ -309,7 +308,7 @@ void TestWierszPolecen::executableFilePair()
     QCOMPARE(starter.calls[1].program, tmp.path() + QStringLiteral("/Tool.sh"));
     QCOMPARE(starter.calls[1].arguments, (QStringList{QStringLiteral("readme.txt"), QStringLiteral("two words")}));
     QCOMPARE(starter.calls[1].directory, tmp.path());
-    QCOMPARE(okno.Historia.lstHistoria.size(), 1);
+    QCOMPARE(okno.Historia().lstHistoria.size(), 1);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
 }
 
@@ -324,7 +323,7 @@ void TestWierszPolecen::documentNameHandedToTheStarter()
     Uruchom(okno, QStringLiteral("notes.txt"));
     QCOMPARE(starter.calls.size(), 1);
     QCOMPARE(starter.calls[0].program, tmp.path() + QStringLiteral("/Notes.TXT"));
-    QVERIFY(okno.Historia.lstHistoria.isEmpty());
+    QVERIFY(okno.Historia().lstHistoria.isEmpty());
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
     QVERIFY(test.komunikaty->calls.isEmpty());
 }
@@ -338,7 +337,7 @@ void TestWierszPolecen::interpreterRelistsKeepingPosition()
     UtwórzDrzewo(tmp.path(), pliki);
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
-    okno.PokażPanel(1, 30);
+    okno.Widok(1).PokażPanel(30);
     okno.Panel_Click(1, 7);
     RecordingStarter starter;
     Uruchom(okno, QStringLiteral("dir"));
@@ -348,13 +347,13 @@ void TestWierszPolecen::interpreterRelistsKeepingPosition()
 
     // What the command made shows after the pause, the view left where it was.
     UtwórzDrzewo(tmp.path(), {QStringLiteral("a-new")});
-    QCOMPARE(panel(1).LiczbaPozycji, 101);
-    QTRY_COMPARE(panel(1).LiczbaPozycji, 102);
-    QCOMPARE(panel(1).Nazwy[2], QStringLiteral("a-new"));
-    QCOMPARE(panel(1).PierwszaPozycja, 30);
-    QCOMPARE(panel(1).WierszKursora, 7);
-    QCOMPARE(okno.Panel1[0]->Napis(), panel(1).Nazwy[30]);
-    QCOMPARE(AktywnyPanel, 1);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, 101);
+    QTRY_COMPARE(okno.Widok(1).Stan.LiczbaPozycji, 102);
+    QCOMPARE(okno.Widok(1).Stan.Nazwy[2], QStringLiteral("a-new"));
+    QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 30);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 7);
+    QCOMPARE(okno.Panel1[0]->Napis(), okno.Widok(1).Stan.Nazwy[30]);
+    QCOMPARE(okno.AktywnyPanel(), 1);
 }
 
 void TestWierszPolecen::historyKeepsTheFirstLetterCase()
@@ -367,7 +366,7 @@ void TestWierszPolecen::historyKeepsTheFirstLetterCase()
     Uruchom(okno, QStringLiteral("MAKE ALL"));
     Uruchom(okno, QStringLiteral("cd ."));
     Uruchom(okno, QStringLiteral("CD ."));
-    QCOMPARE(okno.Historia.lstHistoria, (QStringList{QStringLiteral("Make all"), QStringLiteral("cd .")}));
+    QCOMPARE(okno.Historia().lstHistoria, (QStringList{QStringLiteral("Make all"), QStringLiteral("cd .")}));
     QCOMPARE(starter.calls.size(), 2);
 }
 
@@ -438,7 +437,7 @@ void TestWierszPolecen::historyWindowSixteenNewest()
     QTRY_COMPARE(starter.calls.size(), 21);
     QCOMPARE(starter.calls.last().arguments, oc::platform::interpreterCommand(QStringLiteral("echo 7")).arguments);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
-    QCOMPARE(okno.Historia.lstHistoria.size(), 20);
+    QCOMPARE(okno.Historia().lstHistoria.size(), 20);
 }
 
 QTEST_MAIN(TestWierszPolecen)

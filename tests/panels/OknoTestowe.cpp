@@ -1,8 +1,8 @@
 #include "OknoTestowe.h"
 
-#include <panels/StanPanelu.h>
+#include <actions/Sloty.h>
 #include <platform/Paths.h>
-#include <shell/Sloty.h>
+#include <shell/WczytajKolory.h>
 
 #include <QDir>
 #include <QFile>
@@ -37,12 +37,8 @@ frmMain &OknoTestowe::Otwórz(const QString &left, const QString &right)
     Sloty().Dialogi = std::make_unique<ScriptedComponent>(dialogi);
     Sloty().Komunikaty = std::make_unique<ScriptedComponent>(komunikaty);
     Sloty().Menu = std::make_unique<ScriptedComponent>(menu);
-    for (StanPanelu &s : Panele)
-        s = StanPanelu();
-    AktywnyPanel = 1;
-    panel(1).Katalog = left;
-    panel(2).Katalog = right;
-    m_okno = std::make_unique<frmMain>();
+    kolory() = WczytajKolory(oc::platform::colourSchemeFile());
+    m_okno = std::make_unique<frmMain>(left, right);
     m_okno->Form_Load();
     return *m_okno;
 }

@@ -2,7 +2,7 @@
 
 #include "ScriptedComponent.h"
 
-#include <panels/frmMain.h>
+#include <window/frmMain.h>
 
 #include <QString>
 #include <QStringList>

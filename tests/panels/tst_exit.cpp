@@ -1,7 +1,6 @@
 #include "OknoTestowe.h"
 
-#include <panels/StanPanelu.h>
-#include <shell/Sloty.h>
+#include <actions/Sloty.h>
 #include <ui/Twips.h>
 
 #include <QFile>
@@ -73,7 +72,7 @@ void TestExit::answeredYesSavesTwoLines()
     QVERIFY(!Sloty().Komunikaty);
     QVERIFY(!Sloty().Dialogi);
     QVERIFY(!Sloty().Menu);
-    QCOMPARE(panel(1).Nazwy.size(), size_t(1));
+    QCOMPARE(okno.Widok(1).Stan.Nazwy.size(), size_t(1));
 }
 
 void TestExit::withoutQuestion()

@@ -1,6 +1,5 @@
 #include "OknoTestowe.h"
 
-#include <panels/StanPanelu.h>
 #include <platform/Volumes.h>
 #include <ui/Colors.h>
 #include <ui/Twips.h>
@@ -39,7 +38,7 @@ void Wpisy(const QString &root, int n)
 
 void Ustaw(frmMain &okno, qint32 pierwsza, int wiersz)
 {
-    okno.PokażPanel(1, pierwsza);
+    okno.Widok(1).PokażPanel(pierwsza);
     okno.Panel_Click(1, wiersz);
 }
 
@@ -83,13 +82,13 @@ void TestKeyboard::movement()
     Wpisy(tmp.path(), wpisy);
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    QCOMPARE(panel(1).LiczbaPozycji, wpisy);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, wpisy);
     Ustaw(okno, pierwsza, wiersz);
     QTest::keyClick(&okno, Qt::Key(klawisz));
-    QCOMPARE(panel(1).PierwszaPozycja, nowaPierwsza);
-    QCOMPARE(panel(1).WierszKursora, nowyWiersz);
+    QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, nowaPierwsza);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, nowyWiersz);
     const qint32 i = nowaPierwsza + nowyWiersz;
-    QCOMPARE(okno.Dol1[0]->Napis(), panel(1).Nazwy[size_t(i)]);
+    QCOMPARE(okno.Dol1[0]->Napis(), okno.Widok(1).Stan.Nazwy[size_t(i)]);
     QCOMPARE(oc::ui::background(okno.Panel1[size_t(nowyWiersz)]), OknoTestowe::fileselbackground);
 }
 
@@ -100,8 +99,8 @@ void TestKeyboard::emptyListIgnoresMovement()
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     for (Qt::Key klawisz : {Qt::Key_Down, Qt::Key_Right, Qt::Key_End, Qt::Key_Up, Qt::Key_Left, Qt::Key_Home})
         QTest::keyClick(&okno, klawisz);
-    QCOMPARE(panel(1).WierszKursora, 0);
-    QCOMPARE(panel(1).PierwszaPozycja, 1);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 0);
+    QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 1);
 }
 
 void TestKeyboard::ctrlRWithEqualHeadersReadsBoth()
@@ -113,22 +112,22 @@ void TestKeyboard::ctrlRWithEqualHeadersReadsBoth()
     okno.Panel_MouseDown(1, 1, Qt::RightButton);
     UtwórzDrzewo(tmp.path(), {QStringLiteral("b")});
     QTest::keyClick(&okno, Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(panel(1).LiczbaPozycji, 3);
-    QCOMPARE(panel(2).LiczbaPozycji, 3);
-    QCOMPARE(panel(1).IleZaznaczonych, 0);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, 3);
+    QCOMPARE(okno.Widok(2).Stan.LiczbaPozycji, 3);
+    QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, 0);
     QCOMPARE(okno.Panel2[2]->Napis(), QStringLiteral("b"));
-    QCOMPARE(AktywnyPanel, 1);
+    QCOMPARE(okno.AktywnyPanel(), 1);
 
     // Different directories: only the active panel is read.
     QTemporaryDir inny;
-    okno.UstawŚcieżkę(2, inny.path());
+    okno.Widok(2).UstawŚcieżkę(inny.path());
     okno.Gora2->UstawNapis(inny.path().toUpper());
     UtwórzDrzewo(tmp.path(), {QStringLiteral("c")});
     qint32 który = 1;
     okno.RefreshPanel(który);
     QCOMPARE(który, 1);
-    QCOMPARE(panel(1).LiczbaPozycji, 4);
-    QCOMPARE(panel(2).LiczbaPozycji, 3);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, 4);
+    QCOMPARE(okno.Widok(2).Stan.LiczbaPozycji, 3);
 }
 
 void TestKeyboard::ctrlUTwiceRestores()
@@ -146,17 +145,17 @@ void TestKeyboard::ctrlUTwiceRestores()
     QCOMPARE(okno.Dir2.Ścieżka(), lewy.path());
     QCOMPARE(okno.Gora1->Napis(), prawy.path().toUpper());
     QCOMPARE(okno.File2.Wzorzec, QStringLiteral("l*"));
-    QCOMPARE(AktywnyPanel, 2); // the activity moves with the contents
-    QCOMPARE(panel(2).WierszKursora, 2);
-    QCOMPARE(panel(2).IleZaznaczonych, 0);
+    QCOMPARE(okno.AktywnyPanel(), 2); // the activity moves with the contents
+    QCOMPARE(okno.Widok(2).Stan.WierszKursora, 2);
+    QCOMPARE(okno.Widok(2).Stan.IleZaznaczonych, 0);
 
     QTest::keyClick(&okno, Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(okno.Dir1.Ścieżka(), lewy.path());
     QCOMPARE(okno.Dir2.Ścieżka(), prawy.path());
-    QCOMPARE(AktywnyPanel, 1);
-    QCOMPARE(panel(1).WierszKursora, 2);
+    QCOMPARE(okno.AktywnyPanel(), 1);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 2);
     QCOMPARE(okno.File1.Wzorzec, QStringLiteral("l*"));
-    QCOMPARE(panel(1).Zaznaczenia[2], quint8(0));
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[2], quint8(0));
 }
 
 void TestKeyboard::tabKeepsBothCursorRows()
@@ -168,13 +167,13 @@ void TestKeyboard::tabKeepsBothCursorRows()
     okno.Panel_Click(2, 4);
     okno.Panel_Click(1, 7);
     QTest::keyClick(&okno, Qt::Key_Tab);
-    QCOMPARE(AktywnyPanel, 2);
-    QCOMPARE(panel(1).WierszKursora, 7);
-    QCOMPARE(panel(2).WierszKursora, 4);
+    QCOMPARE(okno.AktywnyPanel(), 2);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 7);
+    QCOMPARE(okno.Widok(2).Stan.WierszKursora, 4);
     QCOMPARE(oc::ui::background(okno.Panel2[4]), OknoTestowe::fileselbackground);
     QCOMPARE(oc::ui::background(okno.Panel1[7]), OknoTestowe::filebackground);
     QTest::keyClick(&okno, Qt::Key_Tab);
-    QCOMPARE(AktywnyPanel, 1);
+    QCOMPARE(okno.AktywnyPanel(), 1);
 }
 
 void TestKeyboard::altF1OntoTheOtherPanelsVolume()
@@ -214,7 +213,7 @@ void TestKeyboard::altF1Cancelled()
     okno.Gora_Click(2);
     test.dialogi->answers[QStringLiteral("wybierzdysk")] = {QString()};
     QTest::keyClick(&okno, Qt::Key_F1, Qt::AltModifier);
-    QCOMPARE(AktywnyPanel, 1);
+    QCOMPARE(okno.AktywnyPanel(), 1);
     QCOMPARE(okno.Dir1.Ścieżka(), lewy.path());
 }
 

@@ -1,7 +1,6 @@
 #include "OknoTestowe.h"
 
 #include <RecordingStarter.h>
-#include <panels/StanPanelu.h>
 #include <platform/Names.h>
 #include <platform/Paths.h>
 #include <ui/Colors.h>
@@ -32,14 +31,14 @@ void TestListing::rootWithoutDotDot()
 {
     QTemporaryDir tmp;
     OknoTestowe test;
-    test.Otwórz(QStringLiteral("/"), tmp.path());
-    const StanPanelu &s = panel(1);
-    QCOMPARE(panel(1).Katalog, QStringLiteral("/"));
+    frmMain &okno = test.Otwórz(QStringLiteral("/"), tmp.path());
+    const StanPanelu &s = okno.Widok(1).Stan;
+    QCOMPARE(okno.Widok(1).Stan.Katalog, QStringLiteral("/"));
     QVERIFY(s.LiczbaKatalogów > 0);
     QVERIFY(std::find(s.Nazwy.begin(), s.Nazwy.end(), QStringLiteral("..")) == s.Nazwy.end());
     QCOMPARE(s.Nazwy[0], QString());
     // Every other directory has "..": the right panel's first entry.
-    QCOMPARE(panel(2).Nazwy[1], QStringLiteral(".."));
+    QCOMPARE(okno.Widok(2).Stan.Nazwy[1], QStringLiteral(".."));
 }
 
 void TestListing::tempExample()
@@ -49,7 +48,7 @@ void TestListing::tempExample()
     OknoTestowe test;
     const QString przed = QDir::currentPath();
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    const StanPanelu &s = panel(1);
+    const StanPanelu &s = okno.Widok(1).Stan;
     QCOMPARE(QStringList(s.Nazwy.begin(), s.Nazwy.end()),
              QStringList({"", "..", "A", "B", "x.txt", "y.doc"}));
     QCOMPARE(QStringList(s.Rzeczywiste.begin(), s.Rzeczywiste.end()),
@@ -61,7 +60,7 @@ void TestListing::tempExample()
     // The panels never move the process's working directory.
     QCOMPARE(QDir::currentPath(), przed);
     // Loaded: the left panel active with its cursor on row 0.
-    QCOMPARE(AktywnyPanel, 1);
+    QCOMPARE(okno.AktywnyPanel(), 1);
     QCOMPARE(s.WierszKursora, 0);
     QCOMPARE(s.PierwszaPozycja, 1);
     QCOMPARE(okno.Panel1[3]->Napis(), QStringLiteral("x.txt"));
@@ -72,8 +71,8 @@ void TestListing::emptyDirectoryHasOnlyDotDot()
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    QCOMPARE(panel(1).LiczbaPozycji, 1);
-    QCOMPARE(panel(1).LiczbaKatalogów, 1);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, 1);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaKatalogów, 1);
     QCOMPARE(okno.Panel1[0]->Napis(), QStringLiteral(".."));
     QCOMPARE(okno.Panel1[1]->Napis(), QString());
 }
@@ -83,8 +82,8 @@ void TestListing::hiddenEntriesLeftOut()
     QTemporaryDir tmp;
     UtwórzDrzewo(tmp.path(), {QStringLiteral(".ukryty/"), QStringLiteral(".profile"), QStringLiteral("jawny")});
     OknoTestowe test;
-    test.Otwórz(tmp.path(), tmp.path());
-    const StanPanelu &s = panel(1);
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    const StanPanelu &s = okno.Widok(1).Stan;
     QCOMPARE(QStringList(s.Nazwy.begin(), s.Nazwy.end()), QStringList({"", "..", "jawny"}));
 }
 
@@ -97,19 +96,19 @@ void TestListing::relistingClearsMarks()
     okno.Panel_MouseDown(1, 1, Qt::RightButton);
     okno.Panel_MouseDown(1, 2, Qt::RightButton);
     okno.Panel_MouseDown(1, 3, Qt::RightButton);
-    QCOMPARE(panel(1).IleZaznaczonych, 3);
-    QCOMPARE(panel(1).SumaZaznaczonych, 200);
+    QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, 3);
+    QCOMPARE(okno.Widok(1).Stan.SumaZaznaczonych, 200);
     QVERIFY(okno.Panel1[2]->Zaznaczony);
 
-    panel(1).WierszKursora = 2;
-    panel(1).PierwszaPozycja = 1;
-    okno.WczytajPanel(1);
-    const StanPanelu &s = panel(1);
+    okno.Widok(1).Stan.WierszKursora = 2;
+    okno.Widok(1).Stan.PierwszaPozycja = 1;
+    okno.Widok(1).WczytajPanel();
+    const StanPanelu &s = okno.Widok(1).Stan;
     QVERIFY(std::all_of(s.Zaznaczenia.begin(), s.Zaznaczenia.end(), [](quint8 z) { return z == 0; }));
     QCOMPARE(s.IleZaznaczonych, 0);
     QCOMPARE(s.SumaZaznaczonych, 0);
     QCOMPARE(s.WierszKursora, 2);
-    okno.PokażPanel(1, 1);
+    okno.Widok(1).PokażPanel(1);
     QVERIFY(!okno.Panel1[2]->Zaznaczony);
     QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::filetext);
 }
@@ -123,14 +122,14 @@ void TestListing::blankRowsAfterTenEntries()
     UtwórzDrzewo(tmp.path(), pliki);
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    QCOMPARE(panel(1).LiczbaPozycji, 10);
-    okno.PokażPanel(1, 1);
+    QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, 10);
+    okno.Widok(1).PokażPanel(1);
     for (int r = 0; r < 54; ++r)
         QCOMPARE(okno.Panel1[size_t(r)]->Napis().isEmpty(), r >= 10);
     // A click on a blank row leaves the cursor where it was.
     okno.Panel_Click(1, 4);
     okno.Panel_Click(1, 30);
-    QCOMPARE(panel(1).WierszKursora, 4);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 4);
 }
 
 void TestListing::vanishedDirectoryFallsBackToParent()
@@ -140,20 +139,20 @@ void TestListing::vanishedDirectoryFallsBackToParent()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path() + QStringLiteral("/a/b"), tmp.path());
     QVERIFY(QDir(tmp.path() + QStringLiteral("/a")).removeRecursively());
-    okno.OdświeżListy(1);
-    okno.WczytajPanel(1);
+    okno.Widok(1).OdświeżListy();
+    okno.Widok(1).WczytajPanel();
     QCOMPARE(okno.Dir1.Ścieżka(), tmp.path());
-    QCOMPARE(panel(1).Katalog, tmp.path() + u'/');
-    QCOMPARE(QStringList(panel(1).Nazwy.begin(), panel(1).Nazwy.end()), QStringList({"", "..", "plik"}));
+    QCOMPARE(okno.Widok(1).Stan.Katalog, tmp.path() + u'/');
+    QCOMPARE(QStringList(okno.Widok(1).Stan.Nazwy.begin(), okno.Widok(1).Stan.Nazwy.end()), QStringList({"", "..", "plik"}));
 }
 
 void TestListing::unreadableSavedDirectoryFallsBack()
 {
     QTemporaryDir tmp;
     OknoTestowe test;
-    test.Otwórz(tmp.path() + QStringLiteral("/nie/ma"), QString());
-    QCOMPARE(panel(1).Katalog, tmp.path() + u'/');
-    QCOMPARE(panel(2).Katalog, oc::platform::withSeparator(oc::platform::fallbackDirectory()));
+    frmMain &okno = test.Otwórz(tmp.path() + QStringLiteral("/nie/ma"), QString());
+    QCOMPARE(okno.Widok(1).Stan.Katalog, tmp.path() + u'/');
+    QCOMPARE(okno.Widok(2).Stan.Katalog, oc::platform::withSeparator(oc::platform::fallbackDirectory()));
 }
 
 void TestListing::awkwardNames()
@@ -169,7 +168,7 @@ void TestListing::awkwardNames()
     oc::test::RecordingStarter starter;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    const StanPanelu &s = panel(1);
+    const StanPanelu &s = okno.Widok(1).Stan;
     QCOMPARE(s.LiczbaPozycji, 6);
     QStringList rzeczywiste(s.Rzeczywiste.begin() + 2, s.Rzeczywiste.end());
     for (const QString &nazwa : nazwy)

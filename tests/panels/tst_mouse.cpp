@@ -1,7 +1,6 @@
 #include "OknoTestowe.h"
 
 #include <RecordingStarter.h>
-#include <panels/StanPanelu.h>
 #include <ui/Colors.h>
 
 #include <QDir>
@@ -47,7 +46,7 @@ void TestMouse::dotDotLandsOnTheDirectoryLeft()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(wnętrze, tmp.path());
     okno.Panel_DblClick(1, 0);
-    const StanPanelu &s = panel(1);
+    const StanPanelu &s = okno.Widok(1).Stan;
     QCOMPARE(okno.Dir1.Ścieżka(), tmp.path());
     QCOMPARE(s.PierwszaPozycja, pierwsza);
     QCOMPARE(s.WierszKursora, wiersz);
@@ -64,10 +63,10 @@ void TestMouse::enteringKeepsTheRealPath()
     const QString przed = QDir::currentPath();
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.Panel_DblClick(1, 1);
-    QCOMPARE(panel(1).Katalog, tmp.path() + QStringLiteral("/Mieszany/"));
+    QCOMPARE(okno.Widok(1).Stan.Katalog, tmp.path() + QStringLiteral("/Mieszany/"));
     QCOMPARE(okno.Gora1->Napis(), (tmp.path() + QStringLiteral("/Mieszany")).toUpper());
     QCOMPARE(QDir::currentPath(), przed);
-    QCOMPARE(panel(1).WierszKursora, 0);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 0);
     QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral(".."));
 }
 
@@ -105,17 +104,17 @@ void TestMouse::headerClickActivates()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.Gora_Click(2);
-    QCOMPARE(AktywnyPanel, 2);
+    QCOMPARE(okno.AktywnyPanel(), 2);
     QCOMPARE(oc::ui::background(okno.Gora2), OknoTestowe::seldirbar);
     QCOMPARE(oc::ui::background(okno.Panel2[0]), OknoTestowe::fileselbackground);
     QCOMPARE(oc::ui::background(okno.Panel1[0]), OknoTestowe::filebackground);
     QCOMPARE(okno.Wskaznik->text(), u' ' + tmp.path() + u'>');
-    okno.Dol_Click(1);
-    QCOMPARE(AktywnyPanel, 1);
+    okno.Gora_Click(1);
+    QCOMPARE(okno.AktywnyPanel(), 1);
     // Not acted on while the window is not ready.
     okno.Gotowy = false;
     okno.Gora_Click(2);
-    QCOMPARE(AktywnyPanel, 1);
+    QCOMPARE(okno.AktywnyPanel(), 1);
 }
 
 void TestMouse::realMouseEvents()
@@ -125,16 +124,16 @@ void TestMouse::realMouseEvents()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     QTest::mouseClick(okno.Panel2[2], Qt::LeftButton);
-    QCOMPARE(AktywnyPanel, 2);
-    QCOMPARE(panel(2).WierszKursora, 2);
+    QCOMPARE(okno.AktywnyPanel(), 2);
+    QCOMPARE(okno.Widok(2).Stan.WierszKursora, 2);
     QTest::mouseClick(okno.Panel2[3], Qt::RightButton);
-    QCOMPARE(panel(2).Zaznaczenia[4], quint8(1));
+    QCOMPARE(okno.Widok(2).Stan.Zaznaczenia[4], quint8(1));
     QCOMPARE(oc::ui::foreground(okno.Panel2[3]), OknoTestowe::fileinsert);
-    QCOMPARE(panel(2).WierszKursora, 2);
+    QCOMPARE(okno.Widok(2).Stan.WierszKursora, 2);
     // The release ending a double click must not click the new listing.
     QTest::mouseDClick(okno.Panel2[1], Qt::LeftButton);
     QCOMPARE(okno.Dir2.Ścieżka(), tmp.path() + QStringLiteral("/sub"));
-    QCOMPARE(panel(2).WierszKursora, 0);
+    QCOMPARE(okno.Widok(2).Stan.WierszKursora, 0);
 }
 
 QTEST_MAIN(TestMouse)

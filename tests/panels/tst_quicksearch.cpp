@@ -1,6 +1,5 @@
 #include "OknoTestowe.h"
 
-#include <panels/StanPanelu.h>
 #include <ui/Twips.h>
 
 #include <QFrame>
@@ -47,7 +46,7 @@ struct Szukanie
         okno = &test.Otwórz(tmp.path(), tmp.path());
     }
     QString tekst() const { return okno->lblNazwa->text(); }
-    qint32 wpis() const { return panel(1).PierwszaPozycja + panel(1).WierszKursora; }
+    qint32 wpis() const { return okno->Widok(1).Stan.PierwszaPozycja + okno->Widok(1).Stan.WierszKursora; }
 };
 
 } // namespace
@@ -60,9 +59,9 @@ void TestQuickSearch::altLetterFindsFirstInListOrder()
     QVERIFY(!s.okno->Gotowy);
     QVERIFY(!s.okno->tmrKursor->isActive());
     QCOMPARE(s.tekst(), QStringLiteral("d"));
-    QCOMPARE(panel(1).Nazwy[size_t(s.wpis())], QStringLiteral("DOCS"));
+    QCOMPARE(s.okno->Widok(1).Stan.Nazwy[size_t(s.wpis())], QStringLiteral("DOCS"));
     QTest::keyClick(s.okno->picWyszukaj, Qt::Key_A);
-    QCOMPARE(panel(1).Nazwy[size_t(s.wpis())], QStringLiteral("data.txt"));
+    QCOMPARE(s.okno->Widok(1).Stan.Nazwy[size_t(s.wpis())], QStringLiteral("data.txt"));
 }
 
 void TestQuickSearch::refusedLetterIsDropped()
@@ -71,7 +70,7 @@ void TestQuickSearch::refusedLetterIsDropped()
     AltLitera(*s.okno, Qt::Key_D, QStringLiteral("d"));
     QTest::keyClick(s.okno->picWyszukaj, Qt::Key_X);
     QCOMPARE(s.tekst(), QStringLiteral("d"));
-    QCOMPARE(panel(1).Nazwy[size_t(s.wpis())], QStringLiteral("DOCS"));
+    QCOMPARE(s.okno->Widok(1).Stan.Nazwy[size_t(s.wpis())], QStringLiteral("DOCS"));
     QTest::keyClick(s.okno->picWyszukaj, Qt::Key_Backspace);
     QCOMPARE(s.tekst(), QString());
     QVERIFY(s.okno->picWyszukaj->isVisible());
@@ -106,7 +105,7 @@ void TestQuickSearch::enterEntersTheDirectory()
     QTest::keyClick(s.okno->picWyszukaj, Qt::Key_Return);
     QVERIFY(!s.okno->picWyszukaj->isVisible());
     QCOMPARE(s.okno->Dir1.Ścieżka(), s.tmp.path() + QStringLiteral("/Docs"));
-    QCOMPARE(panel(1).Nazwy[2], QStringLiteral("inner"));
+    QCOMPARE(s.okno->Widok(1).Stan.Nazwy[2], QStringLiteral("inner"));
 }
 
 void TestQuickSearch::escCloses()
@@ -144,15 +143,15 @@ void TestQuickSearch::foundBelowTheFirstScreen()
     nazwy << QStringLiteral("zet");
     Szukanie s(nazwy);
     AltLitera(*s.okno, Qt::Key_Z, QStringLiteral("z"));
-    QCOMPARE(panel(1).PierwszaPozycja, 82 - 53);
-    QCOMPARE(panel(1).WierszKursora, 53);
+    QCOMPARE(s.okno->Widok(1).Stan.PierwszaPozycja, 82 - 53);
+    QCOMPARE(s.okno->Widok(1).Stan.WierszKursora, 53);
     // Found again on row 0 of this screen: drawn anew from entry 1.
     QTest::keyClick(s.okno->picWyszukaj, Qt::Key_Escape);
-    s.okno->PokażPanel(1, 2);
+    s.okno->Widok(1).PokażPanel(2);
     s.okno->Panel_Click(1, 5);
     AltLitera(*s.okno, Qt::Key_A, QStringLiteral("a"));
-    QCOMPARE(panel(1).PierwszaPozycja, 1);
-    QCOMPARE(panel(1).WierszKursora, 1);
+    QCOMPARE(s.okno->Widok(1).Stan.PierwszaPozycja, 1);
+    QCOMPARE(s.okno->Widok(1).Stan.WierszKursora, 1);
 }
 
 void TestQuickSearch::rowClicksIgnoredWhileOpen()

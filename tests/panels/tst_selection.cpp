@@ -2,10 +2,9 @@
 
 #include <TempRegistry.h>
 #include <component/createObject.h>
-#include <panels/StanPanelu.h>
 #include <panels/Zaznaczenia.h>
 #include <platform/Volumes.h>
-#include <shell/Sloty.h>
+#include <actions/Sloty.h>
 #include <ui/Colors.h>
 #include <ui/Twips.h>
 
@@ -21,7 +20,8 @@ class TestSelection : public QObject
 private slots:
     void insertOnDotDotMovesWithoutMarking();
     void insertOnTheLastEntryTwice();
-    void insertOnACursorLeftBelowTheList();
+    void shortenedListPutsTheCursorOnTheLastEntry_data();
+    void shortenedListPutsTheCursorOnTheLastEntry();
     void fourMarkedByInsert();
     void greyStarInvertsFilesOnly();
     void greyPlusMarksByMask_data();
@@ -46,12 +46,12 @@ void TestSelection::insertOnDotDotMovesWithoutMarking()
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     QTest::keyClick(&okno, Qt::Key_Insert);
     Przetwórz();
-    QCOMPARE(panel(1).Zaznaczenia[1], quint8(0));
-    QCOMPARE(panel(1).WierszKursora, 1);
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[1], quint8(0));
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 1);
     QTest::keyClick(&okno, Qt::Key_Insert);
     Przetwórz();
-    QCOMPARE(panel(1).Zaznaczenia[2], quint8(1));
-    QCOMPARE(panel(1).WierszKursora, 2);
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[2], quint8(1));
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 2);
     QCOMPARE(oc::ui::foreground(okno.Panel1[1]), OknoTestowe::fileinsert);
 }
 
@@ -64,34 +64,66 @@ void TestSelection::insertOnTheLastEntryTwice()
     okno.Panel_Click(1, 2);
     QTest::keyClick(&okno, Qt::Key_Insert);
     Przetwórz();
-    QCOMPARE(panel(1).Zaznaczenia[3], quint8(1));
-    QCOMPARE(panel(1).WierszKursora, 2);
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[3], quint8(1));
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 2);
     QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::fileinsert);
     QTest::keyClick(&okno, Qt::Key_Insert);
     Przetwórz();
-    QCOMPARE(panel(1).Zaznaczenia[3], quint8(0));
-    QCOMPARE(panel(1).WierszKursora, 2);
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[3], quint8(0));
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 2);
     QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::fileseltext);
 }
 
-void TestSelection::insertOnACursorLeftBelowTheList()
+void TestSelection::shortenedListPutsTheCursorOnTheLastEntry_data()
 {
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("removed"); // the last ones
+    QTest::addColumn<bool>("refreshByKey"); // Ctrl+R, else the re-read after a command line
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("row");
+    QTest::newRow("one screen, Ctrl+R") << 3 << 2 << true << 1 << 1;
+    QTest::newRow("one screen, after a command") << 3 << 2 << false << 1 << 1;
+    QTest::newRow("scrolled list back on one screen") << 100 << 60 << true << 1 << 40;
+    QTest::newRow("scrolled list still scrolled") << 100 << 30 << true << 71 - 53 << 53;
+    QTest::newRow("only .. left") << 5 << 5 << true << 1 << 0;
+}
+
+// Another program deletes files under the cursor: after the re-read the bar
+// stands on the last entry, which the status line names and Insert marks.
+void TestSelection::shortenedListPutsTheCursorOnTheLastEntry()
+{
+    QFETCH(int, files);
+    QFETCH(int, removed);
+    QFETCH(bool, refreshByKey);
+    QFETCH(int, first);
+    QFETCH(int, row);
     QTemporaryDir tmp;
-    UtwórzDrzewo(tmp.path(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    QStringList nazwy;
+    for (int i = 0; i < files; ++i)
+        nazwy << QStringLiteral("f%1").arg(i, 3, 10, QLatin1Char('0'));
+    UtwórzDrzewo(tmp.path(), nazwy);
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    okno.Panel_Click(1, 3);
-    QFile::remove(tmp.filePath(QStringLiteral("b")));
-    QFile::remove(tmp.filePath(QStringLiteral("c")));
-    // The refresh keeps the cursor row, now beyond the last entry.
-    QTest::keyClick(&okno, Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(panel(1).LiczbaPozycji, 2);
-    QCOMPARE(panel(1).WierszKursora, 3);
+    QTest::keyClick(&okno, Qt::Key_End);
+    for (int i = files - removed; i < files; ++i)
+        QVERIFY(QFile::remove(tmp.filePath(nazwy.at(i))));
+    if (refreshByKey)
+        QTest::keyClick(&okno, Qt::Key_R, Qt::ControlModifier);
+    else
+        okno.OdświeżPanel(1);
+
+    const StanPanelu &s = okno.Widok(1).Stan;
+    QCOMPARE(s.LiczbaPozycji, files - removed + 1);
+    QCOMPARE(s.PierwszaPozycja, first);
+    QCOMPARE(s.WierszKursora, row);
+    QCOMPARE(oc::ui::background(okno.Panel1[size_t(row)]), OknoTestowe::fileselbackground);
+    for (int r = 0; r < 54; ++r)
+        if (r != row)
+            QVERIFY2(oc::ui::background(okno.Panel1[size_t(r)]) != OknoTestowe::fileselbackground, qPrintable(QString::number(r)));
+    QCOMPARE(okno.Dol1[0]->Napis(), s.Nazwy[size_t(s.LiczbaPozycji)]);
     QTest::keyClick(&okno, Qt::Key_Insert);
     Przetwórz();
-    QCOMPARE(panel(1).IleZaznaczonych, 0);
-    QCOMPARE(panel(1).Zaznaczenia.size(), size_t(3));
-    QVERIFY(!okno.Panel1[3]->Zaznaczony);
+    QCOMPARE(s.IleZaznaczonych, s.LiczbaPozycji > 1 ? 1 : 0);
 }
 
 void TestSelection::fourMarkedByInsert()
@@ -108,7 +140,7 @@ void TestSelection::fourMarkedByInsert()
         QTest::keyClick(&okno, Qt::Key_Insert);
         Przetwórz();
     }
-    QCOMPARE(LiczbaZaznaczonych(), 4);
+    QCOMPARE(LiczbaZaznaczonych(okno.Widok(okno.AktywnyPanel()).Stan), 4);
     // Marking the last entry leaves the status line as the previous step drew it.
     QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Zaznaczono 3 plików/katatalogów, ich rozmiar to: 2 KB"));
     okno.Panel_Click(1, 4);
@@ -124,7 +156,7 @@ void TestSelection::greyStarInvertsFilesOnly()
     okno.Panel_MouseDown(1, 1, Qt::RightButton); // the directory
     okno.Panel_MouseDown(1, 2, Qt::RightButton); // a
     QTest::keyClick(&okno, Qt::Key_Asterisk, Qt::KeypadModifier);
-    const StanPanelu &s = panel(1);
+    const StanPanelu &s = okno.Widok(1).Stan;
     QCOMPARE(s.Zaznaczenia[2], quint8(0));
     QCOMPARE(s.Zaznaczenia[3], quint8(0));
     QCOMPARE(s.Zaznaczenia[4], quint8(1));
@@ -171,11 +203,11 @@ void TestSelection::greyPlusMarksByMask()
     QCOMPARE(wywołania[0].args[1].toInt(), oc::ui::toTwips(okno.y()) + 2000);
     QCOMPARE(wywołania[0].args[2].toInt(), klawisz == Qt::Key_Plus ? 1 : 2);
     QList<int> są;
-    for (int i = 1; i <= panel(1).LiczbaPozycji; ++i)
-        if (panel(1).Zaznaczenia[size_t(i)])
+    for (int i = 1; i <= okno.Widok(1).Stan.LiczbaPozycji; ++i)
+        if (okno.Widok(1).Stan.Zaznaczenia[size_t(i)])
             są << i;
     QCOMPARE(są, zaznaczone);
-    QCOMPARE(panel(1).IleZaznaczonych, zaznaczone.size());
+    QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, zaznaczone.size());
     QVERIFY(!okno.Panel1[1]->Zaznaczony); // the directory is unmarked and drawn so
     QVERIFY(test.komunikaty->calls.isEmpty());
 }
@@ -199,7 +231,7 @@ void TestSelection::maskMatchingNothing()
     QCOMPARE(a[4].toInt(), 0);
     QCOMPARE(a[6].toString(), QStringLiteral("W katalogu: ") + tmp.path().toUpper()
                                   + QStringLiteral(" nie ma plików pasujących do wzorca: *.zip"));
-    QCOMPARE(panel(2).Zaznaczenia[2], quint8(1));
+    QCOMPARE(okno.Widok(2).Stan.Zaznaczenia[2], quint8(1));
 }
 
 void TestSelection::nearestUnmarkedAbove()
@@ -233,11 +265,11 @@ void TestSelection::zaznaczPlikBelowTheFirstScreen()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.ZaznaczPlik(QStringLiteral("p080")); // entry 82
-    QCOMPARE(panel(1).PierwszaPozycja, 82 - 53);
-    QCOMPARE(panel(1).WierszKursora, 53);
+    QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 82 - 53);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 53);
     okno.ZaznaczPlik(QStringLiteral("p010"));
-    QCOMPARE(panel(1).PierwszaPozycja, 1);
-    QCOMPARE(panel(1).WierszKursora, 11);
+    QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 1);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 11);
 }
 
 void TestSelection::throughTheRealDialogComponent()
@@ -260,8 +292,8 @@ void TestSelection::throughTheRealDialogComponent()
         QTest::keyClick(pole, Qt::Key_Return);
     });
     QTest::keyClick(&okno, Qt::Key_Plus, Qt::KeypadModifier);
-    QCOMPARE(panel(1).Zaznaczenia[2], quint8(1));
-    QCOMPARE(panel(1).Zaznaczenia[3], quint8(0));
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[2], quint8(1));
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[3], quint8(0));
 
     if (dyski.isEmpty())
         QSKIP("this machine lists no volumes");

@@ -1,6 +1,5 @@
 #include "OknoTestowe.h"
 
-#include <panels/StanPanelu.h>
 #include <panels/TekstRozmiaru.h>
 #include <ui/Colors.h>
 
@@ -131,10 +130,10 @@ void TestStatusLine::markingWaitsForTheNextClick()
     okno.Panel_Click(1, 1);
     okno.Panel_MouseDown(1, 2, Qt::RightButton);
     QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("a"));
-    QCOMPARE(panel(1).WierszKursora, 1);
+    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 1);
     // ".." is never marked.
     okno.Panel_MouseDown(1, 0, Qt::RightButton);
-    QCOMPARE(panel(1).Zaznaczenia[1], quint8(0));
+    QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[1], quint8(0));
     okno.Panel_Click(1, 1);
     QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Zaznaczono 1 plików/katatalogów, ich rozmiar to: 10 B"));
 }

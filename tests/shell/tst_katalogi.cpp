@@ -1,8 +1,7 @@
-#include <panels/StanPanelu.h>
+#include <actions/ZapiszKatalogi.h>
 #include <platform/Names.h>
 #include <platform/Paths.h>
 #include <shell/ReadPaths.h>
-#include <shell/ZapiszKatalogi.h>
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +54,6 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         platform::setProgramDirectory(m_program);
         qputenv("XDG_CONFIG_HOME", m_config.toLocal8Bit());
-        panel(1).Katalog = panel(2).Katalog = QStringLiteral("/nowhere/");
     }
 
     void cleanup() { platform::setProgramDirectory({}); }
@@ -100,17 +98,17 @@ private slots:
                 return fallback();
             return which;
         };
-        ReadPaths();
-        QCOMPARE(panel(1).Katalog, expected(left));
-        QCOMPARE(panel(2).Katalog, expected(right));
+        const std::array<QString, 2> katalogi = ReadPaths();
+        QCOMPARE(katalogi[0], expected(left));
+        QCOMPARE(katalogi[1], expected(right));
     }
 
     void readsTheUsersCopyWhenTheProgramHasNone()
     {
         zapisz(m_config + QStringLiteral("/orvane-commander/oc.pth"), (m_b + u'\n' + m_a + u'\n').toUtf8());
-        ReadPaths();
-        QCOMPARE(panel(1).Katalog, m_b + u'/');
-        QCOMPARE(panel(2).Katalog, m_a + u'/');
+        const std::array<QString, 2> katalogi = ReadPaths();
+        QCOMPARE(katalogi[0], m_b + u'/');
+        QCOMPARE(katalogi[1], m_a + u'/');
     }
 
     void savesTwoLines_data()
@@ -137,9 +135,9 @@ private slots:
         QCOMPARE(czytaj(m_program + QStringLiteral("/data/oc.pth")), real(expected).toUtf8());
 
         // What is saved reads back as the same two directories.
-        ReadPaths();
-        QCOMPARE(panel(1).Katalog, platform::withSeparator(real(left)));
-        QCOMPARE(panel(2).Katalog, platform::withSeparator(real(right)));
+        const std::array<QString, 2> katalogi = ReadPaths();
+        QCOMPARE(katalogi[0], platform::withSeparator(real(left)));
+        QCOMPARE(katalogi[1], platform::withSeparator(real(right)));
     }
 
     void createsTheDataFolder()
@@ -171,9 +169,9 @@ private slots:
         QVERIFY(QDir().mkpath(odd + QStringLiteral("/niżej")));
         QVERIFY(ZapiszKatalogi(odd + QStringLiteral("/niżej"), m_b));
         QCOMPARE(czytaj(m_program + QStringLiteral("/data/oc.pth")), (m_a + u'\n' + m_b + u'\n').toUtf8());
-        ReadPaths();
-        QCOMPARE(panel(1).Katalog, m_a + u'/');
-        QCOMPARE(panel(2).Katalog, m_b + u'/');
+        const std::array<QString, 2> katalogi = ReadPaths();
+        QCOMPARE(katalogi[0], m_a + u'/');
+        QCOMPARE(katalogi[1], m_b + u'/');
     }
 
     void fallsBackToTheUsersFolder_data()

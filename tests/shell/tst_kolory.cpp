@@ -1,4 +1,4 @@
-#include <shell/Kolory.h>
+#include <shell/WczytajKolory.h>
 #include <shell/Val.h>
 
 #include <TempRegistry.h>

@@ -1,12 +1,12 @@
 #include <component/Component.h>
 #include <component/ComponentError.h>
-#include <panels/StanPanelu.h>
-#include <panels/frmMain.h>
+#include <actions/PokazKomunikat.h>
+#include <panels/Kolory.h>
+#include <actions/Sloty.h>
 #include <platform/Paths.h>
 #include <shell/PierwszeUruchomienie.h>
-#include <shell/PokazKomunikat.h>
-#include <shell/Sloty.h>
 #include <shell/frmSplash.h>
+#include <window/frmMain.h>
 #include <ui/Twips.h>
 
 #include <RecordingStarter.h>
@@ -44,6 +44,15 @@ public:
     QVariantList arguments;
 };
 
+// The main window the splash left behind, if any.
+frmMain *GłówneOkno()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *główne = qobject_cast<frmMain *>(window))
+            return główne;
+    return nullptr;
+}
+
 } // namespace
 
 class TestStart : public QObject
@@ -66,12 +75,6 @@ private slots:
             [this](const QString &title, const QString &text) { m_messages << title << text; });
         ustawKoniecProgramu([this] { ++m_ends; });
         Sloty() = SlotyKomponentów{};
-        AktywnyPanel = 2;
-        for (StanPanelu &state : Panele) {
-            state.WierszKursora = 7;
-            state.OstatniWiersz = 0;
-            state.Katalog.clear();
-        }
     }
 
     void cleanup()
@@ -130,36 +133,55 @@ private slots:
         QVERIFY(Sloty().Historia);
         QVERIFY(Sloty().Komunikaty);
         QVERIFY(Sloty().Menu);
-        QCOMPARE(AktywnyPanel, 1);
-        for (const StanPanelu &state : Panele) {
-            QCOMPARE(state.OstatniWiersz, 53);
-            QCOMPARE(state.WierszKursora, 0);
-            QCOMPARE(state.Katalog, platform::withSeparator(platform::fallbackDirectory()));
-        }
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(m_ends, 0);
         QVERIFY(starter.calls.isEmpty());
     }
 
-    void failingWindowLoadTakesTheFirstRunPath()
+    void damagedColourSchemeStartsInTheDefaultColours_data()
     {
+        QTest::addColumn<QByteArray>("scheme"); // "-" for no file at all
+        QTest::addColumn<QString>("said");
+        QTest::newRow("missing") << QByteArray("-") << "Nie można otworzyć pliku schematu kolorów";
+        QTest::newRow("empty") << QByteArray() << "jest pusty (wiersz 1)";
+        QTest::newRow("value past 32 bits") << QByteArray("; a\nfiletext=99999999999\n") << "w wierszu 2";
+    }
+
+    // A scheme that cannot be read is said once in the message box; the
+    // program starts anyway, without the registration tool.
+    void damagedColourSchemeStartsInTheDefaultColours()
+    {
+        QFETCH(QByteArray, scheme);
+        QFETCH(QString, said);
         TempRegistry registry;
         QCOMPARE(registry.registerAll(), 0);
         RecordingStarter starter;
+        const QString plik = m_dir->filePath(QStringLiteral("data/kolory/xk.kol"));
+        if (scheme != "-") {
+            QVERIFY(QDir().mkpath(QFileInfo(plik).absolutePath()));
+            QFile file(plik);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(scheme);
+        }
 
-        // No colour scheme in the program's directory.
         frmSplash splash;
-        splash.show();
-        QTRY_COMPARE(m_ends, 1);
+        splash.Timer1->stop();
+        for (int step = 1; step <= 6; ++step)
+            splash.Timer1_Timer();
+        auto *recorder = new NagrywaneKomunikaty;
+        Sloty().Komunikaty.reset(recorder);
+        splash.Timer1_Timer();
 
-        QCOMPARE(m_messages, QStringList({QStringLiteral("Orvane Commander"), firstRunText}));
-        QCOMPARE(starter.calls.size(), 1);
-        QCOMPARE(starter.calls.first().program, m_dir->filePath(QStringLiteral("regmend")));
-        QCOMPARE(splash.Timer1->property("Tag").toString(), QStringLiteral("7"));
-        QVERIFY(!splash.Timer1->isActive());
-        QCOMPARE(GłówneOkno(), nullptr);
-        for (const QWidget *window : QApplication::topLevelWidgets())
-            QVERIFY2(!window->isVisible(), qPrintable(window->metaObject()->className()));
+        QVERIFY(GłówneOkno() && GłówneOkno()->isVisible());
+        QCOMPARE(m_ends, 0);
+        QVERIFY(m_messages.isEmpty());
+        QVERIFY(starter.calls.isEmpty());
+        QCOMPARE(recorder->operations, QStringList{QStringLiteral("notebox2")});
+        const QString tekst = recorder->arguments.value(6).toString();
+        QVERIFY2(tekst.contains(plik) && tekst.contains(said), qPrintable(tekst));
+        QCOMPARE(kolory().filebackground, quint32(0x00800000));
+        QCOMPARE(kolory().fileinsert, quint32(0x0000FFFF));
+        delete GłówneOkno();
     }
 
     void stepSevenShowsTheMainWindow()
@@ -182,11 +204,21 @@ private slots:
         QVERIFY(m_messages.isEmpty());
         QVERIFY(starter.calls.isEmpty());
 
+        // The left panel has the keys; both start at the top of the saved
+        // directories (none saved: the fall-back one).
+        QCOMPARE(GłówneOkno()->AktywnyPanel(), 1);
+        for (int p = 1; p <= 2; ++p) {
+            const StanPanelu &state = GłówneOkno()->Widok(p).Stan;
+            QCOMPARE(state.OstatniWiersz, 53);
+            QCOMPARE(state.WierszKursora, 0);
+            QCOMPARE(state.Katalog, platform::withSeparator(platform::fallbackDirectory()));
+        }
+
         // Questions are placed over the main window.
         auto *recorder = new NagrywaneKomunikaty;
         Sloty().Komunikaty.reset(recorder);
         GłówneOkno()->move(40, 30);
-        QCOMPARE(PokażKomunikat(QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), 2);
+        QCOMPARE(PokażKomunikat(GłówneOkno(), QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), 2);
         QCOMPARE(recorder->arguments.value(0).toInt(), oc::ui::toTwips(40) + 2200);
         QCOMPARE(recorder->arguments.value(1).toInt(), oc::ui::toTwips(30) + 1700);
         delete GłówneOkno();
@@ -198,7 +230,7 @@ private slots:
         Sloty().Komunikaty.reset(recorder);
         QCOMPARE(GłówneOkno(), nullptr);
 
-        QCOMPARE(PokażKomunikat(QStringLiteral("Błąd"), QStringLiteral("Tekst"), 48, 4, 1), 2);
+        QCOMPARE(PokażKomunikat(nullptr, QStringLiteral("Błąd"), QStringLiteral("Tekst"), 48, 4, 1), 2);
 
         QCOMPARE(recorder->operations, QStringList{QStringLiteral("notebox2")});
         const QVariantList &args = recorder->arguments;
@@ -214,10 +246,9 @@ private slots:
         QCOMPARE(args[6].toString(), QStringLiteral("Tekst"));
     }
 
-    void messageBoxWrapperWithoutTheComponentFails()
+    void messageBoxWrapperWithoutTheComponentAnswersNoChoice()
     {
-        QVERIFY_THROWS_EXCEPTION(oc::ComponentError,
-                                 PokażKomunikat(QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0));
+        QCOMPARE(PokażKomunikat(nullptr, QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), -1);
     }
 };
 

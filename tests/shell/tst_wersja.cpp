@@ -1,4 +1,4 @@
-#include <shell/TekstWersji.h>
+#include <actions/TekstWersji.h>
 
 #include <QtTest>
 

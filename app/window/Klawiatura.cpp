@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include <actions/WierszPolecen.h>
-#include <shell/Kolory.h>
+#include <panels/Kolory.h>
 #include <ui/Colors.h>
 #include <ui/Keys.h>
 
@@ -38,7 +38,7 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
     const bool bez = Shift == 0;
     switch (KeyCode) {
     case ui::vk::Return:
-        if (Shift == 2 && panel(AktywnyPanel).LiczbaPozycji > 0)
+        if (Shift == 2 && Widok(m_aktywny).Stan.LiczbaPozycji > 0)
             WstawNazwę(*this);
         else if (bez)
             Enter(*this);
@@ -76,7 +76,7 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         break;
     case 'R':
         if (Shift == 2) {
-            qint32 który = AktywnyPanel;
+            qint32 który = m_aktywny;
             RefreshPanel(który);
         }
         break;
@@ -126,7 +126,7 @@ void frmMain::Form_KeyPress(int KeyAscii)
     }
     switch (KeyAscii) {
     case 9:
-        UstawAktywnyPanel(3 - AktywnyPanel);
+        UstawAktywnyPanel(3 - m_aktywny);
         break;
     case 21:
         SwapPanels();

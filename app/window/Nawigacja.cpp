@@ -1,12 +1,10 @@
 #include "frmMain.h"
 
-#include "RysowanieWierszy.h"
-
+#include <actions/Sloty.h>
+#include <actions/Wywolanie.h>
+#include <panels/RysowanieWierszy.h>
 #include <platform/Directory.h>
 #include <platform/Volumes.h>
-#include <shell/Kolory.h>
-#include <shell/Sloty.h>
-#include <ui/Colors.h>
 #include <ui/Twips.h>
 
 #include <QCoreApplication>
@@ -16,84 +14,84 @@ using namespace oc;
 
 bool frmMain::RuchZablokowany() const
 {
-    const auto &wiersze = AktywnyPanel == 1 ? Panel1 : Panel2;
+    const auto &wiersze = m_panele[m_aktywny - 1]->Wiersze;
     return PanelB->isVisible() && PanelB->x() == wiersze[0]->x();
 }
 
 void frmMain::StrzałkaWDół()
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    const StanPanelu &s = w.Stan;
     const qint32 c = s.WierszKursora, t = s.PierwszaPozycja, L = s.OstatniWiersz;
     if (c < L) {
-        Panel_Click(p, c + 1);
+        w.Panel_Click(c + 1);
     } else if (t + L < s.LiczbaPozycji) {
-        PokażPanel(p, t + 1);
-        Panel_Click(p, L);
+        w.PokażPanel(t + 1);
+        w.Panel_Click(L);
     }
 }
 
 void frmMain::StrzałkaWGórę()
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    const StanPanelu &s = w.Stan;
     if (s.WierszKursora > 0) {
-        Panel_Click(p, s.WierszKursora - 1);
+        w.Panel_Click(s.WierszKursora - 1);
     } else if (s.PierwszaPozycja >= 2) {
-        PokażPanel(p, s.PierwszaPozycja - 1);
-        Panel_Click(p, 0);
+        w.PokażPanel(s.PierwszaPozycja - 1);
+        w.Panel_Click(0);
     }
 }
 
 void frmMain::StrzałkaWLewo()
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    const StanPanelu &s = w.Stan;
     const qint32 c = s.WierszKursora, t = s.PierwszaPozycja;
     if (c >= 19) {
-        Panel_Click(p, c - 18);
+        w.Panel_Click(c - 18);
     } else if (t == 1) {
-        Panel_Click(p, 0);
+        w.Panel_Click(0);
     } else {
-        PokażPanel(p, std::max(1, t - (18 - c)));
-        Panel_Click(p, 0);
+        w.PokażPanel(std::max(1, t - (18 - c)));
+        w.Panel_Click(0);
     }
 }
 
 void frmMain::StrzałkaWPrawo()
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    const StanPanelu &s = w.Stan;
     const qint32 c = s.WierszKursora, t = s.PierwszaPozycja, n = s.LiczbaPozycji;
     // Measured from the entry, not the row, so a scrolled list also ends
     // on its last entry.
     if (t + c + 18 > n) {
         k_End();
     } else if (c <= s.OstatniWiersz - 18) {
-        Panel_Click(p, c + 18);
+        w.Panel_Click(c + 18);
     } else {
-        PokażPanel(p, t + 18);
-        Panel_Click(p, c);
+        w.PokażPanel(t + 18);
+        w.Panel_Click(c);
     }
 }
 
 void frmMain::k_Home()
 {
-    const int p = AktywnyPanel;
-    if (panel(p).PierwszaPozycja != 1)
-        PokażPanel(p, 1);
-    Panel_Click(p, 0);
+    WidokPanelu &w = Widok(m_aktywny);
+    if (w.Stan.PierwszaPozycja != 1)
+        w.PokażPanel(1);
+    w.Panel_Click(0);
 }
 
 void frmMain::k_End()
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    const StanPanelu &s = w.Stan;
     if (s.LiczbaPozycji > s.OstatniWiersz) {
-        PokażPanel(p, s.LiczbaPozycji - s.OstatniWiersz);
-        Panel_Click(p, s.OstatniWiersz);
+        w.PokażPanel(s.LiczbaPozycji - s.OstatniWiersz);
+        w.Panel_Click(s.OstatniWiersz);
     } else {
-        Panel_Click(p, s.LiczbaPozycji - 1);
+        w.Panel_Click(s.LiczbaPozycji - 1);
     }
 }
 
@@ -101,30 +99,25 @@ void frmMain::RefreshPanel(qint32 &which)
 {
     if (Gora1->Napis() == Gora2->Napis())
         which = 3;
-    const int aktywny = AktywnyPanel;
+    const int aktywny = m_aktywny;
     // The active panel is drawn last, so its row click leaves it active.
     for (const int p : {3 - aktywny, aktywny}) {
         if (which != 3 && which != p)
             continue;
-        const QString było = Dir(p).Ścieżka();
-        OdświeżListy(p);
-        WczytajPanel(p);
-        StanPanelu &s = panel(p);
-        if (Dir(p).Ścieżka() != było) {
+        WidokPanelu &w = Widok(p);
+        const QString było = w.Dir.Ścieżka();
+        w.OdświeżListy();
+        w.WczytajPanel();
+        if (w.Dir.Ścieżka() != było) {
             // The directory vanished and the panel fell back to another.
-            Gora(p)->UstawNapis(Dir(p).Ścieżka().toUpper());
-            s.WierszKursora = 0;
-            s.PierwszaPozycja = 1;
+            w.Gora->UstawNapis(w.Dir.Ścieżka().toUpper());
+            w.Stan.WierszKursora = 0;
+            w.Stan.PierwszaPozycja = 1;
         }
-        PokażPanel(p, s.PierwszaPozycja);
-        Panel_Click(p, s.WierszKursora);
-        if (s.LiczbaPozycji == 0) {
-            PomalujZwykły(Wiersze(p)[size_t(s.WierszKursora)]);
-            CzyśćDół(p);
-        }
+        w.PokażPoOdczycie();
     }
     // Refreshing the other panel alone does not take the keys away.
-    if (AktywnyPanel != aktywny)
+    if (m_aktywny != aktywny)
         UstawAktywnyPanel(aktywny);
     QCoreApplication::processEvents();
 }
@@ -133,28 +126,24 @@ void frmMain::SwapPanels()
 {
     std::swap(File1.Wzorzec, File2.Wzorzec);
     const QString lewy = Dir1.Ścieżka();
-    UstawŚcieżkę(1, Dir2.Ścieżka());
-    UstawŚcieżkę(2, lewy);
+    Widok(1).UstawŚcieżkę(Dir2.Ścieżka());
+    Widok(2).UstawŚcieżkę(lewy);
     const QString nagłówek = Gora1->Napis();
     Gora1->UstawNapis(Gora2->Napis());
     Gora2->UstawNapis(nagłówek);
-    StanPanelu &a = panel(1);
-    StanPanelu &b = panel(2);
+    StanPanelu &a = Widok(1).Stan;
+    StanPanelu &b = Widok(2).Stan;
     std::swap(a.PierwszaPozycja, b.PierwszaPozycja);
     PomalujZwykły(Panel1[size_t(a.WierszKursora)]);
     PomalujZwykły(Panel2[size_t(b.WierszKursora)]);
     std::swap(a.WierszKursora, b.WierszKursora);
-    WczytajPanel(1);
-    WczytajPanel(2);
-    PokażPanel(1, a.PierwszaPozycja);
-    PokażPanel(2, b.PierwszaPozycja);
-    if (AktywnyPanel == 1) {
-        Panel_Click(1, a.WierszKursora);
-        Panel_Click(2, b.WierszKursora);
-    } else {
-        Panel_Click(2, b.WierszKursora);
-        Panel_Click(1, a.WierszKursora);
+    for (int p = 1; p <= 2; ++p) {
+        Widok(p).WczytajPanel();
+        Widok(p).PokażPanel(Widok(p).Stan.PierwszaPozycja);
     }
+    const int q = 3 - m_aktywny;
+    Panel_Click(m_aktywny, Widok(m_aktywny).Stan.WierszKursora);
+    Panel_Click(q, Widok(q).Stan.WierszKursora);
 }
 
 void frmMain::ZmieńWolumin(int p)
@@ -162,28 +151,30 @@ void frmMain::ZmieńWolumin(int p)
     UstawAktywnyPanel(p);
     if (!Sloty().Dialogi)
         return;
+    WidokPanelu &w = Widok(p);
     const float x = float(ui::toTwips(this->x()) + (p == 1 ? 1680 : 7000));
     const float y = float(ui::toTwips(this->y()) + 1900);
-    const QString wybrany = Sloty().Dialogi
-                                ->call(u"WybierzDysk", x, y, platform::volumeOf(Dir(p).Ścieżka()), qint16(p))
-                                .toString();
+    const std::optional<QVariant> odpowiedź
+        = Wywołaj(this, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("WybierzDysk"), x, y,
+                  platform::volumeOf(w.Dir.Ścieżka()), qint16(p));
+    const QString wybrany = odpowiedź ? odpowiedź->toString() : QString();
     if (wybrany.isEmpty())
         return;
     // The other panel's directory when it lies there, else the last one
     // shown there, else the volume's mount point.
     QString cel = wybrany;
-    const QString drugi = Dir(3 - p).Ścieżka();
+    const QString drugi = Widok(3 - p).Dir.Ścieżka();
     if (platform::volumeOf(drugi) == wybrany)
         cel = drugi;
     else if (const QString ostatni = m_ostatniNaWoluminie.value(wybrany); !ostatni.isEmpty() && platform::canEnter(ostatni))
         cel = ostatni;
     k_Home();
-    UstawŚcieżkę(p, cel);
-    WczytajPanel(p);
-    PokażPanel(p, 1);
-    Gora(p)->UstawNapis(Dir(p).Ścieżka().toUpper());
-    CzyśćDół(p);
-    Panel_Click(p, 0);
-    if (panel(p).LiczbaPozycji == 0)
-        PomalujZwykły(Wiersze(p)[0]);
+    w.UstawŚcieżkę(cel);
+    w.WczytajPanel();
+    w.PokażPanel(1);
+    w.Gora->UstawNapis(w.Dir.Ścieżka().toUpper());
+    w.CzyśćDół();
+    w.Panel_Click(0);
+    if (w.Stan.LiczbaPozycji == 0)
+        PomalujZwykły(w.Wiersze[0]);
 }

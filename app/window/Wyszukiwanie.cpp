@@ -19,7 +19,7 @@ constexpr int najdłuższyTekst = 15;
 void frmMain::OtwórzWyszukaj(QChar litera)
 {
     tmrKursor->stop();
-    ui::moveTwips(picWyszukaj, 1000 + (AktywnyPanel == 2 ? ui::widthTwips(Gora1) : 0), ui::topTwips(picWyszukaj));
+    ui::moveTwips(picWyszukaj, 1000 + (m_aktywny == 2 ? ui::widthTwips(Gora1) : 0), ui::topTwips(picWyszukaj));
     lblNazwa->setText(litera);
     picWyszukaj->show();
     picWyszukaj->raise();
@@ -52,7 +52,7 @@ void frmMain::picWyszukaj_KeyPress(int KeyAscii)
     QString tekst = lblNazwa->text();
     if (KeyAscii == 13) {
         SchowajWyszukaj();
-        Panel_DblClick(AktywnyPanel, panel(AktywnyPanel).WierszKursora);
+        Panel_DblClick(m_aktywny, Widok(m_aktywny).Stan.WierszKursora);
     } else if (KeyAscii == 27) {
         SchowajWyszukaj();
     } else if (KeyAscii == 8) {
@@ -76,7 +76,7 @@ void frmMain::picWyszukaj_KeyUp(int KeyCode, int)
 
 void frmMain::Wyszukaj_main()
 {
-    const StanPanelu &s = panel(AktywnyPanel);
+    const StanPanelu &s = Widok(m_aktywny).Stan;
     if (s.LiczbaPozycji == 0) {
         SchowajWyszukaj();
         return;
@@ -96,14 +96,14 @@ void frmMain::Wyszukaj_main()
 
 void frmMain::PokażWyszukany(qint32 &k)
 {
-    const int p = AktywnyPanel;
-    const StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    const StanPanelu &s = w.Stan;
     const qint32 r = k - s.PierwszaPozycja;
     Gotowy = true;
     if (r >= 1 && r <= s.OstatniWiersz)
-        Panel_Click(p, r);
+        w.Panel_Click(r);
     else
-        PokażPozycję(p, k);
+        w.PokażPozycję(k);
     Gotowy = false;
 }
 

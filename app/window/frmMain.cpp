@@ -1,12 +1,14 @@
 #include "frmMain.h"
 
+#include <actions/TekstWersji.h>
 #include <actions/WierszPolecen.h>
+#include <panels/Kolory.h>
+#include <panels/RysowanieWierszy.h>
 #include <platform/Directory.h>
 #include <platform/Paths.h>
-#include <shell/Kolory.h>
-#include <shell/TekstWersji.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
+#include <ui/Keys.h>
 #include <ui/TitleDrag.h>
 #include <ui/Twips.h>
 
@@ -22,38 +24,19 @@ using namespace oc;
 
 namespace {
 
-frmMain *główneOkno = nullptr;
-
-// A small arrow picture for the scroll images.
-QPixmap Strzałka(bool wGórę)
-{
-    const int bok = ui::toPixels(SzerokośćStrzałki);
-    QPixmap obraz(bok, bok);
-    obraz.fill(QColor(192, 192, 192));
-    QPainter painter(&obraz);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    const double m = bok * 0.25;
-    QPolygonF trójkąt;
-    if (wGórę)
-        trójkąt << QPointF(bok / 2.0, m) << QPointF(bok - m, bok - m) << QPointF(m, bok - m);
-    else
-        trójkąt << QPointF(m, m) << QPointF(bok - m, m) << QPointF(bok / 2.0, bok - m);
-    painter.drawPolygon(trójkąt);
-    return obraz;
-}
-
 const char *const podpisyKlawiszy[10] = {"Pomoc", "Menu", "Podgląd", "Edycja", "Kopiuj",
                                          "Zm/prze", "Nowy kat", "Usuń", "Rozwiń", "Koniec"};
 
 } // namespace
 
-frmMain *GłówneOkno() { return główneOkno; }
-
-frmMain::frmMain()
+frmMain::frmMain(const QString &left, const QString &right)
+    : m_panele{new WidokPanelu(1, this), new WidokPanelu(2, this)},
+      Panel1(m_panele[0]->Wiersze), Panel2(m_panele[1]->Wiersze), Gora1(m_panele[0]->Gora),
+      Gora2(m_panele[1]->Gora), Dol1(m_panele[0]->Dol), Dol2(m_panele[1]->Dol), Dir1(m_panele[0]->Dir),
+      Dir2(m_panele[1]->Dir), File1(m_panele[0]->File), File2(m_panele[1]->File)
 {
-    główneOkno = this;
+    m_panele[0]->Stan.Katalog = left;
+    m_panele[1]->Stan.Katalog = right;
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
     ui::resizeTwips(this, MinimalnaSzerokość, MinimalnaWysokość);
@@ -132,46 +115,23 @@ frmMain::frmMain()
     connect(tmrKursor, &QTimer::timeout, this, [this] { tmrKursor_Timer(*this); });
 }
 
-frmMain::~frmMain()
-{
-    if (główneOkno == this)
-        główneOkno = nullptr;
-}
-
 void frmMain::UtwórzPanele()
 {
     for (int p = 1; p <= 2; ++p) {
-        EtykietaPanelu *nagłówek = new EtykietaPanelu(this);
-        nagłówek->setAlignment(Qt::AlignCenter);
-        nagłówek->setFont(ui::sansFont(8.25, true));
-        connect(nagłówek, &EtykietaPanelu::clicked, this, [this, p] { Gora_Click(p); });
-        (p == 1 ? Gora1 : Gora2) = nagłówek;
-
+        WidokPanelu *widok = &Widok(p);
         for (int r = 0; r < 54; ++r) {
-            EtykietaPanelu *wiersz = new EtykietaPanelu(this);
-            wiersz->setFont(ui::sansFont(9.75));
+            EtykietaPanelu *wiersz = widok->Wiersze[size_t(r)];
             connect(wiersz, &EtykietaPanelu::clicked, this, [this, p, r] { Panel_Click(p, r); });
             connect(wiersz, &EtykietaPanelu::doubleClicked, this, [this, p, r] { Panel_DblClick(p, r); });
             connect(wiersz, &EtykietaPanelu::pressed, this,
                     [this, p, r](Qt::MouseButton button) { Panel_MouseDown(p, r, button); });
-            Wiersze(p)[r] = wiersz;
         }
-        for (int i = 0; i < 3; ++i) {
-            EtykietaPanelu *stan = new EtykietaPanelu(this);
-            stan->setFont(ui::sansFont(8.25));
-            stan->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-            connect(stan, &EtykietaPanelu::clicked, this, [this, p] { Dol_Click(p); });
-            Dol(p)[i] = stan;
-        }
-        imgGora[p] = new ui::LabelButton(this);
-        imgGora[p]->setPixmap(Strzałka(true));
-        imgGora[p]->setToolTip(QStringLiteral("Strzałka w górę dla myszomaniaków"));
-        connect(imgGora[p], &ui::LabelButton::clicked, this, [this, p] { imgGora_Click(p); });
-        imgDol[p] = new ui::LabelButton(this);
-        imgDol[p]->setPixmap(Strzałka(false));
-        imgDol[p]->setToolTip(p == 1 ? QStringLiteral("Strzałka w dół dla myszomaniaków")
-                                     : QStringLiteral(" Strzałka w dół dla myszomaniaków"));
-        connect(imgDol[p], &ui::LabelButton::clicked, this, [this, p] { imgDol_Click(p); });
+        connect(widok, &WidokPanelu::aktywowany, this, [this, p] { Gora_Click(p); });
+        connect(widok, &WidokPanelu::kursorNaWpisie, this, &frmMain::Rozsz);
+        connect(widok, &WidokPanelu::katalogZmieniony, this, [this, p] { ZmianaKatalogu(p); });
+        connect(widok, &WidokPanelu::plikWybrany, this,
+                [this, p](const QString &ścieżka, const QString &nazwa) { OtwórzPlik(*this, p, ścieżka, nazwa); });
+        connect(widok, &WidokPanelu::klawiszPrzewijania, this, [this](int klawisz) { ui::sendKey(this, klawisz); });
     }
     Zegar = new QLabel(QStringLiteral("22:22"), this);
     Zegar->setAlignment(Qt::AlignCenter);
@@ -196,14 +156,14 @@ void frmMain::ZastosujKolory()
     const Kolory &k = kolory();
     ui::setBackground(this, k.background);
     for (int p = 1; p <= 2; ++p) {
-        for (EtykietaPanelu *wiersz : Wiersze(p)) {
+        for (EtykietaPanelu *wiersz : Widok(p).Wiersze) {
             ui::setBackground(wiersz, k.filebackground);
             ui::setForeground(wiersz, k.filetext);
         }
         // The scheme has no key of their own; the row text reads well on
         // both header colours.
-        ui::setForeground(Gora(p), k.filetext);
-        for (EtykietaPanelu *stan : Dol(p))
+        ui::setForeground(Widok(p).Gora, k.filetext);
+        for (EtykietaPanelu *stan : Widok(p).Dol)
             ui::setForeground(stan, k.filetext);
     }
     ui::setForeground(Zegar, k.filetext);
@@ -228,30 +188,32 @@ void frmMain::Form_Load()
     Gotowy = true;
     QCoreApplication::processEvents();
 
-    kolory() = WczytajKolory(platform::colourSchemeFile());
     ZastosujKolory();
 
     Zegar->setText(QTime::currentTime().toString(QStringLiteral("hh:mm")));
 
     for (int p = 1; p <= 2; ++p) {
-        const QString zapisany = panel(p).Katalog;
-        UstawŚcieżkę(p, zapisany.isEmpty() ? platform::fallbackDirectory() : zapisany);
-        Gora(p)->UstawNapis(Dir(p).Ścieżka().toUpper());
+        WidokPanelu &widok = Widok(p);
+        const QString zapisany = widok.Stan.Katalog;
+        widok.UstawŚcieżkę(zapisany.isEmpty() ? platform::fallbackDirectory() : zapisany);
+        widok.Gora->UstawNapis(widok.Dir.Ścieżka().toUpper());
     }
 
-    WczytajPanel(1);
-    WczytajPanel(2);
-    PokażPanel(1, 1);
-    PokażPanel(2, 1);
-    CzyśćDół(1);
-    CzyśćDół(2);
+    for (int p = 1; p <= 2; ++p) {
+        Widok(p).WczytajPanel();
+        Widok(p).PokażPanel(1);
+        Widok(p).CzyśćDół();
+    }
     Panel_Click(2, 0);
     Panel_Click(1, 0);
 
-    ui::resizeTwips(this, ui::widthTwips(this), 6090);
-    ui::placeTwips(picWyszukaj, 1000, 6090 - (12 * ui::twipsPerPixel() + 495), 3975 - 120, 495);
+    // Asked for 6090 twips, the window snaps to its minimum height; the
+    // search box sits on the snapped height, and the window is centred on it.
+    const int wysokość = std::max(6090, MinimalnaWysokość);
+    ui::resizeTwips(this, ui::widthTwips(this), wysokość);
+    ui::placeTwips(picWyszukaj, 1000, wysokość - int(12 * ui::twipsPerPixel() + 495), 3975 - 120, 495);
 
-    StanPanelu &aktywny = panel(AktywnyPanel);
+    StanPanelu &aktywny = Widok(m_aktywny).Stan;
     aktywny.Katalog = platform::withSeparator(aktywny.Katalog);
     Wskaznik->setText(aktywny.Katalog + u'>');
     Wskaznik->adjustSize();

@@ -1,4 +1,4 @@
-#include "Kolory.h"
+#include "WczytajKolory.h"
 
 #include "Val.h"
 
@@ -35,10 +35,21 @@ bool zaokrąglijDo32Bitów(double value, quint32 &out)
 
 } // namespace
 
-Kolory &kolory()
+Kolory DomyślneKolory()
 {
-    static Kolory colours;
-    return colours;
+    Kolory k;
+    k.background = 0x00404040;
+    k.titlebar = 0x00804000;
+    k.titlebardeactiv = 0x00606060;
+    k.filetext = 0x00FFFF80;
+    k.filebackground = 0x00800000;
+    k.fileselbackground = 0x00808000;
+    k.fileinsert = 0x0000FFFF;
+    k.seldirbar = 0x00C06000;
+    k.shorts = 0x00808000;
+    k.panelstable = 0x00FFFFFF;
+    k.fileseltext = 0x00000000;
+    return k;
 }
 
 Kolory WczytajKolory(const QString &file)
@@ -49,7 +60,7 @@ Kolory WczytajKolory(const QString &file)
             QStringLiteral("Nie można otworzyć pliku schematu kolorów %1").arg(file));
     const QByteArray bytes = input.readAll();
     if (bytes.isEmpty())
-        throw BłądSchematuKolorów(QStringLiteral("Plik schematu kolorów %1 jest pusty").arg(file));
+        throw BłądSchematuKolorów(QStringLiteral("Plik schematu kolorów %1 jest pusty (wiersz 1)").arg(file));
 
     QStringList lines = QString::fromUtf8(bytes).split(u'\n');
     if (lines.last().isEmpty())

@@ -1,8 +1,8 @@
 #include "frmMain.h"
 
-#include <component/ComponentError.h>
-#include <shell/Sloty.h>
-#include <shell/ZapiszKatalogi.h>
+#include <actions/Sloty.h>
+#include <actions/Wywolanie.h>
+#include <actions/ZapiszKatalogi.h>
 #include <ui/Twips.h>
 
 using namespace oc;
@@ -15,15 +15,12 @@ bool ZgodaNaKoniec(frmMain &okno)
 {
     if (okno.BezPytania || !Sloty().Komunikaty)
         return true;
-    try {
-        const QVariant odpowiedź = Sloty().Komunikaty->call(
-            u"notebox2", qint32(ui::toTwips(okno.x()) + 2200), qint32(ui::toTwips(okno.y()) + 1700),
-            QStringLiteral("Orvane Commander - koniec"), quint8(4), quint8(4), quint8(0),
-            QStringLiteral("Chcesz zakończyć pracę z programem ?"));
-        return odpowiedź.toInt() == 0;
-    } catch (const ComponentError &) {
-        return true;
-    }
+    const std::optional<QVariant> odpowiedź = Wywołaj(
+        &okno, Sloty().Komunikaty.get(), QStringLiteral("notebox.notebox2"), QStringLiteral("notebox2"),
+        qint32(ui::toTwips(okno.x()) + 2200), qint32(ui::toTwips(okno.y()) + 1700),
+        QStringLiteral("Orvane Commander - koniec"), quint8(4), quint8(4), quint8(0),
+        QStringLiteral("Chcesz zakończyć pracę z programem ?"));
+    return !odpowiedź || odpowiedź->toInt() == 0;
 }
 
 } // namespace
@@ -34,7 +31,8 @@ void frmMain::Form_Unload(bool &Cancel)
         Cancel = true;
         return;
     }
-    for (StanPanelu &s : Panele) {
+    for (int p = 1; p <= 2; ++p) {
+        StanPanelu &s = Widok(p).Stan;
         s.Nazwy.assign(1, QString());
         s.Rzeczywiste.assign(1, QString());
         s.Zaznaczenia.assign(1, 0);

@@ -1,10 +1,10 @@
 #include "frmMain.h"
 
-#include "RysowanieWierszy.h"
-
-#include <shell/Kolory.h>
-#include <shell/PokazKomunikat.h>
-#include <shell/Sloty.h>
+#include <actions/PokazKomunikat.h>
+#include <actions/Sloty.h>
+#include <actions/Wywolanie.h>
+#include <panels/Kolory.h>
+#include <panels/RysowanieWierszy.h>
 #include <ui/Colors.h>
 #include <ui/Keys.h>
 #include <ui/Twips.h>
@@ -13,15 +13,15 @@ using namespace oc;
 
 void frmMain::k_Insert()
 {
-    const int p = AktywnyPanel;
-    StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    StanPanelu &s = w.Stan;
     const qint32 i = s.PierwszaPozycja + s.WierszKursora;
     // A refresh that shortened the list may leave the cursor on a blank row.
     if (i > s.LiczbaPozycji)
         return;
-    EtykietaPanelu *wiersz = Wiersze(p)[size_t(s.WierszKursora)];
+    EtykietaPanelu *wiersz = w.Wiersze[size_t(s.WierszKursora)];
     if (s.Rzeczywiste[size_t(i)] != QStringLiteral("..")) {
-        UstawZnak(p, i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
+        w.UstawZnak(i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
         UstawZnakWiersza(wiersz, s.Zaznaczenia[size_t(i)] == 1);
     }
     if (i != s.LiczbaPozycji) {
@@ -34,62 +34,64 @@ void frmMain::k_Insert()
 
 void frmMain::OdznaczKatalogi()
 {
-    const int p = AktywnyPanel;
-    for (qint32 i = 1; i <= panel(p).LiczbaKatalogów; ++i)
-        UstawZnak(p, i, 0);
+    WidokPanelu &w = Widok(m_aktywny);
+    for (qint32 i = 1; i <= w.Stan.LiczbaKatalogów; ++i)
+        w.UstawZnak(i, 0);
 }
 
 void frmMain::SzaraGwiazdka()
 {
-    const int p = AktywnyPanel;
-    StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    StanPanelu &s = w.Stan;
     OdznaczKatalogi();
     for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
-        UstawZnak(p, i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
-    PokażPanel(p, s.PierwszaPozycja);
+        w.UstawZnak(i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
+    w.PokażPanel(s.PierwszaPozycja);
     const bool zKorzenia = s.LiczbaPozycji >= 2 && s.Rzeczywiste[1] == QStringLiteral("..") && s.WierszKursora == 0;
-    Panel_Click(p, zKorzenia ? 1 : s.WierszKursora);
+    w.Panel_Click(zKorzenia ? 1 : s.WierszKursora);
     PomińZnak = 1;
 }
 
 void frmMain::ZaznaczMaską(int tryb)
 {
-    const int p = AktywnyPanel;
-    StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    StanPanelu &s = w.Stan;
     OdznaczKatalogi();
     // The grey key's character is no command-line text.
     PomińZnak = 1;
     QString maska;
     if (Sloty().Dialogi) {
-        const float x = float(ui::toTwips(this->x()) + (p == 1 ? 1780 : 7090));
+        const float x = float(ui::toTwips(this->x()) + (m_aktywny == 1 ? 1780 : 7090));
         const float y = float(ui::toTwips(this->y()) + 2000);
-        maska = Sloty().Dialogi->call(u"Showmaska", x, y, qint16(tryb)).toString();
+        if (const std::optional<QVariant> odpowiedź = Wywołaj(this, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"),
+                                                              QStringLiteral("Showmaska"), x, y, qint16(tryb)))
+            maska = odpowiedź->toString();
     }
     if (!maska.isEmpty()) {
         File3.Wzorzec = maska;
         // The matcher runs over what the listing read, with its own switches.
         std::vector<qint32> pasujące;
         for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
-            if (const platform::EntryInfo *plik = Wpis(p, i); plik && File3.Pokazuje(*plik))
+            if (const platform::EntryInfo *plik = w.Wpis(i); plik && File3.Pokazuje(*plik))
                 pasujące.push_back(i);
         if (pasujące.empty()) {
-            PokażKomunikat(QStringLiteral("Zaznacz pliki"),
-                           QStringLiteral("W katalogu: ") + Gora(p)->Napis()
+            PokażKomunikat(this, QStringLiteral("Zaznacz pliki"),
+                           QStringLiteral("W katalogu: ") + w.Gora->Napis()
                                + QStringLiteral(" nie ma plików pasujących do wzorca: ") + maska,
                            3, 0, 0);
         } else {
             for (const qint32 i : pasujące)
-                UstawZnak(p, i, tryb == 1 ? 1 : 0);
+                w.UstawZnak(i, tryb == 1 ? 1 : 0);
         }
     }
     // Directories were unmarked whatever the answer; the rows show it.
-    PokażPanel(p, s.PierwszaPozycja);
-    Panel_Click(p, s.WierszKursora);
+    w.PokażPanel(s.PierwszaPozycja);
+    w.Panel_Click(s.WierszKursora);
 }
 
 void frmMain::UstalNastępneNieInsertowePole(QString &name)
 {
-    const StanPanelu &s = panel(AktywnyPanel);
+    const StanPanelu &s = Widok(m_aktywny).Stan;
     name.clear();
     const qint32 c = s.PierwszaPozycja + s.WierszKursora;
     for (qint32 i = c; i <= s.LiczbaPozycji; ++i)
@@ -106,13 +108,13 @@ void frmMain::UstalNastępneNieInsertowePole(QString &name)
 
 void frmMain::ZaznaczPlik(const QString &name)
 {
-    const int p = AktywnyPanel;
-    OdświeżListy(p);
-    WczytajPanel(p);
-    StanPanelu &s = panel(p);
+    WidokPanelu &w = Widok(m_aktywny);
+    w.OdświeżListy();
+    w.WczytajPanel();
+    StanPanelu &s = w.Stan;
     qint32 k = 0;
     for (qint32 i = 1; i <= s.LiczbaPozycji && !k; ++i)
         if (s.Rzeczywiste[size_t(i)] == name)
             k = i;
-    PokażPozycję(p, k);
+    w.PokażPozycję(k);
 }

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "EtykietaPanelu.h"
-#include "ListaKatalogow.h"
-#include "ListaPlikow.h"
-#include "StanPanelu.h"
-#include "Uklad.h"
-
+#include <actions/Gospodarz.h>
 #include <actions/HistoriaPolecen.h>
 #include <actions/LiniaPolecen.h>
+#include <panels/WidokPanelu.h>
 #include <ui/LabelButton.h>
 
 #include <QHash>
@@ -20,16 +16,15 @@ class QTimer;
 
 // The main window: title bar, two file panels, command line and the
 // function-key bar.
-class frmMain : public QWidget
+class frmMain : public QWidget, public Gospodarz
 {
     Q_OBJECT
 public:
-    frmMain();
-    ~frmMain() override;
+    // The panels start in these directories (the fall-back one when empty).
+    frmMain(const QString &left = {}, const QString &right = {});
 
-    // The load sequence: colour scheme, both panels listed and drawn, the
-    // left one active, then shown. A colour scheme that cannot be read
-    // throws before anything is shown.
+    // The load sequence: both panels listed and drawn in the colours in
+    // use, the left one active, then shown.
     void Form_Load();
     // The exit question and, on yes, releasing the components and saving
     // the directories; Cancel is set when the window is to stay open.
@@ -37,11 +32,7 @@ public:
 
     QLabel *Label1;
     std::array<oc::ui::LabelButton *, 8> Label2{};
-    EtykietaPanelu *Gora1, *Gora2;
     QLabel *Zegar;
-    std::array<EtykietaPanelu *, 54> Panel1{}, Panel2{};
-    std::array<EtykietaPanelu *, 3> Dol1{}, Dol2{};
-    std::array<oc::ui::LabelButton *, 3> imgGora{}, imgDol{}; // indexed by panel number
     QLabel *Wskaznik, *DOSLab, *DosLab2;
     std::array<oc::ui::LabelButton *, 10> Short{}, ShortCyfra{};
     QFrame *picWyszukaj;
@@ -51,53 +42,41 @@ public:
     QLabel *imgRogu;
     QTimer *Timer1, *Timer2, *tmrKlawisze, *tmrKursor;
 
-    ListaKatalogów Dir1, Dir2;
-    ListaPlików File1, File2, File3;
+private:
+    WidokPanelu *m_panele[2];
+
+public:
+    // The panels' controls and lists under the names the panels have always had.
+    std::array<EtykietaPanelu *, 54> &Panel1, &Panel2;
+    EtykietaPanelu *&Gora1, *&Gora2;
+    std::array<EtykietaPanelu *, 3> &Dol1, &Dol2;
+    ListaKatalogów &Dir1, &Dir2;
+    ListaPlików &File1, &File2;
+    ListaPlików File3; // the marking pattern
 
     bool Gotowy = false;    // row clicks are acted on
     quint8 PomińZnak = 0;   // swallow the next typed character
     bool BezPytania = false; // close without the exit question
 
-    // The command line: typed text with its caret, and the lines run so far.
-    LiniaPoleceń Linia;
-    HistoriaPoleceń Historia;
+    // The host interface of the actions.
+    WidokPanelu &Widok(int p) override { return *m_panele[p - 1]; }
+    int AktywnyPanel() const override { return m_aktywny; }
+    void OdświeżPanel(int p) override;
+    LiniaPoleceń &Linia() override { return m_linia; }
+    HistoriaPoleceń &Historia() override { return m_historia; }
+    void PokażLinię() override;
+    QWidget *Okno() override { return this; }
+    void Zakończ() override;
 
-    // Per-panel views of the controls and lists (panel 1 or 2).
-    std::array<EtykietaPanelu *, 54> &Wiersze(int p) { return p == 1 ? Panel1 : Panel2; }
-    std::array<EtykietaPanelu *, 3> &Dol(int p) { return p == 1 ? Dol1 : Dol2; }
-    EtykietaPanelu *Gora(int p) { return p == 1 ? Gora1 : Gora2; }
-    ListaKatalogów &Dir(int p) { return p == 1 ? Dir1 : Dir2; }
-    ListaPlików &File(int p) { return p == 1 ? File1 : File2; }
-
-    // Sets a panel's directory list to a path (absolute, or relative to its
-    // current one, ".." included) and reads it. A path that cannot be read
-    // gives the nearest readable parent, else the fall-back directory.
-    void UstawŚcieżkę(int p, const QString &path);
-    // Reads the panel's directory again from the disk (falling back as above).
-    void OdświeżListy(int p);
-    // What the listing read of entry i; nullptr for "..".
-    const oc::platform::EntryInfo *Wpis(int p, qint32 i);
-    // Marks or unmarks entry i, keeping the marked count and size in step.
-    void UstawZnak(int p, qint32 i, quint8 znak);
-
-    void WczytajPanel(int p);
-    void PokażPanel(int p, qint32 first);
-    // Draws the screen that shows entry k (from entry 1 when it fits on the
-    // first screen, else with k on the last row) and puts the cursor on it.
-    void PokażPozycję(int p, qint32 k);
-    void WyczyśćPanel(int p);
     void UstawAktywnyPanel(int p);
     void UłóżLinięPoleceń();
 
+    // Row and header clicks; nothing happens while the quick search is open.
     void Panel_Click(int p, int r);
     void Panel_DblClick(int p, int r);
     void Panel_MouseDown(int p, int r, Qt::MouseButton button);
     void Gora_Click(int p);
-    void Dol_Click(int p);
-    void imgGora_Click(int p);
-    void imgDol_Click(int p);
 
-    void CzyśćDół(int p);
     // Draws the F3 caption black for a viewable extension, greyed otherwise.
     void Rozsz(const QString &name);
 
@@ -158,7 +137,6 @@ private:
     void ZastosujKolory();
     void ZastosujUkład(int W);
     void ZmianaKatalogu(int p);
-    void PokażStan(int p, int r);
     void Timer1_Timer();
     void Timer2_Timer();
     void tmrKlawisze_Timer();
@@ -169,12 +147,13 @@ private:
     void ZaznaczMaską(int tryb);
     void OtwórzWyszukaj(QChar litera);
 
+    qint32 m_aktywny = 1; // the panel that has the keys
+    // The command line: typed text with its caret, and the lines run so far.
+    LiniaPoleceń m_linia;
+    HistoriaPoleceń m_historia;
     UkładOkna m_układ;
     QHash<QString, QString> m_ostatniNaWoluminie; // mount point -> last directory shown there
 };
-
-// The live main window; nullptr before it is made and after it is gone.
-frmMain *GłówneOkno();
 
 // The last path component upper-cased; the whole path when it has no "/".
 QString NazwaKatalogu(const QString &path);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
-#include <stdexcept>
 
 // The eleven colours of the scheme, as 0x00BBGGRR values; 0 (black) unless
 // the scheme sets them.
@@ -23,19 +21,3 @@ struct Kolory
 
 // The colours in use for the whole run.
 Kolory &kolory();
-
-// A scheme that cannot be read: missing, empty, or a value past 32 bits.
-class BłądSchematuKolorów : public std::runtime_error
-{
-public:
-    explicit BłądSchematuKolorów(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
-
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
-};
-
-// Reads a scheme file of key=value lines. Throws BłądSchematuKolorów.
-Kolory WczytajKolory(const QString &file);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <component/Component.h>
+
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+class QWidget;
+
+// The one way the main program calls a component. A component that is
+// missing, or whose call fails, gives one standard message naming it, the
+// operation and the reason; the answer is then empty and the program goes on.
+std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, const QString &klasa,
+                                const QString &operacja, QVariantList &args);
+
+template <class... A>
+std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, const QString &klasa,
+                                const QString &operacja, A &&...values)
+{
+    QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
+    return Wywołaj(nad, komponent, klasa, operacja, args);
+}
+
+// The standard message for a component that could not do what was asked.
+QString TekstBłęduKomponentu(const QString &klasa, const QString &operacja, const QString &powód);

@@ -1,0 +1,7 @@
+#include "Kolory.h"
+
+Kolory &kolory()
+{
+    static Kolory colours;
+    return colours;
+}

@@ -1,0 +1,364 @@
+#include "WidokPanelu.h"
+
+#include "Kolory.h"
+#include "RysowanieWierszy.h"
+#include "TekstRozmiaru.h"
+#include "Zaznaczenia.h"
+
+#include <platform/Directory.h>
+#include <platform/Paths.h>
+#include <ui/Colors.h>
+#include <ui/Fonts.h>
+#include <ui/Keys.h>
+#include <ui/Twips.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QPainter>
+
+using namespace oc;
+
+namespace {
+
+constexpr int szerokośćPodsumowania = 5175; // the marked-files summary
+
+// A small arrow picture for the scroll images.
+QPixmap Strzałka(bool wGórę)
+{
+    const int bok = ui::toPixels(SzerokośćStrzałki);
+    QPixmap obraz(bok, bok);
+    obraz.fill(QColor(192, 192, 192));
+    QPainter painter(&obraz);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const double m = bok * 0.25;
+    QPolygonF trójkąt;
+    if (wGórę)
+        trójkąt << QPointF(bok / 2.0, m) << QPointF(bok - m, bok - m) << QPointF(m, bok - m);
+    else
+        trójkąt << QPointF(m, m) << QPointF(bok - m, m) << QPointF(bok / 2.0, bok - m);
+    painter.drawPolygon(trójkąt);
+    return obraz;
+}
+
+} // namespace
+
+WidokPanelu::WidokPanelu(int numer, QWidget *okno) : QObject(okno), Numer(numer)
+{
+    Gora = new EtykietaPanelu(okno);
+    Gora->setAlignment(Qt::AlignCenter);
+    Gora->setFont(ui::sansFont(8.25, true));
+    connect(Gora, &EtykietaPanelu::clicked, this, &WidokPanelu::aktywowany);
+
+    for (int r = 0; r < 54; ++r) {
+        EtykietaPanelu *wiersz = new EtykietaPanelu(okno);
+        wiersz->setFont(ui::sansFont(9.75));
+        Wiersze[size_t(r)] = wiersz;
+    }
+    for (int i = 0; i < 3; ++i) {
+        EtykietaPanelu *stan = new EtykietaPanelu(okno);
+        stan->setFont(ui::sansFont(8.25));
+        stan->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        connect(stan, &EtykietaPanelu::clicked, this, &WidokPanelu::aktywowany);
+        Dol[size_t(i)] = stan;
+    }
+    imgGora = new ui::LabelButton(okno);
+    imgGora->setPixmap(Strzałka(true));
+    imgGora->setToolTip(QStringLiteral("Strzałka w górę dla myszomaniaków"));
+    connect(imgGora, &ui::LabelButton::clicked, this, [this] {
+        emit aktywowany();
+        emit klawiszPrzewijania(ui::vk::Up);
+    });
+    imgDol = new ui::LabelButton(okno);
+    imgDol->setPixmap(Strzałka(false));
+    imgDol->setToolTip(numer == 1 ? QStringLiteral("Strzałka w dół dla myszomaniaków")
+                                  : QStringLiteral(" Strzałka w dół dla myszomaniaków"));
+    connect(imgDol, &ui::LabelButton::clicked, this, [this] {
+        emit aktywowany();
+        emit klawiszPrzewijania(ui::vk::Down);
+    });
+}
+
+void WidokPanelu::UstawŚcieżkę(const QString &path)
+{
+    QString cel = QDir::isAbsolutePath(path) ? path : Dir.Ścieżka() + u'/' + path;
+    cel = QDir::cleanPath(cel);
+    platform::DirectoryListing odczyt;
+    for (;;) {
+        if (platform::canEnter(cel)) {
+            odczyt = platform::readDirectory(cel);
+            if (odczyt.ok)
+                break;
+        }
+        if (cel == u'/') {
+            cel = platform::fallbackDirectory();
+            odczyt = platform::readDirectory(cel);
+            break;
+        }
+        cel = QDir::cleanPath(cel + QStringLiteral("/.."));
+    }
+    const bool zmiana = cel != Dir.Ścieżka();
+    Dir.Wczytaj(cel, std::move(odczyt.directories), File.Ukryte);
+    File.Wczytaj(cel, std::move(odczyt.files));
+    if (zmiana) {
+        Stan.Katalog = platform::withSeparator(cel);
+        emit katalogZmieniony();
+    }
+}
+
+void WidokPanelu::OdświeżListy() { UstawŚcieżkę(Dir.Ścieżka()); }
+
+const platform::EntryInfo *WidokPanelu::Wpis(qint32 i) const
+{
+    if (i > Stan.LiczbaKatalogów) {
+        const qint32 k = i - Stan.LiczbaKatalogów - 1;
+        return k < File.Liczba() ? &File.Wpis(k) : nullptr;
+    }
+    // Directories follow ".." when there is one.
+    const qint32 k = i - 1 - (Stan.LiczbaKatalogów - Dir.Liczba());
+    return k >= 0 && k < Dir.Liczba() ? &Dir.Wpis(k) : nullptr;
+}
+
+void WidokPanelu::UstawZnak(qint32 i, quint8 znak)
+{
+    StanPanelu &s = Stan;
+    if (s.Zaznaczenia[size_t(i)] == znak)
+        return;
+    s.Zaznaczenia[size_t(i)] = znak;
+    const int zmiana = znak ? 1 : -1;
+    s.IleZaznaczonych += zmiana;
+    if (i > s.LiczbaKatalogów)
+        if (const platform::EntryInfo *plik = Wpis(i))
+            s.SumaZaznaczonych += zmiana * plik->size;
+}
+
+qint32 WidokPanelu::PozycjaKursora() const
+{
+    const qint32 i = Stan.PierwszaPozycja + Stan.WierszKursora;
+    return i >= 1 && i <= Stan.LiczbaPozycji ? i : 0;
+}
+
+void WidokPanelu::WczytajPanel()
+{
+    StanPanelu &s = Stan;
+    const bool korzeń = Dir.Ścieżka() == u'/';
+    const qint32 d = Dir.Liczba();
+    const qint32 f = File.Liczba();
+    s.LiczbaKatalogów = korzeń ? d : d + 1;
+    s.LiczbaPozycji = s.LiczbaKatalogów + f;
+    const size_t rozmiar = size_t(s.LiczbaPozycji) + 1;
+    s.Nazwy.assign(rozmiar, QString());
+    s.Rzeczywiste.assign(rozmiar, QString());
+    s.Zaznaczenia.assign(rozmiar, 0);
+    s.IleZaznaczonych = 0;
+    s.SumaZaznaczonych = 0;
+    qint32 i = 1;
+    if (!korzeń) {
+        s.Nazwy[1] = s.Rzeczywiste[1] = QStringLiteral("..");
+        i = 2;
+    }
+    for (qint32 k = 0; k < d; ++k, ++i) {
+        s.Rzeczywiste[size_t(i)] = Dir.Wpis(k).name;
+        s.Nazwy[size_t(i)] = Dir.Wpis(k).name.toUpper();
+    }
+    for (qint32 k = 0; k < f; ++k, ++i) {
+        s.Rzeczywiste[size_t(i)] = File.Wpis(k).name;
+        s.Nazwy[size_t(i)] = File.Wpis(k).name.toLower();
+    }
+}
+
+void WidokPanelu::WyczyśćPanel()
+{
+    for (EtykietaPanelu *wiersz : Wiersze)
+        wiersz->UstawNapis(QString());
+}
+
+void WidokPanelu::PokażPanel(qint32 first)
+{
+    StanPanelu &s = Stan;
+    s.PierwszaPozycja = first;
+    const qint32 ostatni = std::min(first + s.OstatniWiersz, s.LiczbaPozycji);
+    // Rows are written once each: blank beyond the list, named within it.
+    for (int r = 0; r <= s.OstatniWiersz; ++r) {
+        EtykietaPanelu *wiersz = Wiersze[size_t(r)];
+        const qint32 i = first + r;
+        if (i < 1 || i > ostatni) {
+            wiersz->UstawNapis(QString());
+            continue;
+        }
+        wiersz->UstawNapis(s.Nazwy[size_t(i)]);
+        UstawZnakWiersza(wiersz, s.Zaznaczenia[size_t(i)] == 1);
+    }
+}
+
+void WidokPanelu::PokażPozycję(qint32 k)
+{
+    if (k <= Stan.OstatniWiersz + 1) {
+        PokażPanel(1);
+        Panel_Click(k - 1);
+    } else {
+        PokażPanel(k - Stan.OstatniWiersz);
+        Panel_Click(Stan.OstatniWiersz);
+    }
+}
+
+void WidokPanelu::PokażPoOdczycie()
+{
+    StanPanelu &s = Stan;
+    if (s.LiczbaPozycji > 0 && s.PierwszaPozycja + s.WierszKursora > s.LiczbaPozycji) {
+        // The list got shorter under the cursor: no bar may stay on a blank row.
+        PomalujZwykły(Wiersze[size_t(s.WierszKursora)]);
+        PokażPozycję(s.LiczbaPozycji);
+        return;
+    }
+    PokażPanel(s.PierwszaPozycja);
+    Panel_Click(s.WierszKursora);
+    if (s.LiczbaPozycji == 0) {
+        PomalujZwykły(Wiersze[size_t(s.WierszKursora)]);
+        CzyśćDół();
+    }
+}
+
+void WidokPanelu::CzyśćDół()
+{
+    for (EtykietaPanelu *stan : Dol)
+        stan->UstawNapis(QString());
+}
+
+void WidokPanelu::PokażAktywność(bool aktywny)
+{
+    const Kolory &k = kolory();
+    const quint32 tło = aktywny ? k.seldirbar : k.filebackground;
+    ui::setBackground(Gora, tło);
+    for (EtykietaPanelu *stan : Dol)
+        ui::setBackground(stan, tło);
+    EtykietaPanelu *kursor = Wiersze[size_t(Stan.WierszKursora)];
+    if (!aktywny)
+        PomalujZwykły(kursor);
+    else if (Stan.LiczbaPozycji > 0)
+        PomalujKursor(kursor);
+}
+
+void WidokPanelu::Panel_Click(int r)
+{
+    if (r < 0 || r > Stan.OstatniWiersz || Wiersze[size_t(r)]->Napis().isEmpty())
+        return;
+    emit aktywowany();
+    StanPanelu &s = Stan;
+    PomalujZwykły(Wiersze[size_t(s.WierszKursora)]);
+    s.WierszKursora = r;
+    PomalujKursor(Wiersze[size_t(r)]);
+    PokażStan(r);
+    emit kursorNaWpisie(s.Nazwy[size_t(s.PierwszaPozycja + r)]);
+}
+
+void WidokPanelu::Panel_DblClick(int r)
+{
+    if (r < 0 || r > Stan.OstatniWiersz || Wiersze[size_t(r)]->Napis().isEmpty())
+        return;
+    StanPanelu &s = Stan;
+    const qint32 i = s.PierwszaPozycja + r;
+    const QString nazwa = s.Rzeczywiste[size_t(i)];
+    if (i > s.LiczbaKatalogów) {
+        emit plikWybrany(s.Katalog + nazwa, s.Nazwy[size_t(i)]);
+        return;
+    }
+    if (i == 1 && nazwa == QStringLiteral("..")) {
+        const QString opuszczony = Dir.Ścieżka().section(u'/', -1);
+        UstawŚcieżkę(QStringLiteral(".."));
+        WczytajPanel();
+        // Names here differ by case alone, so the real name is compared. A
+        // directory not listed (a hidden one) leaves the search past the
+        // directories: on the first file, or the last entry when none.
+        qint32 k = 1;
+        while (k <= s.LiczbaKatalogów && s.Rzeczywiste[size_t(k)] != opuszczony)
+            ++k;
+        PokażPozycję(std::min(k, std::max(s.LiczbaPozycji, qint32(1))));
+    } else {
+        const QString cel = platform::withSeparator(Dir.Ścieżka()) + nazwa;
+        // A directory that cannot be entered leaves the panel as it is.
+        if (!platform::canEnter(cel)) {
+            QApplication::beep();
+            return;
+        }
+        UstawŚcieżkę(cel);
+        WczytajPanel();
+        PokażPanel(1);
+        Panel_Click(0);
+    }
+    Gora->UstawNapis(Dir.Ścieżka().toUpper());
+}
+
+void WidokPanelu::Panel_MouseDown(int r, Qt::MouseButton button)
+{
+    if (button != Qt::RightButton || r < 0 || r > Stan.OstatniWiersz)
+        return;
+    StanPanelu &s = Stan;
+    const qint32 i = s.PierwszaPozycja + r;
+    if (i < 1 || i > s.LiczbaPozycji || s.Rzeczywiste[size_t(i)] == QStringLiteral(".."))
+        return;
+    UstawZnak(i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
+    EtykietaPanelu *wiersz = Wiersze[size_t(r)];
+    UstawZnakWiersza(wiersz, s.Zaznaczenia[size_t(i)] == 1);
+    // The cursor bar stays a cursor bar, marked or not.
+    if (r == s.WierszKursora && ui::background(wiersz) == kolory().fileselbackground)
+        PomalujKursor(wiersz);
+}
+
+// The status line for the entry on row r: name, size and date, or one
+// centred summary while entries are marked.
+void WidokPanelu::PokażStan(int r)
+{
+    const StanPanelu &s = Stan;
+    const qint32 i = s.PierwszaPozycja + r;
+    const qint32 n = LiczbaZaznaczonych(s);
+    if (n == 0) {
+        if (Dol[1]->isHidden()) {
+            Dol[1]->show();
+            Dol[2]->show();
+            ui::resizeTwips(Dol[0], m_szerokośćNazwy, 255);
+            Dol[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        Dol[0]->UstawNapis(Wiersze[size_t(r)]->Napis());
+        const platform::EntryInfo *wpis = Wpis(i);
+        if (!wpis) { // ".."
+            Dol[1]->UstawNapis(QString());
+            Dol[2]->UstawNapis(QString());
+            return;
+        }
+        Dol[1]->UstawNapis(i <= s.LiczbaKatalogów ? QStringLiteral(">KAT<") : TekstRozmiaru(wpis->size));
+        Dol[2]->UstawNapis(QLocale().toString(wpis->modified, QLocale::ShortFormat));
+        return;
+    }
+    if (!Dol[1]->isHidden()) {
+        Dol[1]->hide();
+        Dol[2]->hide();
+        ui::resizeTwips(Dol[0], szerokośćPodsumowania, 255);
+        Dol[0]->setAlignment(Qt::AlignCenter);
+    }
+    Dol[0]->UstawNapis(QStringLiteral("Zaznaczono ") + QString::number(n)
+                       + QStringLiteral(" plików/katatalogów, ich rozmiar to: ") + RozmiarZaznaczonych(s));
+    Dol[1]->UstawNapis(QString());
+    Dol[2]->UstawNapis(QString());
+}
+
+void WidokPanelu::Ułóż(const UkładOkna &u)
+{
+    const auto &lewe = Numer == 1 ? u.LewyPanel1 : u.LewyPanel2;
+    for (int r = 0; r < 54; ++r)
+        ui::placeTwips(Wiersze[size_t(r)], lewe[size_t(r / 18)], 660 + 240 * (r % 18), u.Kolumna, 255);
+    if (Numer == 1)
+        ui::placeTwips(Gora, u.Gora1Left, 360, u.Gora1Width, 255);
+    else
+        ui::placeTwips(Gora, u.Gora2Left, 360, u.Gora2Width, 255);
+    const auto &lewy = Numer == 1 ? u.Dol1Left : u.Dol2Left;
+    for (int i = 0; i < 3; ++i)
+        ui::placeTwips(Dol[size_t(i)], lewy[size_t(i)], 5040, u.DolWidth[size_t(i)], 255);
+    m_szerokośćNazwy = u.DolWidth[0];
+    if (Dol[1]->isHidden())
+        ui::resizeTwips(Dol[0], szerokośćPodsumowania, 255);
+    ui::placeTwips(imgGora, Numer == 1 ? u.imgGora1Left : u.imgGora2Left, 360, SzerokośćStrzałki, 255);
+    ui::placeTwips(imgDol, Numer == 1 ? u.imgDol1Left : u.imgDol2Left, 5040, SzerokośćStrzałki, 255);
+}

@@ -1,0 +1,47 @@
+#include "frmMain.h"
+
+#include <platform/Paths.h>
+#include <platform/Volumes.h>
+
+#include <QLabel>
+
+using namespace oc;
+
+QString NazwaKatalogu(const QString &path)
+{
+    const qsizetype ukośnik = path.lastIndexOf(u'/');
+    return (ukośnik < 0 ? path : path.mid(ukośnik + 1)).toUpper();
+}
+
+void frmMain::ZmianaKatalogu(int p)
+{
+    const QString ścieżka = Widok(p).Dir.Ścieżka();
+    Wskaznik->setText(Widok(p).Stan.Katalog + u'>');
+    Wskaznik->adjustSize();
+    UłóżLinięPoleceń();
+    m_ostatniNaWoluminie.insert(platform::volumeOf(ścieżka), ścieżka);
+}
+
+void frmMain::UstawAktywnyPanel(int p)
+{
+    Widok(p).PokażAktywność(true);
+    Widok(3 - p).PokażAktywność(false);
+    Wskaznik->setText(u' ' + Widok(p).Dir.Ścieżka() + u'>');
+    Wskaznik->adjustSize();
+    m_aktywny = p;
+    UłóżLinięPoleceń();
+}
+
+void frmMain::OdświeżPanel(int p)
+{
+    qint32 który = p;
+    RefreshPanel(który);
+}
+
+void frmMain::PokażLinię() { DOSLab->setText(Linia().Napis()); }
+
+void frmMain::Zakończ()
+{
+    BezPytania = true;
+    close();
+}
