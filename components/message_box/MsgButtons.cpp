@@ -81,6 +81,18 @@ std::optional<int> MsgKeys::key(int virtualKey)
     return std::nullopt;
 }
 
+int MsgKeys::closeAnswer() const
+{
+    if (m_count == 1)
+        return 0;
+    if (const std::optional<int> escape = escapeButton())
+        return *escape;
+    for (int i = 0; i < m_count; ++i)
+        if (m_captions[i] == QLatin1String("&Przerwij"))
+            return i;
+    return 0;
+}
+
 std::optional<int> MsgKeys::escapeButton() const
 {
     std::optional<int> found;

@@ -43,6 +43,10 @@ public:
     // The highlight may have moved (see current()).
     std::optional<int> key(int virtualKey);
 
+    // The answer of a box closed without a choice (by the window manager):
+    // what Esc gives, and for the abort/retry/ignore set "&Przerwij".
+    int closeAnswer() const;
+
 private:
     std::optional<int> escapeButton() const;
 

@@ -6,13 +6,6 @@
 
 namespace notebox {
 
-namespace {
-
-// The last button chosen in any box of this library, from its loading on.
-qint32 lastResult = 0;
-
-} // namespace
-
 QVariant Notebox2::invoke(QStringView operation, QVariantList &args)
 {
     static const oc::Operations<notebox::Notebox2> operations{
@@ -27,9 +20,7 @@ qint32 Notebox2::notebox2(qint32 &X, qint32 &Y, QString &Title, quint8 &Ikona, q
     frmMsg form;
     form.setUp(X, Y, Title, Ikona, Buttony, DefaultButton, Text);
     form.exec();
-    if (const std::optional<int> chosen = form.clicked())
-        lastResult = *chosen;
-    return lastResult;
+    return form.clicked().value_or(0);
 }
 
 } // namespace notebox

@@ -145,6 +145,13 @@ void frmMsg::But_Click(int index)
     accept();
 }
 
+void frmMsg::reject()
+{
+    if (m_keys && !m_clicked)
+        m_clicked = m_keys->closeAnswer();
+    QDialog::reject();
+}
+
 void frmMsg::highlight(int index, bool on) { oc::ui::setBackground(But[index], on ? highlighted : white); }
 
 } // namespace notebox

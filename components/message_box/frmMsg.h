@@ -28,7 +28,8 @@ public:
     void setUp(qint32 x, qint32 y, const QString &title, quint8 ikona, quint8 buttony, quint8 &defaultButton,
                const QString &text);
 
-    // The button that closed the box; none when it was closed otherwise.
+    // The button that closed the box; a box closed without a choice counts
+    // as the button Esc stands for. None before the box was shown.
     std::optional<int> clicked() const { return m_clicked; }
     // The highlighted button once the box is shown.
     int current() const { return m_keys ? m_keys->current() : -1; }
@@ -37,6 +38,8 @@ public:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     std::array<oc::ui::LabelButton *, 3> But{};
+
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;

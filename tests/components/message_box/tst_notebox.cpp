@@ -82,7 +82,8 @@ private slots:
     void keys_data();
     void keys();
     void escapeLeavesAbortRetryIgnoreOpen();
-    void otherCloseReturnsLastResult();
+    void closedWithoutAChoice_data();
+    void closedWithoutAChoice();
     void titleCentredOnTopEdge();
     void textsShownAsGiven();
     void layoutOfButtonSets_data();
@@ -189,15 +190,36 @@ void TestNotebox::escapeLeavesAbortRetryIgnoreOpen()
     }
 }
 
-void TestNotebox::otherCloseReturnsLastResult()
+void TestNotebox::closedWithoutAChoice_data()
 {
-    BoxCall choose;
-    choose.buttony = 3;
-    QCOMPARE(runBox(choose, [](QWidget *form) { QTest::keyClick(form, Qt::Key_A); }), 2);
+    QTest::addColumn<int>("buttony");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("OK") << 0 << 0;
+    QTest::newRow("OK/Anuluj") << 1 << 1;
+    QTest::newRow("Przerwij/Ponów/Zignoruj") << 2 << 0;
+    QTest::newRow("Tak/Nie/Anuluj") << 3 << 2;
+    QTest::newRow("Tak/Nie") << 4 << 1;
+    QTest::newRow("Ponów/Anuluj") << 5 << 1;
+}
+
+// A box closed by the window manager gives Esc's answer, never whatever an
+// earlier box answered.
+void TestNotebox::closedWithoutAChoice()
+{
+    QFETCH(int, buttony);
+    QFETCH(int, expected);
+    BoxCall earlier;
+    earlier.buttony = 3;
+    QCOMPARE(runBox(earlier, [](QWidget *form) { QTest::keyClick(form, Qt::Key_T); }), 0);
+    BoxCall earlierOther;
+    earlierOther.buttony = 3;
+    QCOMPARE(runBox(earlierOther, [](QWidget *form) { QTest::keyClick(form, Qt::Key_N); }), 1);
 
     BoxCall closed;
-    closed.buttony = 4;
-    QCOMPARE(runBox(closed, [](QWidget *form) { form->close(); }), 2);
+    closed.buttony = quint8(buttony);
+    bool stillOpen = false;
+    QCOMPARE(runBox(closed, [](QWidget *form) { form->close(); }, &stillOpen), expected);
+    QVERIFY(!stillOpen);
 }
 
 void TestNotebox::titleCentredOnTopEdge()
