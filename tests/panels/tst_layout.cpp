@@ -17,6 +17,8 @@ private slots:
     void windowFollowsTheFigures();
     void snapsToTheMinimum();
     void rolledUpMovesNothing();
+    void searchBoxAndCentreFollowTheFinalHeight();
+    void summaryLabelWidth();
 };
 
 void TestLayout::minimumWidthFigures()
@@ -71,6 +73,33 @@ void TestLayout::snapsToTheMinimum()
     QTRY_COMPARE(okno.width(), oc::ui::toPixels(10785));
     QTRY_COMPARE(okno.height(), oc::ui::toPixels(6405));
     QCOMPARE(okno.Układ().Kolumna, 1698);
+}
+
+// The quick-search box sits on the snapped height, and the window is
+// centred at the height it keeps.
+void TestLayout::searchBoxAndCentreFollowTheFinalHeight()
+{
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    QCOMPARE(oc::ui::topTwips(okno.picWyszukaj), 6405 - 675);
+    const QRect ekran = okno.screen()->availableGeometry();
+    QCOMPARE(okno.y(), ekran.center().y() - (okno.height() - 1) / 2);
+    QCOMPARE(okno.x(), ekran.center().x() - (okno.width() - 1) / 2);
+}
+
+void TestLayout::summaryLabelWidth()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a"), QStringLiteral("b")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.resize(oc::ui::toPixels(12000), okno.height());
+    QTRY_COMPARE(okno.Układ().ShortWidth, 960);
+    okno.Panel_MouseDown(1, 1, Qt::RightButton);
+    okno.Panel_Click(1, 1);
+    QVERIFY(okno.Dol1[1]->isHidden());
+    QCOMPARE(okno.Dol1[0]->width(), oc::ui::toPixels(5175));
 }
 
 void TestLayout::rolledUpMovesNothing()

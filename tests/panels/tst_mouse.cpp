@@ -15,6 +15,9 @@ class TestMouse : public QObject
 private slots:
     void dotDotLandsOnTheDirectoryLeft_data();
     void dotDotLandsOnTheDirectoryLeft();
+    void dotDotFromAHiddenDirectory_data();
+    void dotDotFromAHiddenDirectory();
+    void rightButtonOnTheCursorRowKeepsItsColours();
     void enteringKeepsTheRealPath();
     void openingAFileUsesItsRealName();
     void autoexecQuestionOnlyAtTheRoot();
@@ -30,6 +33,49 @@ void TestMouse::dotDotLandsOnTheDirectoryLeft_data()
     // ".." is entry 1, so d05 is entry 7 and d70 entry 72.
     QTest::newRow("on the first screen") << 5 << 1 << 6;
     QTest::newRow("below the first screen, on row 53") << 70 << 19 << 53;
+}
+
+void TestMouse::dotDotFromAHiddenDirectory_data()
+{
+    QTest::addColumn<QStringList>("drzewo");
+    QTest::addColumn<QString>("oczekiwany"); // the entry under the cursor afterwards
+    QTest::newRow("first file") << QStringList{".ukryty/", "KAT/", "plik.txt", "zeta"} << "plik.txt";
+    QTest::newRow("no files: the last entry") << QStringList{".ukryty/", "KAT/"} << "KAT";
+}
+
+// The directory left is not listed: the search ends past the directories.
+void TestMouse::dotDotFromAHiddenDirectory()
+{
+    QFETCH(QStringList, drzewo);
+    QFETCH(QString, oczekiwany);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), drzewo);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path() + QStringLiteral("/.ukryty"), tmp.path());
+    okno.Panel_DblClick(1, 0);
+    const StanPanelu &s = okno.Widok(1).Stan;
+    QCOMPARE(okno.Dir1.Ścieżka(), tmp.path());
+    QCOMPARE(s.Nazwy[size_t(s.PierwszaPozycja + s.WierszKursora)], oczekiwany);
+    QCOMPARE(oc::ui::background(okno.Panel1[size_t(s.WierszKursora)]), OknoTestowe::fileselbackground);
+}
+
+void TestMouse::rightButtonOnTheCursorRowKeepsItsColours()
+{
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a"), QStringLiteral("b")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Panel_Click(1, 1);
+    okno.Panel_MouseDown(1, 1, Qt::RightButton);
+    QCOMPARE(oc::ui::foreground(okno.Panel1[1]), OknoTestowe::fileinsert);
+    QCOMPARE(oc::ui::background(okno.Panel1[1]), OknoTestowe::fileselbackground);
+    okno.Panel_MouseDown(1, 1, Qt::RightButton);
+    QCOMPARE(oc::ui::foreground(okno.Panel1[1]), OknoTestowe::fileseltext);
+    QCOMPARE(oc::ui::background(okno.Panel1[1]), OknoTestowe::fileselbackground);
+    // Another row unmarked goes back to the plain text colour.
+    okno.Panel_MouseDown(1, 2, Qt::RightButton);
+    okno.Panel_MouseDown(1, 2, Qt::RightButton);
+    QCOMPARE(oc::ui::foreground(okno.Panel1[2]), OknoTestowe::filetext);
 }
 
 void TestMouse::dotDotLandsOnTheDirectoryLeft()
