@@ -348,7 +348,9 @@ Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, int &błąd)
     }
     qint64 gotowe = 0;
     qint64 zgłoszone = 0;
-    while (true) {
+    // A length of 0 may hide contents (files the kernel makes up as they are
+    // read); only reading tells.
+    while (rozmiar > 0) {
         if (!Dalej())
             return Wynik::Przerwano;
         const ssize_t n = copy_file_range(z, nullptr, cel, nullptr, size_t(Krok), 0);

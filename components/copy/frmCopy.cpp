@@ -101,6 +101,7 @@ frmCopy::frmCopy(qint32 &wynikKopiowania, QWidget *parent)
     connect(cmdB, &ui::LabelButton::clicked, this, &frmCopy::reject);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &frmCopy::Timer1_Timer);
 
