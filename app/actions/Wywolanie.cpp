@@ -4,9 +4,49 @@
 #include "Sloty.h"
 
 #include <component/ComponentError.h>
+#include <component/createObject.h>
 
 #include <QDebug>
 #include <QMessageBox>
+
+namespace {
+
+std::function<oc::ComponentPtr(const QString &)> &twórcaKomponentów()
+{
+    static std::function<oc::ComponentPtr(const QString &)> twórca;
+    return twórca;
+}
+
+void PokażBłąd(const QWidget *nad, oc::Component *komponent, const QString &tekst)
+{
+    // The message box cannot report its own failure.
+    if (komponent && komponent == Sloty().Komunikaty.get())
+        QMessageBox::warning(const_cast<QWidget *>(nad), QStringLiteral("Błąd komponentu"), tekst);
+    else if (Sloty().Komunikaty)
+        PokażKomunikat(nad, QStringLiteral("Błąd komponentu"), tekst, 1, 0, 0);
+    else
+        qWarning().noquote() << tekst;
+}
+
+} // namespace
+
+void ustawTwórcęKomponentów(std::function<oc::ComponentPtr(const QString &)> twórca)
+{
+    twórcaKomponentów() = std::move(twórca);
+}
+
+oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const QString &klasa)
+{
+    try {
+        if (twórcaKomponentów())
+            return twórcaKomponentów()(klasa);
+        return oc::createObject(klasa);
+    } catch (const oc::ComponentError &błąd) {
+        PokażBłąd(nad, nullptr,
+                  QStringLiteral("Nie można utworzyć komponentu \"%1\": %2").arg(klasa, błąd.message()));
+    }
+    return nullptr;
+}
 
 QString TekstBłęduKomponentu(const QString &klasa, const QString &operacja, const QString &powód)
 {
@@ -28,13 +68,6 @@ std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, c
             powód = QString::fromLocal8Bit(błąd.what());
         }
     }
-    const QString tekst = TekstBłęduKomponentu(klasa, operacja, powód);
-    // The message box cannot report its own failure.
-    if (komponent && komponent == Sloty().Komunikaty.get())
-        QMessageBox::warning(const_cast<QWidget *>(nad), QStringLiteral("Błąd komponentu"), tekst);
-    else if (Sloty().Komunikaty)
-        PokażKomunikat(nad, QStringLiteral("Błąd komponentu"), tekst, 1, 0, 0);
-    else
-        qWarning().noquote() << tekst;
+    PokażBłąd(nad, komponent, TekstBłęduKomponentu(klasa, operacja, powód));
     return std::nullopt;
 }

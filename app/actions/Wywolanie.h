@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -21,6 +22,12 @@ std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, c
     QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
     return Wywołaj(nad, komponent, klasa, operacja, args);
 }
+
+// Creates a component for one command (copy, delete); one that cannot be
+// created gives the standard message and nullptr.
+oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const QString &klasa);
+// Tests put stand-ins in place of the registry; an empty function restores it.
+void ustawTwórcęKomponentów(std::function<oc::ComponentPtr(const QString &klasa)> twórca);
 
 // The standard message for a component that could not do what was asked.
 QString TekstBłęduKomponentu(const QString &klasa, const QString &operacja, const QString &powód);

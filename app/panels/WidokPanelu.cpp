@@ -307,6 +307,35 @@ void WidokPanelu::Panel_MouseDown(int r, Qt::MouseButton button)
         PomalujKursor(wiersz);
 }
 
+void WidokPanelu::UstalNastępneNieInsertowePole(QString &name) const
+{
+    const StanPanelu &s = Stan;
+    name.clear();
+    const qint32 c = s.PierwszaPozycja + s.WierszKursora;
+    for (qint32 i = c; i <= s.LiczbaPozycji; ++i)
+        if (i >= 1 && !s.Zaznaczenia[size_t(i)]) {
+            name = s.Rzeczywiste[size_t(i)];
+            return;
+        }
+    for (qint32 i = std::min(c, s.LiczbaPozycji); i >= 1; --i)
+        if (!s.Zaznaczenia[size_t(i)]) {
+            name = s.Rzeczywiste[size_t(i)];
+            return;
+        }
+}
+
+void WidokPanelu::ZaznaczPlik(const QString &name)
+{
+    OdświeżListy();
+    WczytajPanel();
+    StanPanelu &s = Stan;
+    qint32 k = 0;
+    for (qint32 i = 1; i <= s.LiczbaPozycji && !k; ++i)
+        if (s.Rzeczywiste[size_t(i)] == name)
+            k = i;
+    PokażPozycję(k);
+}
+
 // The status line for the entry on row r: name, size and date, or one
 // centred summary while entries are marked.
 void WidokPanelu::PokażStan(int r)

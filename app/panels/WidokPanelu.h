@@ -57,6 +57,12 @@ public:
     // Header, status line and cursor in the active or inactive colours.
     void PokażAktywność(bool aktywny);
 
+    // The real name of the nearest unmarked entry at or after the cursor,
+    // else before it; "" when every entry is marked.
+    void UstalNastępneNieInsertowePole(QString &name) const;
+    // Re-reads the panel and puts the cursor on the entry with that real name.
+    void ZaznaczPlik(const QString &name);
+
     void Panel_Click(int r);
     void Panel_DblClick(int r);
     void Panel_MouseDown(int r, Qt::MouseButton button);

@@ -1,5 +1,8 @@
 #include "frmMain.h"
 
+#include <actions/Kopiowanie.h>
+#include <actions/NowyKatalog.h>
+#include <actions/Usuwanie.h>
 #include <actions/WierszPolecen.h>
 #include <panels/Kolory.h>
 #include <ui/Colors.h>
@@ -101,12 +104,18 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (Shift == 4)
             close();
         break;
+    case ui::vk::F5:
+        if (bez)
+            CopyFilesD(*this);
+        break;
     case ui::vk::F7:
         if (bez)
             Short_Click(6);
         break;
     case ui::vk::F8:
-        if (Shift == 4)
+        if (bez)
+            DeleteFileD(*this);
+        else if (Shift == 4)
             HistoryWindow(*this);
         break;
     case ui::vk::F10:
@@ -154,8 +163,22 @@ void frmMain::Short_Click(int i)
 {
     if (!Gotowy || i < 0 || i > 9)
         return;
-    if (i == 9)
+    switch (i) {
+    case 4:
+        CopyFilesD(*this);
+        break;
+    case 6:
+        NewDir(*this);
+        break;
+    case 7:
+        DeleteFileD(*this);
+        break;
+    case 9:
         close();
+        break;
+    default:
+        break;
+    }
 }
 
 void frmMain::tmrKlawisze_Timer()

@@ -88,33 +88,3 @@ void frmMain::ZaznaczMaską(int tryb)
     w.PokażPanel(s.PierwszaPozycja);
     w.Panel_Click(s.WierszKursora);
 }
-
-void frmMain::UstalNastępneNieInsertowePole(QString &name)
-{
-    const StanPanelu &s = Widok(m_aktywny).Stan;
-    name.clear();
-    const qint32 c = s.PierwszaPozycja + s.WierszKursora;
-    for (qint32 i = c; i <= s.LiczbaPozycji; ++i)
-        if (i >= 1 && !s.Zaznaczenia[size_t(i)]) {
-            name = s.Rzeczywiste[size_t(i)];
-            return;
-        }
-    for (qint32 i = std::min(c, s.LiczbaPozycji); i >= 1; --i)
-        if (!s.Zaznaczenia[size_t(i)]) {
-            name = s.Rzeczywiste[size_t(i)];
-            return;
-        }
-}
-
-void frmMain::ZaznaczPlik(const QString &name)
-{
-    WidokPanelu &w = Widok(m_aktywny);
-    w.OdświeżListy();
-    w.WczytajPanel();
-    StanPanelu &s = w.Stan;
-    qint32 k = 0;
-    for (qint32 i = 1; i <= s.LiczbaPozycji && !k; ++i)
-        if (s.Rzeczywiste[size_t(i)] == name)
-            k = i;
-    w.PokażPozycję(k);
-}

@@ -39,6 +39,7 @@ frmMain::frmMain(const QString &left, const QString &right)
     m_panele[1]->Stan.Katalog = right;
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     ui::resizeTwips(this, MinimalnaSzerokość, MinimalnaWysokość);
 
     Label1 = new QLabel(this);

@@ -107,12 +107,6 @@ public:
     void SzaryPlus() { ZaznaczMaską(1); }
     void SzaryMinus() { ZaznaczMaską(2); }
     void OdznaczKatalogi();
-    // The real name of the nearest unmarked entry at or after the cursor,
-    // else before it; "" when every entry is marked.
-    void UstalNastępneNieInsertowePole(QString &name);
-    // Re-reads the active panel and puts the cursor on the entry with that
-    // real name.
-    void ZaznaczPlik(const QString &name);
 
     // Quick search in picWyszukaj.
     void picWyszukaj_KeyPress(int KeyAscii);
@@ -130,6 +124,10 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Files dropped from other programs on a panel's rows are copied there.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void UtwórzPanele();
@@ -146,6 +144,8 @@ private:
     void ZmieńWolumin(int p);
     void ZaznaczMaską(int tryb);
     void OtwórzWyszukaj(QChar litera);
+    // The panel whose row lies under a point of the window; 0 for none.
+    int PanelPod(const QPoint &punkt) const;
 
     qint32 m_aktywny = 1; // the panel that has the keys
     // The command line: typed text with its caret, and the lines run so far.

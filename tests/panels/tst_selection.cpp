@@ -244,14 +244,14 @@ void TestSelection::nearestUnmarkedAbove()
         okno.Panel_MouseDown(1, r, Qt::RightButton);
     okno.Panel_Click(1, 3);
     QString nazwa;
-    okno.UstalNastępneNieInsertowePole(nazwa);
+    okno.Widok(okno.AktywnyPanel()).UstalNastępneNieInsertowePole(nazwa);
     QCOMPARE(nazwa, QStringLiteral("B")); // the real name, not the shown "b"
     okno.Panel_Click(1, 1);
-    okno.UstalNastępneNieInsertowePole(nazwa);
+    okno.Widok(okno.AktywnyPanel()).UstalNastępneNieInsertowePole(nazwa);
     QCOMPARE(nazwa, QStringLiteral("a"));
     for (int r : {0, 1, 2})
         okno.Panel_MouseDown(1, r, Qt::RightButton);
-    okno.UstalNastępneNieInsertowePole(nazwa);
+    okno.Widok(okno.AktywnyPanel()).UstalNastępneNieInsertowePole(nazwa);
     QCOMPARE(nazwa, QStringLiteral("..")); // ".." cannot be marked
 }
 
@@ -264,10 +264,10 @@ void TestSelection::zaznaczPlikBelowTheFirstScreen()
     UtwórzDrzewo(tmp.path(), pliki);
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    okno.ZaznaczPlik(QStringLiteral("p080")); // entry 82
+    okno.Widok(okno.AktywnyPanel()).ZaznaczPlik(QStringLiteral("p080")); // entry 82
     QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 82 - 53);
     QCOMPARE(okno.Widok(1).Stan.WierszKursora, 53);
-    okno.ZaznaczPlik(QStringLiteral("p010"));
+    okno.Widok(okno.AktywnyPanel()).ZaznaczPlik(QStringLiteral("p010"));
     QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 1);
     QCOMPARE(okno.Widok(1).Stan.WierszKursora, 11);
 }

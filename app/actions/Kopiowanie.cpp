@@ -1,0 +1,85 @@
+#include "Kopiowanie.h"
+
+#include "Gospodarz.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
+#include <platform/Directory.h>
+#include <platform/Paths.h>
+#include <ui/Twips.h>
+
+#include <QFileInfo>
+#include <QWidget>
+#include <vector>
+
+using namespace oc;
+
+namespace {
+
+const QString klasa = QStringLiteral("occopy.clsOCCopy");
+
+struct DoSkopiowania
+{
+    QString ścieżka;
+    bool katalog;
+};
+
+// One copy component for one batch: the paths handed over in order, then
+// its window; true when the copy ran.
+bool Kopiuj(Gospodarz &okno, const std::vector<DoSkopiowania> &co, QString cel)
+{
+    QWidget *nad = okno.Okno();
+    const ComponentPtr kopia = UtwórzKomponent(nad, klasa);
+    if (!kopia || !Wywołaj(nad, kopia.get(), klasa, QStringLiteral("clearlists")))
+        return false;
+    for (const DoSkopiowania &pozycja : co)
+        if (!Wywołaj(nad, kopia.get(), klasa,
+                     pozycja.katalog ? QStringLiteral("AddDirToCopy") : QStringLiteral("AddFileToCopy"),
+                     pozycja.ścieżka))
+            return false;
+    if (co.empty())
+        return false;
+    QVariantList args{float(ui::leftTwips(nad) + 3100), float(ui::topTwips(nad) + 2000), cel};
+    const std::optional<QVariant> wynik = Wywołaj(nad, kopia.get(), klasa, QStringLiteral("RunCopy"), args);
+    return wynik && wynik->toInt() == 1;
+}
+
+} // namespace
+
+void CopyFilesD(Gospodarz &okno)
+{
+    const int s = okno.AktywnyPanel();
+    const int t = 3 - s;
+    WidokPanelu &źródło = okno.Widok(s);
+    const StanPanelu &stan = źródło.Stan;
+    const QString katalog = platform::withSeparator(źródło.Dir.Ścieżka());
+    std::vector<DoSkopiowania> co;
+    if (stan.IleZaznaczonych == 0) {
+        const qint32 k = źródło.PozycjaKursora();
+        if (k == 0 || stan.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
+            return;
+        co.push_back({katalog + stan.Rzeczywiste[size_t(k)], k <= stan.LiczbaKatalogów});
+    } else {
+        for (qint32 i = 1; i <= stan.LiczbaPozycji; ++i)
+            if (stan.Zaznaczenia[size_t(i)] == 1)
+                co.push_back({katalog + stan.Rzeczywiste[size_t(i)], i <= stan.LiczbaKatalogów});
+    }
+    Kopiuj(okno, co, okno.Widok(t).Dir.Ścieżka());
+
+    // Whatever the copy did, the target is listed anew and the marks go.
+    okno.OdświeżPanel(t);
+    for (qint32 i = 1; i <= stan.LiczbaPozycji; ++i)
+        źródło.UstawZnak(i, 0);
+    źródło.PokażPanel(stan.PierwszaPozycja);
+    źródło.Panel_Click(stan.WierszKursora);
+}
+
+void UpuśćPliki(Gospodarz &okno, int p, const QStringList &ścieżki)
+{
+    std::vector<DoSkopiowania> co;
+    for (const QString &ścieżka : ścieżki)
+        // A link to a directory is copied as the link it is.
+        co.push_back({ścieżka, platform::isDirectory(ścieżka) && !QFileInfo(ścieżka).isSymLink()});
+    if (Kopiuj(okno, co, okno.Widok(p).Dir.Ścieżka()))
+        okno.OdświeżPanel(p);
+}

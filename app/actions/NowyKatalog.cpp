@@ -1,0 +1,59 @@
+#include "NowyKatalog.h"
+
+#include "Gospodarz.h"
+#include "PokazKomunikat.h"
+#include "Sloty.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
+#include <platform/Directory.h>
+#include <ui/Twips.h>
+
+#include <QWidget>
+#include <cerrno>
+
+using namespace oc;
+
+QString TekstBłęduNowegoKatalogu(int numer, const QString &opis)
+{
+    if (numer == EEXIST)
+        return QStringLiteral("Katalog o podanej nazwie już istnieje");
+    if (numer == ENOENT)
+        return QStringLiteral("Podana ścieżka nie istnieje");
+    return QStringLiteral("W trakcie tworzenie katalogu wystąpił nieznany błąd nr:") + QString::number(numer)
+           + QStringLiteral("\r\n") + opis;
+}
+
+void NewDir(Gospodarz &okno)
+{
+    QWidget *nad = okno.Okno();
+    const std::optional<QVariant> odpowiedź
+        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("NewDirCreate"),
+                  float(ui::leftTwips(nad) + 2400), float(ui::topTwips(nad) + 2100));
+    const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
+    if (nazwa.isEmpty())
+        return;
+    const int p = okno.AktywnyPanel();
+    WidokPanelu &panel = okno.Widok(p);
+    platform::FileError błąd;
+    if (!platform::makeDirectory(panel.Dir.Ścieżka(), nazwa, &błąd))
+        PokażKomunikat(nad, QStringLiteral("Błąd"), TekstBłęduNowegoKatalogu(błąd.code, błąd.reason()), 3, 0, 0);
+
+    // The new directory, or the one that was already there, takes the cursor.
+    okno.OdświeżPanel(p);
+    const StanPanelu &s = panel.Stan;
+    qint32 j = 0;
+    for (qint32 i = 1; i <= s.LiczbaKatalogów && !j; ++i)
+        if (s.Rzeczywiste[size_t(i)] == nazwa)
+            j = i;
+    if (j == 0) {
+        panel.Stan.PierwszaPozycja = 1;
+        panel.PokażPoOdczycie();
+    } else if (j <= s.OstatniWiersz) {
+        panel.PokażPanel(1);
+        panel.Panel_Click(j - 1);
+    } else {
+        panel.PokażPanel(j - s.OstatniWiersz + 1);
+        panel.Panel_Click(s.OstatniWiersz - 1);
+    }
+}

@@ -1,0 +1,115 @@
+#include "Usuwanie.h"
+
+#include "Gospodarz.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
+#include <platform/Paths.h>
+#include <ui/Twips.h>
+
+#include <QWidget>
+
+using namespace oc;
+
+namespace {
+
+const QString klasa = QStringLiteral("ocdelete.ocdel");
+
+QString KatalogPanelu(WidokPanelu &panel) { return platform::withSeparator(panel.Dir.Ścieżka()); }
+
+// Runs a batch already handed to the component; true when it was carried out.
+bool UsuńWszystko(Gospodarz &okno, Component *usuwanie)
+{
+    QWidget *nad = okno.Okno();
+    const std::optional<QVariant> wynik = Wywołaj(nad, usuwanie, klasa, QStringLiteral("RunDeleteAll"),
+                                                  float(ui::leftTwips(nad) + 3660), float(ui::topTwips(nad) + 2000));
+    return wynik && wynik->toInt() == 1;
+}
+
+} // namespace
+
+void DeleteFileD(Gospodarz &okno)
+{
+    const int p = okno.AktywnyPanel();
+    WidokPanelu &panel = okno.Widok(p);
+    const StanPanelu &s = panel.Stan;
+    const qint32 k = panel.PozycjaKursora();
+    if (k == 0 || s.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
+        return;
+    if (s.IleZaznaczonych > 0) {
+        MoreDelete(okno);
+        return;
+    }
+    if (k <= s.LiczbaKatalogów) {
+        DeleteDirx(okno);
+        return;
+    }
+    QWidget *nad = okno.Okno();
+    const ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    if (!usuwanie)
+        return;
+    QVariantList args{float(ui::leftTwips(nad) + 3500), float(ui::topTwips(nad) + 2000),
+                      KatalogPanelu(panel) + s.Rzeczywiste[size_t(k)]};
+    const std::optional<QVariant> wynik = Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("DeleteFileo"), args);
+    if (!wynik || wynik->toInt() == 0)
+        return;
+    // The left panel keeps its view, so the row shows the entry that
+    // followed the deleted one; the right one goes back to the top.
+    const qint32 pierwsza = s.PierwszaPozycja;
+    const qint32 wiersz = s.WierszKursora;
+    okno.OdświeżPanel(p);
+    if (p == 1) {
+        panel.Stan.PierwszaPozycja = pierwsza;
+        panel.Stan.WierszKursora = wiersz;
+        panel.PokażPoOdczycie();
+    } else {
+        panel.PokażPanel(1);
+        panel.Panel_Click(0);
+    }
+}
+
+void MoreDelete(Gospodarz &okno)
+{
+    const int p = okno.AktywnyPanel();
+    WidokPanelu &panel = okno.Widok(p);
+    const StanPanelu &s = panel.Stan;
+    QWidget *nad = okno.Okno();
+    const ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists")))
+        return;
+    const QString katalog = KatalogPanelu(panel);
+    for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i)
+        if (s.Zaznaczenia[size_t(i)] == 1
+            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"), katalog + s.Rzeczywiste[size_t(i)]))
+            return;
+    QString następny;
+    panel.UstalNastępneNieInsertowePole(następny);
+    for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
+        if (s.Zaznaczenia[size_t(i)] == 1
+            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddFileToDelete"), katalog + s.Rzeczywiste[size_t(i)]))
+            return;
+    if (!UsuńWszystko(okno, usuwanie.get()))
+        return;
+    okno.OdświeżPanel(p);
+    panel.ZaznaczPlik(następny);
+}
+
+void DeleteDirx(Gospodarz &okno)
+{
+    const int p = okno.AktywnyPanel();
+    WidokPanelu &panel = okno.Widok(p);
+    const qint32 k = panel.PozycjaKursora();
+    if (k == 0)
+        return;
+    QWidget *nad = okno.Okno();
+    const ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists"))
+        || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"),
+                    KatalogPanelu(panel) + panel.Stan.Rzeczywiste[size_t(k)]))
+        return;
+    if (!UsuńWszystko(okno, usuwanie.get()))
+        return;
+    okno.OdświeżPanel(p);
+    panel.PokażPanel(1);
+    panel.Panel_Click(0);
+}

@@ -1,0 +1,348 @@
+#include "OknoTestowe.h"
+
+#include <actions/Atrybuty.h>
+#include <actions/Kopiowanie.h>
+#include <actions/NowyKatalog.h>
+#include <actions/Sloty.h>
+#include <actions/Usuwanie.h>
+#include <actions/Wywolanie.h>
+#include <ui/Colors.h>
+#include <ui/Twips.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+
+// Copy, delete, new directory and attributes as the main program hands them
+// to their components: which paths, in which order, and where the panel's
+// cursor lands afterwards.
+class TestPoleceniaPlikow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void copyHandsOver_data();
+    void copyHandsOver();
+    void copyClearsMarksAndListsTheTarget();
+    void dropTellsDirectoriesByTheFileSystem();
+    void deleteHandsOver_data();
+    void deleteHandsOver();
+    void deleteLandsTheCursor_data();
+    void deleteLandsTheCursor();
+    void newDirectory_data();
+    void newDirectory();
+    void attributesHandOver_data();
+    void attributesHandOver();
+
+private:
+    // Stand-in for the copy and delete components created per command.
+    std::shared_ptr<ScriptedComponent::Record> m_utworzony;
+    int m_utworzone = 0;
+};
+
+namespace {
+
+qint32 Pozycja(const StanPanelu &s, const QString &nazwa)
+{
+    for (qint32 i = 1; i <= s.LiczbaPozycji; ++i)
+        if (s.Rzeczywiste[size_t(i)] == nazwa)
+            return i;
+    return 0;
+}
+
+void Zaznacz(frmMain &okno, int p, const QStringList &nazwy)
+{
+    for (const QString &nazwa : nazwy)
+        okno.Widok(p).UstawZnak(Pozycja(okno.Widok(p).Stan, nazwa), 1);
+}
+
+// The operations and first arguments a stand-in saw, as "op:path" lines.
+QStringList Wywołania(const ScriptedComponent::Record &zapis, const QString &katalog)
+{
+    QStringList wynik;
+    for (const ScriptedComponent::Call &call : zapis.calls) {
+        QString linia = call.operation;
+        for (const QVariant &arg : call.args)
+            if (arg.typeId() == QMetaType::QString)
+                linia += u':' + arg.toString().replace(katalog, QStringLiteral("%"));
+        wynik << linia;
+    }
+    return wynik;
+}
+
+} // namespace
+
+void TestPoleceniaPlikow::init()
+{
+    m_utworzony = std::make_shared<ScriptedComponent::Record>();
+    m_utworzone = 0;
+    ustawTwórcęKomponentów([this](const QString &) {
+        ++m_utworzone;
+        return std::make_unique<ScriptedComponent>(m_utworzony);
+    });
+}
+
+void TestPoleceniaPlikow::cleanup() { ustawTwórcęKomponentów({}); }
+
+void TestPoleceniaPlikow::copyHandsOver_data()
+{
+    QTest::addColumn<QString>("kursor");
+    QTest::addColumn<QStringList>("zaznaczone");
+    QTest::addColumn<QStringList>("oczekiwane"); // "%" is the source directory, "#" the target
+    QTest::newRow("file under the cursor, real name kept")
+        << "ReadMe.TXT" << QStringList()
+        << QStringList{"clearlists", "addfiletocopy:%/ReadMe.TXT", "runcopy:#"};
+    QTest::newRow("directory under the cursor")
+        << "Kat" << QStringList() << QStringList{"clearlists", "adddirtocopy:%/Kat", "runcopy:#"};
+    QTest::newRow("marked: directories first, the cursor entry ignored")
+        << "b.txt" << QStringList{"a.txt", "Kat"}
+        << QStringList{"clearlists", "adddirtocopy:%/Kat", "addfiletocopy:%/a.txt", "runcopy:#"};
+    QTest::newRow("\"..\" alone hands nothing over") << ".." << QStringList() << QStringList();
+}
+
+void TestPoleceniaPlikow::copyHandsOver()
+{
+    QFETCH(QString, kursor);
+    QFETCH(QStringList, zaznaczone);
+    QFETCH(QStringList, oczekiwane);
+    QTemporaryDir źródło, cel;
+    UtwórzDrzewo(źródło.path(), {QStringLiteral("Kat/"), QStringLiteral("ReadMe.TXT"), QStringLiteral("a.txt"),
+                                 QStringLiteral("b.txt")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(źródło.path(), cel.path());
+    okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
+    Zaznacz(okno, 1, zaznaczone);
+
+    QTest::keyClick(&okno, Qt::Key_F5);
+
+    QStringList wywołania = Wywołania(*m_utworzony, źródło.path());
+    wywołania.replaceInStrings(cel.path(), QStringLiteral("#"));
+    QCOMPARE(wywołania, oczekiwane);
+    QCOMPARE(m_utworzone, oczekiwane.isEmpty() ? 0 : 1);
+    if (!oczekiwane.isEmpty()) {
+        const QVariantList args = m_utworzony->callsOf(QStringLiteral("runcopy")).first().args;
+        QCOMPARE(args.value(0).toFloat(), float(oc::ui::leftTwips(&okno) + 3100));
+        QCOMPARE(args.value(1).toFloat(), float(oc::ui::topTwips(&okno) + 2000));
+    }
+}
+
+// Cancelled or not, the source's marks go and the target is read anew.
+void TestPoleceniaPlikow::copyClearsMarksAndListsTheTarget()
+{
+    QTemporaryDir źródło, cel;
+    UtwórzDrzewo(źródło.path(), {QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(źródło.path(), cel.path());
+    Zaznacz(okno, 1, {QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    m_utworzony->answers[QStringLiteral("runcopy")] = {QVariant(0)};
+    m_utworzony->during = [&](const ScriptedComponent::Call &call) {
+        if (call.operation == QStringLiteral("runcopy"))
+            UtwórzDrzewo(cel.path(), {QStringLiteral("a.txt")});
+    };
+    okno.Short_Click(4);
+    QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, 0);
+    QCOMPARE(okno.Widok(1).Stan.SumaZaznaczonych, 0);
+    QVERIFY(!okno.Panel1[1]->Zaznaczony && !okno.Panel1[2]->Zaznaczony);
+    QVERIFY(Pozycja(okno.Widok(2).Stan, QStringLiteral("a.txt")) > 0);
+    QCOMPARE(okno.AktywnyPanel(), 1);
+}
+
+void TestPoleceniaPlikow::dropTellsDirectoriesByTheFileSystem()
+{
+    QTemporaryDir tmp, cel;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("kat/"), QStringLiteral("plik")});
+    QVERIFY(QFile::link(tmp.filePath(QStringLiteral("kat")), tmp.filePath(QStringLiteral("dowiazanie"))));
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), cel.path());
+    m_utworzony->answers[QStringLiteral("runcopy")] = {QVariant(1)};
+
+    UpuśćPliki(okno, 2, {tmp.filePath(QStringLiteral("kat")), tmp.filePath(QStringLiteral("plik")),
+                         tmp.filePath(QStringLiteral("dowiazanie"))});
+    QCOMPARE(Wywołania(*m_utworzony, tmp.path()).replaceInStrings(cel.path(), QStringLiteral("#")),
+             QStringList({"clearlists", "adddirtocopy:%/kat", "addfiletocopy:%/plik", "addfiletocopy:%/dowiazanie",
+                          "runcopy:#"}));
+
+    // Nothing dropped: the component is made and let go, its window never shown.
+    m_utworzony->calls.clear();
+    UpuśćPliki(okno, 2, {});
+    QCOMPARE(Wywołania(*m_utworzony, tmp.path()), QStringList{"clearlists"});
+}
+
+void TestPoleceniaPlikow::deleteHandsOver_data()
+{
+    QTest::addColumn<QString>("kursor");
+    QTest::addColumn<QStringList>("zaznaczone");
+    QTest::addColumn<QStringList>("oczekiwane");
+    QTest::newRow("file under the cursor") << "b.txt" << QStringList() << QStringList{"deletefileo:%/b.txt"};
+    QTest::newRow("directory under the cursor")
+        << "Kat" << QStringList() << QStringList{"clearlists", "adddirtodelete:%/Kat", "rundeleteall"};
+    QTest::newRow("marked: directories, then files")
+        << "b.txt" << QStringList{"c.txt", "Kat"}
+        << QStringList{"clearlists", "adddirtodelete:%/Kat", "addfiletodelete:%/c.txt", "rundeleteall"};
+    QTest::newRow("\"..\" with marks does nothing") << ".." << QStringList{"c.txt"} << QStringList();
+}
+
+void TestPoleceniaPlikow::deleteHandsOver()
+{
+    QFETCH(QString, kursor);
+    QFETCH(QStringList, zaznaczone);
+    QFETCH(QStringList, oczekiwane);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/"), QStringLiteral("b.txt"), QStringLiteral("c.txt")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
+    Zaznacz(okno, 1, zaznaczone);
+
+    QTest::keyClick(&okno, Qt::Key_F8);
+
+    QCOMPARE(Wywołania(*m_utworzony, tmp.path()), oczekiwane);
+    // Nothing was deleted (the stand-in answered 0): the marks stay.
+    QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, qint32(zaznaczone.size()));
+}
+
+void TestPoleceniaPlikow::deleteLandsTheCursor_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<int>("zaznaczone"); // 0: the cursor entry; 2: it and the next one
+    QTest::addColumn<bool>("ostatni"); // the cursor on the last entry
+    QTest::newRow("left panel keeps its view") << 1 << 0 << false;
+    QTest::newRow("right panel goes to the top") << 2 << 0 << false;
+    QTest::newRow("marked: the nearest unmarked entry") << 1 << 2 << false;
+    QTest::newRow("the last entry: the one before it") << 1 << 0 << true;
+}
+
+// The stand-in deletes for real what it is given, as the component would.
+void TestPoleceniaPlikow::deleteLandsTheCursor()
+{
+    QFETCH(int, panel);
+    QFETCH(int, zaznaczone);
+    QFETCH(bool, ostatni);
+    QTemporaryDir tmp;
+    QStringList nazwy;
+    for (int i = 0; i < 100; ++i)
+        nazwy << QStringLiteral("f%1").arg(i, 3, 10, QLatin1Char('0'));
+    UtwórzDrzewo(tmp.path(), nazwy);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.UstawAktywnyPanel(panel);
+    WidokPanelu &w = okno.Widok(panel);
+    const StanPanelu &s = w.Stan;
+    const qint32 n = s.LiczbaPozycji;
+    if (ostatni) {
+        QTest::keyClick(&okno, Qt::Key_End);
+    } else {
+        w.PokażPanel(31);
+        w.Panel_Click(40);
+    }
+    const qint32 k = w.PozycjaKursora();
+    for (int i = 0; i < zaznaczone; ++i)
+        w.UstawZnak(k + i, 1);
+    const qint32 pierwszaPrzed = s.PierwszaPozycja;
+    const QString następny = s.Rzeczywiste[size_t(ostatni ? k - 1 : k + std::max(zaznaczone, 1))];
+    m_utworzony->answers[QStringLiteral("deletefileo")] = {QVariant(1)};
+    m_utworzony->answers[QStringLiteral("rundeleteall")] = {QVariant(1)};
+    m_utworzony->during = [&](const ScriptedComponent::Call &call) {
+        if (call.operation == QStringLiteral("deletefileo") || call.operation == QStringLiteral("addfiletodelete"))
+            QVERIFY(QFile::remove(call.args.last().toString()));
+    };
+
+    QTest::keyClick(&okno, Qt::Key_F8);
+
+    QCOMPARE(s.LiczbaPozycji, n - std::max(zaznaczone, 1));
+    if (panel == 2) {
+        QCOMPARE(s.PierwszaPozycja, 1);
+        QCOMPARE(s.WierszKursora, 0);
+    } else if (zaznaczone) {
+        // The entry is looked up anew and drawn as a search result would be.
+        const qint32 j = Pozycja(s, następny);
+        QCOMPARE(s.PierwszaPozycja, j <= 54 ? 1 : j - 53);
+        QCOMPARE(s.Rzeczywiste[size_t(w.PozycjaKursora())], następny);
+    } else {
+        QCOMPARE(s.PierwszaPozycja, ostatni ? s.LiczbaPozycji - 53 : pierwszaPrzed);
+        QCOMPARE(s.Rzeczywiste[size_t(w.PozycjaKursora())], następny);
+    }
+    QCOMPARE(oc::ui::background(w.Wiersze[size_t(s.WierszKursora)]), OknoTestowe::fileselbackground);
+}
+
+void TestPoleceniaPlikow::newDirectory_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("komunikat"); // "" for none
+    QTest::addColumn<bool>("naKursorze"); // the cursor stands on the named directory
+    QTest::newRow("new") << "Nowy" << "" << true;
+    QTest::newRow("exists") << "jest" << TekstBłęduNowegoKatalogu(EEXIST, {}) << true;
+    QTest::newRow("missing parent") << "brak/nowy" << TekstBłęduNowegoKatalogu(ENOENT, {}) << false;
+    QTest::newRow("a file of that name") << "plik" << TekstBłęduNowegoKatalogu(EEXIST, {}) << false;
+    QTest::newRow("cancelled") << "" << "" << false;
+}
+
+void TestPoleceniaPlikow::newDirectory()
+{
+    QFETCH(QString, nazwa);
+    QFETCH(QString, komunikat);
+    QFETCH(bool, naKursorze);
+    QTemporaryDir tmp, inny;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("jest/"), QStringLiteral("plik")});
+    OknoTestowe test;
+    test.dialogi->answers[QStringLiteral("newdircreate")] = {nazwa};
+    frmMain &okno = test.Otwórz(inny.path(), tmp.path());
+    okno.UstawAktywnyPanel(2);
+    const QString przed = QDir::currentPath();
+
+    QTest::keyClick(&okno, Qt::Key_F7);
+
+    const QList<ScriptedComponent::Call> pytania = test.dialogi->callsOf(QStringLiteral("newdircreate"));
+    QCOMPARE(pytania.size(), 1);
+    QCOMPARE(pytania.first().args.value(0).toFloat(), float(oc::ui::leftTwips(&okno) + 2400));
+    const QList<ScriptedComponent::Call> komunikaty = test.komunikaty->callsOf(QStringLiteral("notebox2"));
+    QCOMPARE(komunikaty.size(), komunikat.isEmpty() ? 0 : 1);
+    if (!komunikat.isEmpty())
+        QCOMPARE(komunikaty.first().args.value(6).toString(), komunikat);
+    if (!nazwa.isEmpty() && komunikat.isEmpty())
+        QVERIFY(QFileInfo(tmp.filePath(nazwa)).isDir());
+    QVERIFY(QDir(inny.path()).isEmpty());
+    QCOMPARE(QDir::currentPath(), przed);
+    const StanPanelu &s = okno.Widok(2).Stan;
+    QCOMPARE(s.Rzeczywiste[size_t(s.PierwszaPozycja + s.WierszKursora)] == nazwa, naKursorze);
+}
+
+void TestPoleceniaPlikow::attributesHandOver_data()
+{
+    QTest::addColumn<QString>("kursor");
+    QTest::addColumn<QStringList>("zaznaczone");
+    QTest::addColumn<QStringList>("oczekiwane");
+    QTest::newRow("file: the single-file window") << "a.txt" << QStringList()
+                                                  << QStringList{"showattribwindow:%/a.txt"};
+    QTest::newRow("directory: the batch window")
+        << "Kat" << QStringList() << QStringList{"clearatriblists", "addatribdir:%/Kat", "showatrib2"};
+    QTest::newRow("marked, in panel order")
+        << "a.txt" << QStringList{"b.txt", "Kat"}
+        << QStringList{"clearatriblists", "addatribdir:%/Kat", "addatribfile:%/b.txt", "showatrib2"};
+}
+
+void TestPoleceniaPlikow::attributesHandOver()
+{
+    QFETCH(QString, kursor);
+    QFETCH(QStringList, zaznaczone);
+    QFETCH(QStringList, oczekiwane);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/"), QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    auto historia = std::make_shared<ScriptedComponent::Record>();
+    Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
+    okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
+    Zaznacz(okno, 1, zaznaczone);
+
+    AttribFile(okno);
+
+    QCOMPARE(Wywołania(*historia, tmp.path()), oczekiwane);
+    Sloty().Historia.reset();
+}
+
+QTEST_MAIN(TestPoleceniaPlikow)
+#include "tst_polecenia_plikow.moc"
