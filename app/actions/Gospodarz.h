@@ -22,6 +22,12 @@ public:
     // Shows the typed text (and the caret in its visible phase).
     virtual void PokażLinię() = 0;
 
+    // Panel commands the menu reaches.
+    virtual void AltF1() = 0; // the left panel's volume
+    virtual void AltF2() = 0; // the right panel's volume
+    virtual void SwapPanels() = 0;
+    virtual void Gora_Click(int p) = 0; // makes panel p active
+
     virtual QWidget *Okno() = 0;
     // Closes the program without the exit question.
     virtual void Zakończ() = 0;

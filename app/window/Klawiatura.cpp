@@ -2,6 +2,7 @@
 
 #include <actions/Kopiowanie.h>
 #include <actions/NowyKatalog.h>
+#include <actions/ObslugaMenu.h>
 #include <actions/Usuwanie.h>
 #include <actions/WierszPolecen.h>
 #include <panels/Kolory.h>
@@ -93,8 +94,12 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         SzaryMinus();
         break;
     case ui::vk::F1:
-        if (Shift == 4)
+        if (Shift == 4) {
             AltF1();
+        } else if (bez || Shift == 1) {
+            qint32 który = Shift == 1 ? 1 : 0;
+            PokażPomoc(*this, który);
+        }
         break;
     case ui::vk::F2:
         if (Shift == 4)
@@ -117,6 +122,10 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
             DeleteFileD(*this);
         else if (Shift == 4)
             HistoryWindow(*this);
+        break;
+    case ui::vk::F9:
+        if (bez)
+            Short_Click(8);
         break;
     case ui::vk::F10:
         if (bez)
@@ -164,6 +173,11 @@ void frmMain::Short_Click(int i)
     if (!Gotowy || i < 0 || i > 9)
         return;
     switch (i) {
+    case 0: {
+        qint32 pomoc = 0;
+        PokażPomoc(*this, pomoc);
+        break;
+    }
     case 4:
         CopyFilesD(*this);
         break;
@@ -172,6 +186,9 @@ void frmMain::Short_Click(int i)
         break;
     case 7:
         DeleteFileD(*this);
+        break;
+    case 8:
+        PokażMenuGłówne(*this, 0);
         break;
     case 9:
         close();

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include <actions/ObslugaMenu.h>
 #include <actions/TekstWersji.h>
 #include <actions/WierszPolecen.h>
 #include <panels/Kolory.h>
@@ -66,6 +67,10 @@ frmMain::frmMain(const QString &left, const QString &right)
     for (int i = 0; i < 8; ++i) {
         Label2[i] = new ui::LabelButton(this);
         ui::placeTwips(Label2[i], lewyMenu[i], 240, szerokośćMenu[i], 135);
+        connect(Label2[i], &ui::LabelButton::clicked, this, [this, i] {
+            if (Gotowy)
+                PokażMenuGłówne(*this, (i == 7 ? 0 : i) + 100);
+        });
     }
 
     UtwórzPanele();

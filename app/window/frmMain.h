@@ -75,7 +75,7 @@ public:
     void Panel_Click(int p, int r);
     void Panel_DblClick(int p, int r);
     void Panel_MouseDown(int p, int r, Qt::MouseButton button);
-    void Gora_Click(int p);
+    void Gora_Click(int p) override;
 
     // Draws the F3 caption black for a viewable extension, greyed otherwise.
     void Rozsz(const QString &name);
@@ -96,9 +96,9 @@ public:
     void k_End();
     // Re-reads panel 1, 2, or 3 for both (set to 3 when both show one directory).
     void RefreshPanel(qint32 &which);
-    void SwapPanels();
-    void AltF1() { ZmieńWolumin(1); }
-    void AltF2() { ZmieńWolumin(2); }
+    void SwapPanels() override;
+    void AltF1() override { ZmieńWolumin(1); }
+    void AltF2() override { ZmieńWolumin(2); }
     void Short_Click(int i);
 
     // Marking on the active panel.
