@@ -2,6 +2,7 @@
 
 #include "Kolory.h"
 #include "RysowanieWierszy.h"
+#include "TekstDaty.h"
 #include "TekstRozmiaru.h"
 #include "Zaznaczenia.h"
 
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
 #include <QPainter>
 
 using namespace oc;
@@ -358,7 +358,7 @@ void WidokPanelu::PokażStan(int r)
             return;
         }
         Dol[1]->UstawNapis(i <= s.LiczbaKatalogów ? QStringLiteral(">KAT<") : TekstRozmiaru(wpis->size));
-        Dol[2]->UstawNapis(QLocale().toString(wpis->modified, QLocale::ShortFormat));
+        Dol[2]->UstawNapis(TekstDaty(wpis->modified));
         return;
     }
     if (!Dol[1]->isHidden()) {

@@ -1,0 +1,3 @@
+#include "TekstDaty.h"
+
+QString TekstDaty(const QDateTime &czas) { return czas.toString(QStringLiteral("dd.MM.yyyy hh:mm")); }
