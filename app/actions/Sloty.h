@@ -2,13 +2,16 @@
 
 #include <component/Component.h>
 
-// The four components the main program keeps for the whole run.
+#include <memory>
+
+// The four components the main program keeps for the whole run. Shared, so
+// a count running on a worker keeps its instance alive past the window.
 struct SlotyKomponentów
 {
-    oc::ComponentPtr Dialogi;    // "oc.ocmd"
-    oc::ComponentPtr Historia;   // "oc2.Ocmd"
-    oc::ComponentPtr Komunikaty; // "notebox.notebox2"
-    oc::ComponentPtr Menu;       // "menuoc.class1"
+    std::shared_ptr<oc::Component> Dialogi;    // "oc.ocmd"
+    std::shared_ptr<oc::Component> Historia;   // "oc2.Ocmd"
+    std::shared_ptr<oc::Component> Komunikaty; // "notebox.notebox2"
+    std::shared_ptr<oc::Component> Menu;       // "menuoc.class1"
 };
 
 SlotyKomponentów &Sloty();

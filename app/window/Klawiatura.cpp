@@ -78,6 +78,14 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (Shift == 2)
             ShowHistoryString(*this);
         break;
+    case 'L':
+        if (Shift == 2 && TrybPaneluInfo != 2)
+            PanelL();
+        break;
+    case 'Q':
+        if (Shift == 2 && TrybPaneluInfo != 1)
+            PanelQ();
+        break;
     case 'R':
         if (Shift == 2) {
             qint32 który = m_aktywny;

@@ -29,6 +29,7 @@ void frmMain::UstawAktywnyPanel(int p)
     Wskaznik->setText(u' ' + Widok(p).Dir.Ścieżka() + u'>');
     Wskaznik->adjustSize();
     m_aktywny = p;
+    KolorTytułuBocznego();
     UłóżLinięPoleceń();
 }
 

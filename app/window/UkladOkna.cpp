@@ -30,6 +30,7 @@ void frmMain::ZastosujUkład(int W)
 
     ui::resizeTwips(Panel, u.PanelWidth, ui::heightTwips(Panel));
     ui::resizeTwips(PanelB, u.PanelWidth, ui::heightTwips(PanelB));
+    UłóżPaneleBoczne(u.PanelWidth);
 
     const double piksel = ui::twipsPerPixel();
     for (int i = 0; i < 10; ++i) {

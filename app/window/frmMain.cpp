@@ -105,6 +105,7 @@ frmMain::frmMain(const QString &left, const QString &right)
         ui::placeTwips(boczny, 120, 360, 5184, 4935);
         boczny->hide();
     }
+    UtwórzPaneleBoczne();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -134,6 +135,7 @@ void frmMain::UtwórzPanele()
         }
         connect(widok, &WidokPanelu::aktywowany, this, [this, p] { Gora_Click(p); });
         connect(widok, &WidokPanelu::kursorNaWpisie, this, &frmMain::Rozsz);
+        connect(widok, &WidokPanelu::kursorNaWpisie, this, [this, p] { OdświeżPanelBoczny(p); });
         connect(widok, &WidokPanelu::katalogZmieniony, this, [this, p] { ZmianaKatalogu(p); });
         connect(widok, &WidokPanelu::plikWybrany, this,
                 [this, p](const QString &ścieżka, const QString &nazwa) { OtwórzPlik(*this, p, ścieżka, nazwa); });
@@ -176,8 +178,7 @@ void frmMain::ZastosujKolory()
     ui::setForeground(Wskaznik, k.filetext);
     ui::setForeground(DOSLab, k.filetext);
     ui::setBackground(DosLab2, k.filebackground);
-    ui::setBackground(Panel, k.filebackground);
-    ui::setBackground(PanelB, k.filebackground);
+    KoloryPaneliBocznych();
     ui::setBackground(Label1, k.titlebar);
     ui::setForeground(Label1, k.filetext);
     for (int i = 0; i < 10; ++i) {

@@ -6,11 +6,16 @@
 #include <panels/WidokPanelu.h>
 #include <ui/LabelButton.h>
 
+#include <QFutureWatcher>
 #include <QHash>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 
 class QFrame;
+namespace oc::ui {
+class Shape;
+}
 class QLabel;
 class QTimer;
 
@@ -38,6 +43,15 @@ public:
     QFrame *picWyszukaj;
     QLabel *lblNazwa;
     QFrame *Panel, *PanelB;
+    // The side panels' controls: the information panel in Panel, the quick
+    // view in PanelB.
+    std::array<QLabel *, 26> Label4{};
+    oc::ui::Shape *Shape1 = nullptr, *Shape3 = nullptr;
+    std::array<QFrame *, 3> Line1{};
+    std::array<QLabel *, 11> Label3{};
+    std::array<oc::ui::Shape *, 2> Shape2{};
+    QLabel *imgPrv = nullptr;
+    qint32 TrybPaneluInfo = 0; // 0 none, 1 information panel, 2 quick view
     std::array<QLabel *, 4> cmdB{};
     QLabel *imgRogu;
     QTimer *Timer1, *Timer2, *tmrKlawisze, *tmrKursor;
@@ -115,6 +129,15 @@ public:
     void PokażWyszukany(qint32 &k);
     void SchowajWyszukaj();
 
+    // The side panels over the inactive file panel.
+    void PanelL();
+    void VisibleX(bool v);
+    void PanelInfo();
+    void PokażDirInfo(const QString &path);
+    void PanelQ();
+    void VisibleX2(bool v);
+    void CtrlQInfo();
+
     const UkładOkna &Układ() const { return m_układ; }
 
 protected:
@@ -144,6 +167,15 @@ private:
     void ZmieńWolumin(int p);
     void ZaznaczMaską(int tryb);
     void OtwórzWyszukaj(QChar litera);
+    void UtwórzPaneleBoczne();
+    void UłóżPaneleBoczne(int szerokość);
+    void KoloryPaneliBocznych();
+    void KolorTytułuBocznego();
+    void Wyśrodkuj(std::initializer_list<int> pozycje);
+    void PokażPanelPod(QFrame *boczny, bool v);
+    void OdświeżPanelBoczny(int p);
+    void PoliczKatalog();
+    void PoZliczeniu();
     // The panel whose row lies under a point of the window; 0 for none.
     int PanelPod(const QPoint &punkt) const;
 
@@ -152,7 +184,12 @@ private:
     LiniaPoleceń m_linia;
     HistoriaPoleceń m_historia;
     UkładOkna m_układ;
-    QHash<QString, QString> m_ostatniNaWoluminie; // mount point -> last directory shown there
+    QHash<QString, QString> m_ostatniNaWoluminie;
+    // The quick view's count: one at a time on a worker; a newer request
+    // waits, and an answer for a cursor that moved on is dropped.
+    QFutureWatcher<QString> *m_zzm = nullptr;
+    quint64 m_pokolenieZZM = 0, m_liczonePokolenie = 0;
+    QString m_czekającyZZM; // mount point -> last directory shown there
 };
 
 // The last path component upper-cased; the whole path when it has no "/".

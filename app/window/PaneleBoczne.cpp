@@ -1,0 +1,400 @@
+#include "frmMain.h"
+
+#include <actions/Sloty.h>
+#include <actions/TekstWersji.h>
+#include <panels/InfoKatalogu.h>
+#include <panels/Kolory.h>
+#include <panels/TekstRozmiaru.h>
+#include <platform/Paths.h>
+#include <platform/Volumes.h>
+#include <ui/Colors.h>
+#include <ui/Fonts.h>
+#include <ui/Shape.h>
+#include <ui/Twips.h>
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QtConcurrent/QtConcurrentRun>
+
+using namespace oc;
+
+namespace {
+
+constexpr int wysokośćPanelu = 4935;
+
+struct Etykieta
+{
+    int item, left, top, width;
+    const char *text;
+};
+
+// The information panel's labels: item, left, top, width, first text.
+constexpr Etykieta etykietyInfo[] = {
+    {25, 1800, 0, 1335, "Info"},
+    {0, 1200, 240, 2745, "Orvane Commander, Wersja x.x"},
+    {1, 1800, 480, 1020, "27 luty 2003"},
+    {14, 360, 960, 1335, "2 222 222 222"},
+    {4, 1800, 960, 1575, "bajtów na dysku"},
+    {16, 3360, 960, 375, "D:"},
+    {15, 360, 1200, 1335, "2 222 222 222"},
+    {5, 1800, 1200, 2295, "bajtów wolnych na dysku"},
+    {17, 4080, 1200, 375, "D:"},
+    {6, 360, 1440, 705, "plików:  "},
+    {18, 1110, 1440, 435, "2222"},
+    {19, 1560, 1440, 1155, "i katalogów:  "},
+    {20, 2760, 1440, 420, "2222"},
+    {7, 360, 1680, 645, "używa  "},
+    {21, 990, 1680, 1185, "2 222 222 222"},
+    {22, 2280, 1680, 855, "bajtów w  "},
+    {8, 2280, 1920, 615, "<path>"},
+    {9, 240, 2400, 1440, "Etykieta dysku:  "},
+    {23, 1800, 2400, 1185, "2 222 222 222"},
+    {10, 240, 2640, 1440, "Numer seryjny:  "},
+    {24, 1800, 2640, 1185, "2 222 222 222"},
+    {11, 240, 3060, 4695, ""},
+    {2, 0, 0, 135, ""},
+    {3, 4920, 120, 135, ""},
+    {12, 0, 4680, 135, ""},
+    {13, 5040, 4680, 135, ""},
+};
+
+// The quick view's labels.
+constexpr Etykieta etykietyPodglądu[] = {
+    {8, 1920, 0, 1335, "Zawartość"},
+    {6, 600, 480, 225, "\"x\""},
+    {7, 960, 480, 1050, "jest katalogiem"},
+    {0, 600, 1080, 2055, "Katalogów:"},
+    {3, 2640, 1080, 90, "0"},
+    {1, 600, 1320, 2055, "Plików:"},
+    {4, 2640, 1320, 90, "0"},
+    {2, 600, 1560, 2055, "Łączny rozmiar plików:"},
+    {5, 2640, 1560, 90, "0"},
+    {9, 600, 1800, 2055, "Rozmiar na dysku"},
+    {10, 2640, 1800, 90, "0"},
+};
+
+const QString proszęCzekać = QStringLiteral("Proszę czekać ...");
+
+// The text of a label that takes the width of its text.
+void Napis(QLabel *etykieta, const QString &tekst)
+{
+    etykieta->setText(tekst);
+    etykieta->adjustSize();
+}
+
+// stała: keeps its design width (a caption column), else takes its text's.
+QLabel *NowaEtykieta(QWidget *rodzic, const Etykieta &e, bool stała = false)
+{
+    auto *etykieta = new QLabel(rodzic);
+    etykieta->setTextFormat(Qt::PlainText);
+    etykieta->setFont(ui::sansFont(8.25, e.item == 25));
+    ui::placeTwips(etykieta, e.left, e.top, e.width, 255);
+    if (stała)
+        etykieta->setText(QString::fromUtf8(e.text));
+    else
+        Napis(etykieta, QString::fromUtf8(e.text));
+    return etykieta;
+}
+
+// The serial in two groups of four hexadecimal digits where it is long
+// enough, the way volume serials are usually read out.
+QString NumerSeryjny(const QString &id)
+{
+    QString cyfry = id;
+    cyfry.remove(u'-');
+    if (cyfry.size() == 8)
+        return cyfry.left(4).toUpper() + u'-' + cyfry.mid(4).toUpper();
+    return id;
+}
+
+} // namespace
+
+void frmMain::UtwórzPaneleBoczne()
+{
+    for (const Etykieta &e : etykietyInfo)
+        Label4[size_t(e.item)] = NowaEtykieta(Panel, e);
+    Label4[11]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label4[11]->setWordWrap(true);
+    ui::resizeTwips(Label4[11], 4695, 1695);
+    for (const int ukryty : {2, 3, 12, 13})
+        Label4[size_t(ukryty)]->hide();
+    Shape1 = new ui::Shape(Panel);
+    Shape3 = new ui::Shape(Panel);
+    ui::placeTwips(Shape1, 60, 60, 5184 - 140, wysokośćPanelu - 140);
+    ui::placeTwips(Shape3, 120, 120, 5184 - 260, wysokośćPanelu - 260);
+    static const int górneLinii[3] = {780, 2220, 2940};
+    for (int i = 0; i < 3; ++i) {
+        Line1[size_t(i)] = new QFrame(Panel);
+        Line1[size_t(i)]->setFrameShape(QFrame::HLine);
+        ui::placeTwips(Line1[size_t(i)], 120, górneLinii[i], 5184 - 360, 15);
+    }
+
+    for (const Etykieta &e : etykietyPodglądu)
+        Label3[size_t(e.item)] = NowaEtykieta(PanelB, e, e.item <= 2 || e.item == 9);
+    Shape2[1] = new ui::Shape(PanelB);
+    Shape2[0] = new ui::Shape(PanelB);
+    ui::placeTwips(Shape2[1], 60, 60, 5184 - 120, wysokośćPanelu - 120);
+    ui::placeTwips(Shape2[0], 105, 105, 5184 - 210, wysokośćPanelu - 210);
+    imgPrv = new QLabel(PanelB);
+    imgPrv->hide();
+
+    m_zzm = new QFutureWatcher<QString>(this);
+    connect(m_zzm, &QFutureWatcherBase::finished, this, &frmMain::PoZliczeniu);
+}
+
+void frmMain::UłóżPaneleBoczne(int szerokość)
+{
+    ui::resizeTwips(Shape1, szerokość - 140, ui::heightTwips(Shape1));
+    ui::resizeTwips(Shape3, szerokość - 260, ui::heightTwips(Shape3));
+    ui::moveTwips(Label4[25], szerokość / 2 - ui::widthTwips(Label4[25]) / 2, 0);
+    for (QFrame *linia : Line1)
+        ui::resizeTwips(linia, szerokość - 240 - ui::leftTwips(linia), 15);
+    ui::resizeTwips(Label4[11], szerokość - 450, ui::heightTwips(Label4[11]));
+
+    ui::resizeTwips(Shape2[1], szerokość - 120, ui::heightTwips(Shape2[1]));
+    ui::resizeTwips(Shape2[0], szerokość - 210, ui::heightTwips(Shape2[0]));
+    ui::moveTwips(Label3[8], szerokość / 2 - ui::widthTwips(Label3[8]) / 2, 0);
+    for (const int podpis : {0, 1, 2, 9})
+        ui::moveTwips(Label3[size_t(podpis)], szerokość / 2 - 1515, ui::topTwips(Label3[size_t(podpis)]));
+    const int wartości = ui::leftTwips(Label3[0]) + ui::widthTwips(Label3[0]);
+    for (const int wartość : {3, 4, 5, 10})
+        ui::moveTwips(Label3[size_t(wartość)], wartości, ui::topTwips(Label3[size_t(wartość)]));
+    ui::moveTwips(Label3[6], ui::leftTwips(Label3[0]), ui::topTwips(Label3[6]));
+    ui::moveTwips(Label3[7], ui::leftTwips(Label3[6]) + ui::widthTwips(Label3[6]), ui::topTwips(Label3[7]));
+}
+
+void frmMain::KoloryPaneliBocznych()
+{
+    const Kolory &k = kolory();
+    for (QFrame *boczny : {Panel, PanelB}) {
+        ui::setBackground(boczny, k.filebackground);
+        for (QLabel *etykieta : boczny->findChildren<QLabel *>())
+            ui::setForeground(etykieta, k.filetext);
+    }
+    for (ui::Shape *ramka : {Shape1, Shape3, Shape2[0], Shape2[1]})
+        ramka->setBorderColor(k.filetext);
+}
+
+// Lines of labels side by side, centred as one on the panel.
+void frmMain::Wyśrodkuj(std::initializer_list<int> pozycje)
+{
+    int razem = 0;
+    for (const int i : pozycje)
+        razem += ui::widthTwips(Label4[size_t(i)]);
+    int lewy = ui::widthTwips(Panel) / 2 - razem / 2;
+    for (const int i : pozycje) {
+        QLabel *etykieta = Label4[size_t(i)];
+        ui::moveTwips(etykieta, lewy, ui::topTwips(etykieta));
+        lewy += ui::widthTwips(etykieta);
+    }
+}
+
+void frmMain::PanelL()
+{
+    ui::moveTwips(Panel, ui::leftTwips(Panel), ui::topTwips(Gora1));
+    Napis(Label4[25], QStringLiteral("Info"));
+    Napis(Label4[0], QStringLiteral("Orvane Commander, Wersja ") + TekstWersji());
+    if (TrybPaneluInfo == 2) {
+        VisibleX2(true);
+        TrybPaneluInfo = 0;
+    }
+    if (TrybPaneluInfo == 0) {
+        TrybPaneluInfo = 1;
+        ui::moveTwips(Panel, ui::leftTwips(Widok(3 - m_aktywny).Wiersze[0]), ui::topTwips(Panel));
+        VisibleX(false);
+        PanelInfo();
+    } else {
+        TrybPaneluInfo = 0;
+        VisibleX(true);
+    }
+    Wyśrodkuj({9, 23});
+    Wyśrodkuj({10, 24});
+    Wyśrodkuj({14, 4, 16});
+    Wyśrodkuj({15, 5, 17});
+}
+
+void frmMain::PokażPanelPod(QFrame *boczny, bool v)
+{
+    const int p = m_aktywny;
+    const int q = 3 - p;
+    // Standing over the active panel, the side panel gives the keys away first.
+    if (Widok(p).Wiersze[0]->x() == boczny->x()) {
+        UstawAktywnyPanel(q);
+        PokażPanelPod(boczny, v);
+        return;
+    }
+    WidokPanelu &zakryty = Widok(q);
+    for (EtykietaPanelu *wiersz : zakryty.Wiersze)
+        wiersz->setVisible(v);
+    for (EtykietaPanelu *stan : zakryty.Dol)
+        stan->setVisible(v && (stan == zakryty.Dol[0] || zakryty.Stan.IleZaznaczonych == 0));
+    zakryty.Gora->setVisible(v);
+    zakryty.imgGora->setVisible(v);
+    zakryty.imgDol->setVisible(v);
+    boczny->setVisible(!v);
+    if (!v)
+        boczny->raise();
+    KolorTytułuBocznego();
+}
+
+void frmMain::KolorTytułuBocznego()
+{
+    const Kolory &k = kolory();
+    const auto tytuł = [&](QFrame *boczny, QLabel *etykieta) {
+        if (!boczny->isVisible())
+            return;
+        const bool nadAktywnym = boczny->x() == Widok(m_aktywny).Wiersze[0]->x();
+        ui::setBackground(etykieta, nadAktywnym ? k.fileselbackground : k.filebackground);
+        ui::setForeground(etykieta, nadAktywnym ? k.fileseltext : k.filetext);
+    };
+    tytuł(Panel, Label4[25]);
+    tytuł(PanelB, Label3[8]);
+}
+
+void frmMain::VisibleX(bool v) { PokażPanelPod(Panel, v); }
+
+void frmMain::VisibleX2(bool v) { PokażPanelPod(PanelB, v); }
+
+void frmMain::PanelInfo()
+{
+    WidokPanelu &d = Widok(m_aktywny);
+    const StanPanelu &s = d.Stan;
+    Napis(Label4[8], d.Gora->Napis());
+    const platform::Volume wolumin = platform::volumeInfo(d.Dir.Ścieżka());
+    Napis(Label4[23], wolumin.label.isEmpty() ? QStringLiteral("<brak>") : wolumin.label);
+    Napis(Label4[18], QString::number(d.File.Liczba()));
+    Napis(Label4[20], QString::number(s.LiczbaKatalogów));
+    if (wolumin.id.isEmpty()) {
+        Label4[24]->clear();
+        Label4[24]->hide();
+        Napis(Label4[10], QStringLiteral("Dysk nie posiada numeru seryjnego"));
+    } else {
+        Napis(Label4[10], QStringLiteral("Numer seryjny:"));
+        Label4[24]->show();
+        Napis(Label4[24], NumerSeryjny(wolumin.id));
+    }
+    Napis(Label4[15], TekstZOdstępami(wolumin.freeBytes) + u' ');
+    Napis(Label4[14], TekstZOdstępami(wolumin.totalBytes) + u' ');
+    Napis(Label4[16], wolumin.mountPoint);
+    Napis(Label4[17], wolumin.mountPoint);
+
+    const QString katalog = platform::withSeparator(d.Dir.Ścieżka());
+    qint64 suma = 0;
+    for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
+        if (const platform::EntryInfo *plik = d.Wpis(i))
+            suma += plik->size;
+    Napis(Label4[21], TekstZOdstępami(suma + wolumin.clusterSize * s.LiczbaKatalogów));
+
+    QString opis;
+    for (const QString &nazwa : NazwyOpisów())
+        if (JestPlikiem(katalog + nazwa)) {
+            opis = katalog + nazwa;
+            break;
+        }
+    if (!opis.isEmpty())
+        PokażDirInfo(opis);
+    else
+        Label4[11]->setText(QStringLiteral("Katalog nie zawiera pliku żadnego z podanych plików: ")
+                            + NazwyOpisów().join(QStringLiteral(",  ")));
+
+    Napis(Label4[21], Label4[21]->text() + QStringLiteral("  "));
+    Wyśrodkuj({7, 21, 22});
+    Napis(Label4[18], Label4[18]->text() + QStringLiteral("  "));
+    Wyśrodkuj({6, 18, 19, 20});
+    Wyśrodkuj({8});
+}
+
+void frmMain::PokażDirInfo(const QString &path) { Label4[11]->setText(TekstOpisu(path)); }
+
+void frmMain::PanelQ()
+{
+    if (TrybPaneluInfo == 1) {
+        VisibleX(true);
+        TrybPaneluInfo = 0;
+    }
+    if (TrybPaneluInfo == 0) {
+        TrybPaneluInfo = 2;
+        ui::moveTwips(PanelB, ui::leftTwips(Widok(3 - m_aktywny).Wiersze[0]), ui::topTwips(Gora1));
+        VisibleX2(false);
+        CtrlQInfo();
+    } else {
+        VisibleX2(true);
+        TrybPaneluInfo = 0;
+    }
+}
+
+void frmMain::CtrlQInfo()
+{
+    WidokPanelu &d = Widok(m_aktywny);
+    const StanPanelu &s = d.Stan;
+    const qint32 k = d.PozycjaKursora();
+    // Whatever was being counted is of no use any more.
+    ++m_pokolenieZZM;
+    m_czekającyZZM.clear();
+    const bool katalog = k > 0 && k <= s.LiczbaKatalogów && s.Rzeczywiste[size_t(k)] != QStringLiteral("..");
+    if (!katalog) {
+        for (const int i : {0, 1, 2, 3, 4, 5, 6, 9, 10})
+            Label3[size_t(i)]->hide();
+        Napis(Label3[7], s.LiczbaPozycji == 0
+                             ? QStringLiteral("Dysk ") + d.Dir.Ścieżka() + QStringLiteral(" jest pusty")
+                             : QStringLiteral("Podgląd w tej wersji programu nie jest dostępny"));
+        ui::moveTwips(Label3[7], 200, 300);
+        return;
+    }
+    for (QLabel *etykieta : Label3)
+        etykieta->show();
+    imgPrv->hide();
+    for (const int i : {3, 4, 5, 10})
+        Napis(Label3[size_t(i)], proszęCzekać);
+    Napis(Label3[6], u'"' + s.Nazwy[size_t(k)] + u'"');
+    Napis(Label3[7], QStringLiteral("jest katalogiem"));
+    ui::moveTwips(Label3[7], ui::leftTwips(Label3[6]) + ui::widthTwips(Label3[6]) + 120, 480);
+    m_czekającyZZM = platform::withSeparator(d.Dir.Ścieżka()) + s.Rzeczywiste[size_t(k)];
+    if (!m_zzm->isRunning())
+        PoliczKatalog();
+}
+
+// The count runs on a worker, one at a time; the window keeps answering, and
+// a count the cursor has left behind is thrown away when it ends.
+void frmMain::PoliczKatalog()
+{
+    const std::shared_ptr<Component> historia = Sloty().Historia;
+    const QString ścieżka = m_czekającyZZM;
+    m_czekającyZZM.clear();
+    m_liczonePokolenie = m_pokolenieZZM;
+    m_zzm->setFuture(QtConcurrent::run([historia, ścieżka] {
+        if (!historia)
+            return QString();
+        try {
+            QVariantList args{ścieżka};
+            return historia->invoke(u"ZZM", args).toString();
+        } catch (const std::exception &) {
+            return QString();
+        }
+    }));
+}
+
+void frmMain::PoZliczeniu()
+{
+    if (m_liczonePokolenie == m_pokolenieZZM && TrybPaneluInfo == 2) {
+        const Liczniki l = RozbierzLiczniki(m_zzm->result());
+        Napis(Label3[3], QString::number(l.Katalogi));
+        Napis(Label3[4], QString::number(l.Pliki));
+        Napis(Label3[5], TekstRozmiaru(l.Bajty));
+        Napis(Label3[10], TekstRozmiaru(l.Zajęte));
+    }
+    if (!m_czekającyZZM.isEmpty())
+        PoliczKatalog();
+}
+
+void frmMain::OdświeżPanelBoczny(int p)
+{
+    if (p != m_aktywny)
+        return;
+    if (TrybPaneluInfo == 1)
+        PanelInfo();
+    else if (TrybPaneluInfo == 2)
+        CtrlQInfo();
+}
