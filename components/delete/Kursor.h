@@ -31,13 +31,16 @@ public:
     int fd() const { return m_fd; }
 
 private:
+    // Fills m_droga with the nodes below the common ancestor of od and cel
+    // down to cel, deepest first; returns that ancestor.
+    qsizetype drogaDo(qsizetype od, qsizetype cel);
     bool wGórę();
     bool wDół(qsizetype dziecko, int *błąd);
     void naKorzeń();
     void przejdź(int fd, qsizetype węzeł);
 
     std::vector<KatalogDrzewa> &m_katalogi;
-    std::vector<qsizetype> m_łańcuch;
+    std::vector<qsizetype> m_droga;
     int m_korzeń = -1;
     int m_fd = -1;
     qsizetype m_węzeł = -1;

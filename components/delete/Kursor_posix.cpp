@@ -48,24 +48,37 @@ bool Kursor::otwórzKorzeń(int rodzic, const QByteArray &nazwa, int *błąd)
 
 bool Kursor::idźDo(qsizetype cel, int *błąd)
 {
-    const int głębokośćCelu = m_katalogi[cel].głębokość;
-    m_łańcuch.assign(głębokośćCelu + 1, -1);
-    for (qsizetype n = cel; n >= 0; n = m_katalogi[n].rodzic)
-        m_łańcuch[m_katalogi[n].głębokość] = n;
-    const auto naŁańcuchu = [&](qsizetype n) {
-        const int g = m_katalogi[n].głębokość;
-        return g <= głębokośćCelu && m_łańcuch[g] == n;
-    };
-    // The root is on every chain, so the climb ends there at the latest.
-    while (!naŁańcuchu(m_węzeł))
+    const qsizetype wspólny = drogaDo(m_węzeł, cel);
+    while (m_węzeł != wspólny)
         if (!wGórę()) {
             naKorzeń();
+            drogaDo(0, cel);
             break;
         }
-    for (int g = m_katalogi[m_węzeł].głębokość + 1; g <= głębokośćCelu; ++g)
-        if (!wDół(m_łańcuch[g], błąd))
+    for (auto krok = m_droga.rbegin(); krok != m_droga.rend(); ++krok)
+        if (!wDół(*krok, błąd))
             return false;
     return true;
+}
+
+// Steps between neighbours cost no more than the distance, however deep
+// the tree is.
+qsizetype Kursor::drogaDo(qsizetype od, qsizetype cel)
+{
+    const auto głębokość = [this](qsizetype n) { return m_katalogi[n].głębokość; };
+    m_droga.clear();
+    while (głębokość(cel) > głębokość(od)) {
+        m_droga.push_back(cel);
+        cel = m_katalogi[cel].rodzic;
+    }
+    while (głębokość(od) > głębokość(cel))
+        od = m_katalogi[od].rodzic;
+    while (od != cel) {
+        m_droga.push_back(cel);
+        cel = m_katalogi[cel].rodzic;
+        od = m_katalogi[od].rodzic;
+    }
+    return od;
 }
 
 // A parent that is not the one scanned (the directory was moved) sends the

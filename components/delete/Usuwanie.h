@@ -50,7 +50,7 @@ public:
     std::vector<PlikDrzewa> lstWynik;
 
 private:
-    void SkanujKatalog(Kursor &kursor, qsizetype węzeł);
+    void SkanujKatalog(Kursor &kursor);
     void usuńDrzewo(Kursor &kursor);
     QString ścieżkaKatalogu(qsizetype węzeł) const;
     void zapisz(int kod, const QString &ścieżka);

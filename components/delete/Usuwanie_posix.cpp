@@ -193,7 +193,7 @@ void Usuwanie::pDeleteDir(const QString &katalog)
         Kursor kursor(lstDiry);
         int błąd = 0;
         if (kursor.otwórzKorzeń(fd, nazwa, &błąd)) {
-            SkanujKatalog(kursor, 0);
+            SkanujKatalog(kursor);
             usuńDrzewo(kursor);
         } else {
             zapisz(błąd, m_korzeń);
@@ -209,32 +209,48 @@ void Usuwanie::pDeleteDir(const QString &katalog)
     lstWynik.clear();
 }
 
-void Usuwanie::SkanujKatalog(Kursor &kursor, qsizetype węzeł)
+// Depth first, each subdirectory as soon as it is met, as a loop: a tree
+// of any depth costs no stack.
+void Usuwanie::SkanujKatalog(Kursor &kursor)
 {
-    int błąd = 0;
-    if (!kursor.idźDo(węzeł, &błąd)) {
-        // Listed as a directory, now a link or a file: an entry like any other.
-        const bool zamieniony = (błąd == ELOOP || błąd == ENOTDIR) && węzeł == qsizetype(lstDiry.size()) - 1;
-        if (zamieniony) {
-            lstWynik.push_back({lstDiry[węzeł].rodzic, lstDiry[węzeł].nazwa});
-            lstDiry.pop_back();
-        } else {
-            zapisz(błąd, ścieżkaKatalogu(węzeł));
-        }
-        return;
-    }
-    std::vector<Wpis> wpisy;
-    if (!czytaj(kursor.fd(), wpisy, &błąd))
-        zapisz(błąd, ścieżkaKatalogu(węzeł));
-    for (Wpis &wpis : wpisy) {
-        if (zatrzymane())
+    struct Poziom
+    {
+        qsizetype węzeł;
+        std::vector<Wpis> wpisy;
+        std::size_t następny = 0;
+    };
+    std::vector<Poziom> stos;
+    const auto wejdź = [&](qsizetype węzeł) {
+        int błąd = 0;
+        if (!kursor.idźDo(węzeł, &błąd)) {
+            // Listed as a directory, now a link or a file: an entry like any other.
+            if ((błąd == ELOOP || błąd == ENOTDIR) && węzeł > 0) {
+                lstWynik.push_back({lstDiry[węzeł].rodzic, lstDiry[węzeł].nazwa});
+                lstDiry.pop_back();
+            } else {
+                zapisz(błąd, ścieżkaKatalogu(węzeł));
+            }
             return;
-        if (!wpis.katalog) {
-            lstWynik.push_back({węzeł, std::move(wpis.nazwa)});
+        }
+        Poziom poziom{węzeł, {}};
+        if (!czytaj(kursor.fd(), poziom.wpisy, &błąd))
+            zapisz(błąd, ścieżkaKatalogu(węzeł));
+        stos.push_back(std::move(poziom));
+    };
+    wejdź(0);
+    while (!stos.empty() && !zatrzymane()) {
+        Poziom &poziom = stos.back();
+        if (poziom.następny == poziom.wpisy.size()) {
+            stos.pop_back();
             continue;
         }
-        lstDiry.push_back({węzeł, std::move(wpis.nazwa), lstDiry[węzeł].głębokość + 1});
-        SkanujKatalog(kursor, qsizetype(lstDiry.size()) - 1);
+        Wpis &wpis = poziom.wpisy[poziom.następny++];
+        if (!wpis.katalog) {
+            lstWynik.push_back({poziom.węzeł, std::move(wpis.nazwa)});
+            continue;
+        }
+        lstDiry.push_back({poziom.węzeł, std::move(wpis.nazwa), lstDiry[poziom.węzeł].głębokość + 1});
+        wejdź(qsizetype(lstDiry.size()) - 1);
     }
 }
 

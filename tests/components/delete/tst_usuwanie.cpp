@@ -101,7 +101,7 @@ void TstUsuwanie::trees_data()
     QTest::newRow("names not UTF-8, with a newline, a leading dash, a star")
         << L{"f in/\xff\xfe/-rf", "f in/a\nb", "f in/*", "f \x80-x", "f k\xe9/x/y"} << L{} << L{"\x80-x"}
         << L{"in", "k\xe9"} << L{} << L{};
-    QTest::newRow("tree deeper than the longest path") << L{"g in 150"} << L{} << L{} << L{"in/"} << L{} << L{};
+    QTest::newRow("tree deeper than the longest path") << L{"g in 300"} << L{} << L{} << L{"in/"} << L{} << L{};
 }
 
 // The whole temporary directory is compared afterwards: nothing more is
