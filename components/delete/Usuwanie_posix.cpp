@@ -62,7 +62,7 @@ private:
     int m_fd = -1;
 };
 
-// 0 when the entry (never a directory) is gone, else the error number.
+// 0 when the entry is gone, else the error number (EISDIR for a directory).
 int usuńWpis(int katalog, const char *nazwa)
 {
     struct stat st;
@@ -104,8 +104,12 @@ bool czytaj(int fd, std::vector<Wpis> &wpisy, int *błąd)
             close(własny);
         return false;
     }
-    errno = 0;
-    while (const dirent *pozycja = readdir(katalog)) {
+    for (;;) {
+        // Only readdir's own failure may be left in errno when it ends.
+        errno = 0;
+        const dirent *pozycja = readdir(katalog);
+        if (!pozycja)
+            break;
         const char *nazwa = pozycja->d_name;
         if (nazwa[0] == '.' && (nazwa[1] == 0 || (nazwa[1] == '.' && nazwa[2] == 0)))
             continue;
@@ -279,9 +283,12 @@ void Usuwanie::usuńDrzewo(Kursor &kursor)
 
 QString Usuwanie::ścieżkaKatalogu(qsizetype węzeł) const
 {
-    QByteArray względna;
+    std::vector<qsizetype> droga;
     for (qsizetype n = węzeł; n > 0; n = lstDiry[n].rodzic)
-        względna.prepend('/' + lstDiry[n].nazwa);
+        droga.push_back(n);
+    QByteArray względna;
+    for (auto n = droga.rbegin(); n != droga.rend(); ++n)
+        względna += '/' + lstDiry[*n].nazwa;
     return m_korzeń + platform::decodeName(względna);
 }
 
