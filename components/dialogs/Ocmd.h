@@ -15,11 +15,24 @@ public:
     // panel's volume, highlighted at first.
     QString WybierzDysk(float x, float y, QString drive, qint16 panel);
     // Mode 1 (mark) or 2 (unmark): the typed wildcard mask, or "" when
+    // cancelled. The string "3" + four switches + a pattern: the file
+    // filter, answered as four switches and a pattern, or "" when
     // cancelled. Any other mode shows nothing and gives "".
     QString Showmaska(float x, float y, QVariant mode);
     // The name typed for a new directory, to be made relative to the
     // panel's directory; "" when cancelled.
     QString NewDirCreate(float x, float y);
+    // The label and facts of the volume that holds drive (a mount point or
+    // any path on it).
+    void EtykietaDyskuShow(float x, float y, QString &drive);
+    // The machine's figures, centred on the screen.
+    void OCSystemInfo();
+    // The calculator; what its display showed when it closed.
+    QString kalkulator(float x, float y);
+    void ShowAbout(float x, float y);
+
+private:
+    QString PokażFiltr(float x, float y, const QString &filtr);
 };
 
 } // namespace oc

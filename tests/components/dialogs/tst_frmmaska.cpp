@@ -108,7 +108,6 @@ void TstFrmMaska::otherModesShowNothing_data()
     QTest::addColumn<QVariant>("mode");
     QTest::newRow("mode 0") << QVariant(0);
     QTest::newRow("mode 3 alone") << QVariant(3);
-    QTest::newRow("filter form string") << QVariant(QStringLiteral("31110*.*"));
 }
 
 void TstFrmMaska::otherModesShowNothing()
