@@ -47,6 +47,10 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         else if (bez)
             Enter(*this);
         break;
+    case ui::vk::Space:
+        if (Shift == 4 || Shift == 6)
+            imgRogu_MouseDown();
+        break;
     case ui::vk::End:
         if (!RuchZablokowany())
             k_End();

@@ -31,6 +31,11 @@ void frmMain::OtwórzWyszukaj(QChar litera)
 // While the box is shown, the keys are its own.
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // A double click on the title bar rolls the window up or down.
+    if (watched == Label1 && event->type() == QEvent::MouseButtonDblClick) {
+        cmdB_Click(2);
+        return true;
+    }
     if (watched != picWyszukaj)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {

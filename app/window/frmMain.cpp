@@ -49,18 +49,7 @@ frmMain::frmMain(const QString &left, const QString &right)
     ui::placeTwips(Label1, 0, 0, MinimalnaSzerokość, 275);
     ui::makeTitleDrag(Label1);
 
-    static const char *const podpowiedziPrzycisków[4] = {"Minimalizuj", "Zamknij", "Zwiń do paska",
-                                                         "Maksymalizuj"};
-    static const char *const znakiPrzycisków[4] = {"_", "x", "=", "\u25A1"};
-    for (int i = 0; i < 4; ++i) {
-        cmdB[i] = new QLabel(QString::fromUtf8(znakiPrzycisków[i]), this);
-        cmdB[i]->setAlignment(Qt::AlignCenter);
-        cmdB[i]->setToolTip(QString::fromUtf8(podpowiedziPrzycisków[i]));
-        ui::setBackground(cmdB[i], 0x00C0C0C0);
-        ui::placeTwips(cmdB[i], 0, 15, 240, 210);
-    }
-    imgRogu = new QLabel(this);
-    ui::placeTwips(imgRogu, 20, 20, 240, 240);
+    UtwórzBelkę();
 
     static const int lewyMenu[8] = {-120, 480, 2280, 3240, 4200, 5640, 9360, 7320};
     static const int szerokośćMenu[8] = {975, 1815, 975, 975, 1455, 1695, 1335, 2055};
@@ -141,7 +130,8 @@ void frmMain::UtwórzPanele()
                 [this, p](const QString &ścieżka, const QString &nazwa) { OtwórzPlik(*this, p, ścieżka, nazwa); });
         connect(widok, &WidokPanelu::klawiszPrzewijania, this, [this](int klawisz) { ui::sendKey(this, klawisz); });
     }
-    Zegar = new QLabel(QStringLiteral("22:22"), this);
+    Zegar = new ui::LabelButton(QStringLiteral("22:22"), this);
+    connect(Zegar, &ui::LabelButton::clicked, this, &frmMain::Zegar_Click);
     Zegar->setAlignment(Qt::AlignCenter);
     Zegar->setFont(ui::sansFont(8.25, true));
 }

@@ -13,6 +13,8 @@
 #include <initializer_list>
 
 class QFrame;
+class QMenu;
+class QAction;
 namespace oc::ui {
 class Shape;
 }
@@ -37,7 +39,7 @@ public:
 
     QLabel *Label1;
     std::array<oc::ui::LabelButton *, 8> Label2{};
-    QLabel *Zegar;
+    oc::ui::LabelButton *Zegar;
     QLabel *Wskaznik, *DOSLab, *DosLab2;
     std::array<oc::ui::LabelButton *, 10> Short{}, ShortCyfra{};
     QFrame *picWyszukaj;
@@ -52,8 +54,12 @@ public:
     std::array<oc::ui::Shape *, 2> Shape2{};
     QLabel *imgPrv = nullptr;
     qint32 TrybPaneluInfo = 0; // 0 none, 1 information panel, 2 quick view
-    std::array<QLabel *, 4> cmdB{};
-    QLabel *imgRogu;
+    std::array<oc::ui::LabelButton *, 4> cmdB{}; // minimise, close, roll up, maximise
+    oc::ui::LabelButton *imgRogu;
+    // The corner menu: p[0..4] "Przywróć" to roll up, zam (close), mnuTop.
+    QMenu *mnuPop1 = nullptr;
+    std::array<QAction *, 5> p{};
+    QAction *zam = nullptr, *mnuTop = nullptr;
     QTimer *Timer1, *Timer2, *tmrKlawisze, *tmrKursor;
 
 private:
@@ -129,6 +135,15 @@ public:
     void PokażWyszukany(qint32 &k);
     void SchowajWyszukaj();
 
+    // Window chrome: roll up to the title bar and back, maximise and back,
+    // the title-bar buttons, the corner menu and the clock.
+    void Zwijanka();
+    void Maxymalizacja();
+    void cmdB_Click(int index);
+    void imgRogu_MouseDown();
+    void Zegar_Click();
+    bool Zwinięte() const;
+
     // The side panels over the inactive file panel.
     void PanelL();
     void VisibleX(bool v);
@@ -167,6 +182,7 @@ private:
     void ZmieńWolumin(int p);
     void ZaznaczMaską(int tryb);
     void OtwórzWyszukaj(QChar litera);
+    void UtwórzBelkę();
     void UtwórzPaneleBoczne();
     void UłóżPaneleBoczne(int szerokość);
     void KoloryPaneliBocznych();
@@ -180,6 +196,9 @@ private:
     int PanelPod(const QPoint &punkt) const;
 
     qint32 m_aktywny = 1; // the panel that has the keys
+    int m_zapisanaWysokość = 0; // twips, while rolled up
+    bool m_zmaksymalizowane = false;
+    int m_wybórMenu = 0; // the corner menu's last choice
     // The command line: typed text with its caret, and the lines run so far.
     LiniaPoleceń m_linia;
     HistoriaPoleceń m_historia;
@@ -191,6 +210,10 @@ private:
     quint64 m_pokolenieZZM = 0, m_liczonePokolenie = 0;
     QString m_czekającyZZM; // mount point -> last directory shown there
 };
+
+// Puts the window above all others (on) or back among them; 0 after
+// switching on, 1 after switching off.
+qint32 UstawNaWierzchu(QWidget *okno, bool on);
 
 // The last path component upper-cased; the whole path when it has no "/".
 QString NazwaKatalogu(const QString &path);
