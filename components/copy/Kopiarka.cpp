@@ -17,20 +17,46 @@ using Wynik = pliki::KopiaWpisu::Wynik;
 
 namespace {
 
-// A path as its directory and its last name, in the file system's bytes.
+// A path as its directory and its last name in the file system's bytes.
 struct Miejsce
 {
-    QByteArray katalog;
+    QStringView katalog;
     QByteArray nazwa;
 };
 
-Miejsce rozdziel(const QByteArray &ścieżka)
+Miejsce rozdziel(const QString &ścieżka)
 {
-    const qsizetype ukośnik = ścieżka.lastIndexOf('/');
-    if (ukośnik < 0)
-        return {QByteArrayLiteral("."), ścieżka};
-    return {ukośnik == 0 ? QByteArrayLiteral("/") : ścieżka.left(ukośnik), ścieżka.mid(ukośnik + 1)};
+    const qsizetype ukośnik = ścieżka.lastIndexOf(u'/');
+    const QStringView katalog = ukośnik < 0 ? QStringView(u".") : QStringView(ścieżka).left(std::max<qsizetype>(ukośnik, 1));
+    return {katalog, encodeName(ścieżka.mid(ukośnik + 1))};
 }
+
+// The directory of the last file, kept open while files of one directory
+// follow each other; a failure is kept too, so it is not retried for each.
+class OstatniKatalog
+{
+public:
+    // The descriptor, or -1 with the error number in błąd. The first zaufane
+    // characters of the path may be reached through links.
+    int otwórz(QStringView ścieżka, qsizetype zaufane, int &błąd)
+    {
+        if (!m_użyty || ścieżka != m_ścieżka) {
+            m_użyty = true;
+            m_ścieżka = ścieżka.toString();
+            m_błąd = 0;
+            m_fd = pliki::otwórzKatalog(encodeName(m_ścieżka), encodeName(m_ścieżka.left(zaufane)).size(), m_błąd);
+        }
+        if (!m_fd.otwarty())
+            błąd = m_błąd;
+        return m_fd.fd();
+    }
+
+private:
+    QString m_ścieżka;
+    bool m_użyty = false;
+    pliki::Deskryptor m_fd;
+    int m_błąd = 0;
+};
 
 } // namespace
 
@@ -87,7 +113,7 @@ void Kopiarka::Skanuj()
             continue;
         }
         const QByteArray ścieżka = encodeName(katalog);
-        const qsizetype zaufane = ścieżka.size() - encodeName(nazwa).size();
+        const qsizetype zaufane = katalog.size() - nazwa.size();
         pliki::Wpis wpis;
         int kod = 0;
         if (!pliki::stan(ścieżka, wpis, kod)) {
@@ -150,7 +176,7 @@ void Kopiarka::AddFilesx()
         int kod = 0;
         // One that cannot be looked at now is still tried, so that its copy names the reason.
         const qint64 rozmiar = pliki::stan(ścieżka, wpis, kod) ? wpis.rozmiar : 0;
-        dodajPlik(plik, KatalogDocelowy + nazwa, rozmiar, ścieżka.size() - encodeName(nazwa).size());
+        dodajPlik(plik, KatalogDocelowy + nazwa, rozmiar, plik.size() - nazwa.size());
     }
 }
 
@@ -164,15 +190,14 @@ void Kopiarka::dodajPlik(const QString &źródło, const QString &cel, qint64 ro
 
 void Kopiarka::TwórzDiry()
 {
-    const qsizetype zaufane = encodeName(KatalogDocelowy).size();
-    pliki::OstatniKatalog rodzic;
+    OstatniKatalog rodzic;
     for (qsizetype k = 0; k < lstWynikD.size(); ++k) {
         if (!Dalej())
             return;
         const QString ścieżka = KatalogDocelowy + lstWynikD.at(k);
-        const Miejsce miejsce = rozdziel(encodeName(ścieżka));
+        const Miejsce miejsce = rozdziel(ścieżka);
         int kod = 0;
-        const int fd = rodzic.otwórz(miejsce.katalog, zaufane, kod);
+        const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
         // The owner must be able to fill it, whatever the source allows.
         if (fd < 0 || !pliki::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod))
             błąd(kod, ścieżka);
@@ -183,21 +208,20 @@ void Kopiarka::Kopiowanie()
 {
     m_postęp = Postęp{0, lstWynikF.size(), 0, std::accumulate(m_rozmiary.begin(), m_rozmiary.end(), qint64(0))};
     m_kopia->Krok = Krok;
-    const qsizetype zaufaneCelu = encodeName(KatalogDocelowy).size();
-    pliki::OstatniKatalog źródła;
-    pliki::OstatniKatalog cele;
+    OstatniKatalog źródła;
+    OstatniKatalog cele;
     int licznik = 0;
     for (qsizetype j = 0; j < lstWynikF.size(); ++j) {
         if (!Dalej())
             break;
         m_plik = j;
         m_bajtyPrzedPlikiem = m_postęp.Bajty;
-        const Miejsce z = rozdziel(encodeName(lstWynikF.at(j)));
-        const Miejsce c = rozdziel(encodeName(lstWynikF2.at(j)));
+        const Miejsce z = rozdziel(lstWynikF.at(j));
+        const Miejsce c = rozdziel(lstWynikF2.at(j));
         int kod = 0;
         Wynik wynik = Wynik::BłądŹródła;
         if (const int zFd = źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], kod); zFd >= 0) {
-            const int cFd = cele.otwórz(c.katalog, zaufaneCelu, kod);
+            const int cFd = cele.otwórz(c.katalog, KatalogDocelowy.size(), kod);
             wynik = cFd < 0 ? Wynik::BłądCelu : m_kopia->kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod);
         }
         if (wynik == Wynik::Przerwano)

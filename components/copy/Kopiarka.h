@@ -84,8 +84,8 @@ private:
 
     // Beside lstWynikD: the permission bits of each directory.
     std::vector<quint32> m_tryby;
-    // Beside lstWynikF: the length found, and how many bytes of the encoded
-    // source path may be reached through links (the part the user named).
+    // Beside lstWynikF: the length found, and how much of the source path may
+    // be reached through links (the part the user named).
     std::vector<qint64> m_rozmiary;
     std::vector<qsizetype> m_zaufane;
 

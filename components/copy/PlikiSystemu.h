@@ -53,21 +53,6 @@ bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, int &błąd);
 // through a link.
 Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &błąd);
 
-// The last directory opened, kept while files of one directory follow each
-// other; a failure is kept too, so it is not retried for each file.
-class OstatniKatalog
-{
-public:
-    // The descriptor, or -1 with the error number in błąd.
-    int otwórz(const QByteArray &ścieżka, qsizetype zaufane, int &błąd);
-
-private:
-    QByteArray m_ścieżka;
-    bool m_użyty = false;
-    Deskryptor m_fd;
-    int m_błąd = 0;
-};
-
 // Creates a directory with the given permission bits; a directory already
 // there (not a link to one) counts as made.
 bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd);
@@ -107,8 +92,11 @@ private:
     Wynik pętla(int z, int cel, qint64 rozmiar, qint64 gotowe, int &błąd);
 
     std::vector<char> m_bufor;
-    // The last pair of devices (source, target) that refused a reflink.
-    std::pair<quint64, quint64> m_bezKlonu{~quint64(0), ~quint64(0)};
+    // The last source device whose files could not be cloned into the
+    // destination: the copy goes into one file system, so it is not asked again.
+    quint64 m_bezKlonu = ~quint64(0);
+    // The file-creation mask, read once: -1 until then.
+    qint32 m_maska = -1;
 };
 
 } // namespace occopy::pliki

@@ -1,6 +1,7 @@
 #include "PlikiSystemu.h"
 
 #include <QByteArrayList>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -54,6 +55,23 @@ Wynik stronaKopiiJądra(int kod)
     case ENOSPC: case EDQUOT: case EFBIG: case EROFS: case EPERM: case EACCES: return Wynik::BłądCelu;
     default: return Wynik::BłądŹródła;
     }
+}
+
+// The file-creation mask, read without setting it: umask() would change it
+// for every thread meanwhile. All bits when it cannot be read, so that the
+// mode is then always set afterwards.
+mode_t maskaTworzenia()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray &linia : status.readAll().split('\n'))
+            if (linia.startsWith("Umask:")) {
+                bool liczba = false;
+                const uint maska = linia.mid(6).trimmed().toUInt(&liczba, 8);
+                if (liczba)
+                    return mode_t(maska);
+            }
+    return 07777;
 }
 
 } // namespace
@@ -164,19 +182,6 @@ Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &b
         fd = std::move(niżej);
     }
     return fd;
-}
-
-int OstatniKatalog::otwórz(const QByteArray &ścieżka, qsizetype zaufane, int &błąd)
-{
-    if (!m_użyty || ścieżka != m_ścieżka) {
-        m_użyty = true;
-        m_ścieżka = ścieżka;
-        m_błąd = 0;
-        m_fd = otwórzKatalog(ścieżka, zaufane, m_błąd);
-    }
-    if (!m_fd.otwarty())
-        błąd = m_błąd;
-    return m_fd.fd();
 }
 
 bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd)
@@ -301,15 +306,18 @@ Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteAr
     const struct timespec czasy[2] = {{0, UTIME_OMIT}, źródło.stan.st_mtim};
     switch (źródło.stan.st_mode & S_IFMT) {
     case S_IFREG: {
-        // Only the owner can open it while it is being written.
-        const int cel = openat(katalog, nazwa.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const mode_t tryb = źródło.stan.st_mode & 0777;
+        const int cel = openat(katalog, nazwa.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
         if (cel < 0)
             return porażka(Wynik::BłądCelu, błąd);
         Wynik wynik = przepisz(źródło, cel, błąd);
         if (wynik == Wynik::Skopiowano) {
+            if (m_maska < 0)
+                m_maska = qint32(maskaTworzenia());
             // Kept where the file system can keep them; one that cannot (a
             // FAT stick) still gets the data.
-            fchmod(cel, źródło.stan.st_mode & 0777);
+            if ((tryb & mode_t(m_maska)) != 0)
+                fchmod(cel, tryb);
             futimens(cel, czasy);
         }
         // Some file systems report a failed write only here.
@@ -336,15 +344,12 @@ Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, int &błąd)
 {
     const int z = źródło.plik.fd();
     const qint64 rozmiar = qint64(źródło.stan.st_size);
-    struct stat celStan;
-    if (fstat(cel, &celStan) != 0)
-        return porażka(Wynik::BłądCelu, błąd);
-    const std::pair<quint64, quint64> para{quint64(źródło.stan.st_dev), quint64(celStan.st_dev)};
-    if (rozmiar > 0 && para != m_bezKlonu) {
+    const quint64 urządzenie = quint64(źródło.stan.st_dev);
+    if (rozmiar > 0 && urządzenie != m_bezKlonu) {
         if (ioctl(cel, FICLONE, z) == 0)
             return Wynik::Skopiowano;
         if (errno == EOPNOTSUPP || errno == ENOTTY || errno == EXDEV || errno == EINVAL || errno == ENOSYS)
-            m_bezKlonu = para;
+            m_bezKlonu = urządzenie;
     }
     qint64 gotowe = 0;
     qint64 zgłoszone = 0;
@@ -362,13 +367,13 @@ Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, int &błąd)
             return porażka(stronaKopiiJądra(errno), błąd);
         }
         // Some file systems answer 0 before the end; the loop reads on.
-        if (n == 0) {
-            if (gotowe >= rozmiar)
-                return Wynik::Skopiowano;
+        if (n == 0)
             break;
-        }
         gotowe += n;
-        if (gotowe - zgłoszone >= Krok && gotowe < rozmiar) {
+        // The length it had when opened: a file still growing is not chased.
+        if (gotowe >= rozmiar)
+            return Wynik::Skopiowano;
+        if (gotowe - zgłoszone >= Krok) {
             NaKrok(gotowe);
             zgłoszone = gotowe;
         }
