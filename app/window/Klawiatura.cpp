@@ -3,6 +3,7 @@
 #include <actions/Kopiowanie.h>
 #include <actions/NowyKatalog.h>
 #include <actions/ObslugaMenu.h>
+#include <actions/Podglad.h>
 #include <actions/Usuwanie.h>
 #include <actions/WierszPolecen.h>
 #include <panels/Kolory.h>
@@ -121,6 +122,10 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (Shift == 4)
             close();
         break;
+    case ui::vk::F3:
+        if (bez)
+            Viewx(*this);
+        break;
     case ui::vk::F5:
         if (bez)
             CopyFilesD(*this);
@@ -190,6 +195,9 @@ void frmMain::Short_Click(int i)
         PokażPomoc(*this, pomoc);
         break;
     }
+    case 2:
+        Viewx(*this);
+        break;
     case 4:
         CopyFilesD(*this);
         break;
