@@ -5,7 +5,6 @@
 #include <TempRegistry.h>
 #include <component/createObject.h>
 #include <platform/Names.h>
-#include <ui/Colors.h>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,8 +18,6 @@ using occopy::frmCopy;
 using oc::platform::decodeName;
 
 namespace {
-
-constexpr quint32 Fokus = 0x00FF8080;
 
 // Runs the batch through RunCopy and hands the window to drive once its
 // start-up has run; any other box that opens is recorded in boxes and closed, and a
@@ -72,8 +69,6 @@ private slots:
     void initTestCase();
     void keys_data();
     void keys();
-    void focusColours_data();
-    void focusColours();
     void escWhileCopying_data();
     void escWhileCopying();
     void failuresReportedOnce();
@@ -138,39 +133,6 @@ void TstFrmCopy::keys()
     QCOMPARE(wynik, result);
     QCOMPARE(drzewo::opisz(root + "/dst"), replaced ? nowy : stary);
     QCOMPARE(boxes, QStringList{});
-}
-
-void TstFrmCopy::focusColours_data()
-{
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<QStringList>("focused");
-
-    QTest::newRow("at the start: the destination") << QList<int>{} << QStringList{"KopiujDo"};
-    QTest::newRow("Right: the switch with its caption") << QList<int>{Qt::Key_Right} << QStringList{"Label5", "Label6"};
-    QTest::newRow("Down twice: Kopiuj") << QList<int>{Qt::Key_Down, Qt::Key_Down} << QStringList{"lblBut0"};
-    QTest::newRow("Up from field 1: Anuluj") << QList<int>{Qt::Key_Up} << QStringList{"lblBut1"};
-}
-
-void TstFrmCopy::focusColours()
-{
-    QFETCH(QList<int>, keys);
-    QFETCH(QStringList, focused);
-
-    occopy::ClsOCCopy copy;
-    copy.ClearLists();
-    QStringList podświetlone;
-    QCOMPARE(uruchom(copy, QStringLiteral("/nie/ma"), [&](QWidget *okno) {
-        klawisze(okno, keys);
-        for (const char *nazwa : {"KopiujDo", "Label5", "Label6", "lblBut0", "lblBut1"}) {
-            const quint32 tło = oc::ui::background(okno->findChild<QWidget *>(QString::fromLatin1(nazwa)));
-            if (tło == Fokus)
-                podświetlone << QString::fromLatin1(nazwa);
-            else
-                QCOMPARE(tło, QByteArray(nazwa).startsWith("Label") ? 0x00000000u : 0x0080FFFFu);
-        }
-        QTest::keyClick(okno, Qt::Key_Escape);
-    }), 0);
-    QCOMPARE(podświetlone, focused);
 }
 
 void TstFrmCopy::escWhileCopying_data()
