@@ -73,6 +73,8 @@ void frmMsg::setUp(qint32 x, qint32 y, const QString &title, quint8 ikona, quint
 {
     move(oc::ui::toPixels(x), oc::ui::toPixels(y));
     Label1->setText(title);
+    // A box without a drawn title goes by the program's name.
+    setWindowTitle(title.trimmed().isEmpty() ? QStringLiteral("Orvane Commander") : title);
     Label2->setText(text);
     oc::ui::setBackground(this, iconBackground(ikona));
 

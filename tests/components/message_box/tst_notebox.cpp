@@ -250,14 +250,17 @@ void TestNotebox::textsShownAsGiven()
     call.title = QStringLiteral("<b>a</b>");
     call.text = QStringLiteral("Plik <i>x</i>.txt");
     int titleWidth = 0, titleNeeds = 0, textWidth = 0, textNeeds = 0;
+    QString windowTitle;
     runBox(call, [&](QWidget *widget) {
         auto *form = qobject_cast<frmMsg *>(widget);
+        windowTitle = form->windowTitle();
         titleWidth = form->Label1->width();
         titleNeeds = QFontMetrics(form->Label1->font()).horizontalAdvance(QStringLiteral(" <b>a</b> "));
         textWidth = form->Label2->sizeHint().width();
         textNeeds = QFontMetrics(form->Label2->font()).horizontalAdvance(call.text);
         QTest::keyClick(form, Qt::Key_Return);
     });
+    QCOMPARE(windowTitle, call.title);
     QVERIFY2(titleWidth >= titleNeeds, qPrintable(QStringLiteral("%1 < %2").arg(titleWidth).arg(titleNeeds)));
     QVERIFY2(textWidth >= textNeeds - 2, qPrintable(QStringLiteral("%1 < %2").arg(textWidth).arg(textNeeds)));
 }
