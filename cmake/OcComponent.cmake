@@ -8,7 +8,7 @@ function(oc_add_component target file_name)
     OUTPUT_NAME ${file_name} PREFIX "" SUFFIX ".so"
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${target} PRIVATE oc_component)
-  install(TARGETS ${target} LIBRARY DESTINATION bin)
+  install(TARGETS ${target} LIBRARY DESTINATION ${OC_INSTALL_PROGRAM_DIR})
   set(OC_COMPONENT_TARGETS ${OC_COMPONENT_TARGETS} ${target} CACHE INTERNAL "")
   set(OC_COMPONENT_FILES ${OC_COMPONENT_FILES} ${OC_BIN_DIR}/${file_name}.so CACHE INTERNAL "")
 endfunction()

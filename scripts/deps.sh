@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation2 attr)
+# clang and its runtime for the fuzzers; dpkg-dev and file for the package.
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation2 attr
+  clang libclang-rt-14-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -17,15 +17,15 @@ QString &programDirectoryOverride()
     return directory;
 }
 
-// Read-only data of an installed copy: <prefix>/share/orvane-commander
-// beside <prefix>/bin.
+// Read-only data of an installed copy: the program lives in
+// <prefix>/lib/orvane-commander, its data in <prefix>/share/orvane-commander.
 QString sharedDataFile(const QString &relative)
 {
     const QString local = programDirectory() + u'/' + relative;
     if (QFileInfo::exists(local))
         return local;
     const QString shared =
-        QDir::cleanPath(programDirectory() + QStringLiteral("/../share/orvane-commander/") + relative);
+        QDir::cleanPath(programDirectory() + QStringLiteral("/../../share/orvane-commander/") + relative);
     return QFileInfo::exists(shared) ? shared : local;
 }
 

@@ -14,12 +14,13 @@ bool globMatch(const QList<uint> &name, const QList<uint> &pattern)
     qsizetype n = 0, p = 0;
     qsizetype starP = -1, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
+        // "*" first: a name may hold a "*" itself, which must not use up the pattern's.
+        if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++n;
+            ++p;
         } else if (starP >= 0) {
             p = starP + 1;
             n = ++starN;

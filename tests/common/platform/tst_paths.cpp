@@ -113,24 +113,41 @@ private slots:
         QCOMPARE(savedPathsFileForReading(), user);
     }
 
+    void sharedDataOfAnInstalledCopy_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("colours");
+        QTest::addColumn<QString>("help");
+        // Paths relative to the prefix; the program is in lib/orvane-commander.
+        const QString program = QStringLiteral("lib/orvane-commander/");
+        const QString shared = QStringLiteral("share/orvane-commander/");
+        const QString kol = QStringLiteral("data/kolory/xk.kol");
+        const QString htm = QStringLiteral("help/index.htm");
+        QTest::newRow("build tree: beside the program wins over an installed copy")
+            << QStringList{program + kol, program + htm, shared + kol, shared + htm} << program + kol << program + htm;
+        QTest::newRow("installed: only under share")
+            << QStringList{shared + kol, shared + htm} << shared + kol << shared + htm;
+        QTest::newRow("each file looked up on its own")
+            << QStringList{program + kol, shared + htm} << program + kol << shared + htm;
+        QTest::newRow("share beside the program's own folder is not the prefix's")
+            << QStringList{QStringLiteral("lib/share/orvane-commander/") + kol} << program + kol << program + htm;
+        QTest::newRow("neither: where the program would look") << QStringList{} << program + kol << program + htm;
+    }
+
     void sharedDataOfAnInstalledCopy()
     {
+        QFETCH(QStringList, present);
+        QFETCH(QString, colours);
+        QFETCH(QString, help);
         QTemporaryDir prefix(m_base);
         QVERIFY(prefix.isValid());
-        const QString bin = prefix.filePath(QStringLiteral("bin"));
-        QVERIFY(QDir().mkpath(bin));
-        setProgramDirectory(bin);
-        // Neither copy: the program's own path, where it would be looked for.
-        QCOMPARE(colourSchemeFile(), bin + QStringLiteral("/data/kolory/xk.kol"));
-
-        const QString shared = prefix.filePath(QStringLiteral("share/orvane-commander"));
-        writeFile(shared + QStringLiteral("/data/kolory/xk.kol"));
-        writeFile(shared + QStringLiteral("/help/index.htm"));
-        QCOMPARE(colourSchemeFile(), shared + QStringLiteral("/data/kolory/xk.kol"));
-        QCOMPARE(helpFile(), shared + QStringLiteral("/help/index.htm"));
-
-        writeFile(bin + QStringLiteral("/data/kolory/xk.kol"));
-        QCOMPARE(colourSchemeFile(), bin + QStringLiteral("/data/kolory/xk.kol"));
+        const QString program = prefix.filePath(QStringLiteral("lib/orvane-commander"));
+        QVERIFY(QDir().mkpath(program));
+        for (const QString &file : present)
+            writeFile(prefix.filePath(file));
+        setProgramDirectory(program);
+        QCOMPARE(colourSchemeFile(), prefix.filePath(colours));
+        QCOMPARE(helpFile(), prefix.filePath(help));
     }
 
     void fallbackDirectory()

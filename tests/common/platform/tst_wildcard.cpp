@@ -15,6 +15,10 @@ private slots:
         QTest::addColumn<QString>("patterns");
         QTest::addColumn<bool>("expected");
 
+        // Names here may hold "*" and "?" themselves; "*.*" must still list them.
+        QTest::newRow("*.* matches a name starting with a star") << "*eadme" << "*.*" << true;
+        QTest::newRow("* matches a name of stars") << "**" << "*" << true;
+        QTest::newRow("x* matches a star after the x") << "x*y" << "x*" << true;
         QTest::newRow("*.TXT matches a.txt") << "a.txt" << "*.TXT" << true;
         QTest::newRow("*.txt leaves out a.txt.bak") << "a.txt.bak" << "*.txt" << false;
         QTest::newRow("*.* matches README") << "README" << "*.*" << true;
