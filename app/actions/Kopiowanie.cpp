@@ -1,6 +1,7 @@
 #include "Kopiowanie.h"
 
 #include "Gospodarz.h"
+#include "PokazKomunikat.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
@@ -8,6 +9,7 @@
 #include <platform/Paths.h>
 #include <ui/Twips.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 #include <vector>
@@ -44,6 +46,23 @@ bool Kopiuj(Gospodarz &okno, const std::vector<DoSkopiowania> &co, QString cel)
     return wynik && wynik->toInt() == 1;
 }
 
+// A copy that would land on its own source: a file into the directory it is
+// in, or a directory into itself or below itself. The message, or "".
+QString KopiaWSiebie(const std::vector<DoSkopiowania> &co, const QString &cel)
+{
+    const QString docelowy = QDir::cleanPath(QFileInfo(cel).canonicalFilePath());
+    for (const DoSkopiowania &pozycja : co) {
+        const QString źródło = QDir::cleanPath(QFileInfo(pozycja.ścieżka).canonicalFilePath());
+        if (źródło.isEmpty() || docelowy.isEmpty())
+            continue;
+        if (!pozycja.katalog && QFileInfo(źródło).absolutePath() == docelowy)
+            return QStringLiteral("Nie można skopiować pliku %1 na niego samego").arg(pozycja.ścieżka);
+        if (pozycja.katalog && (docelowy == źródło || docelowy.startsWith(platform::withSeparator(źródło))))
+            return QStringLiteral("Nie można skopiować katalogu %1 do niego samego").arg(pozycja.ścieżka);
+    }
+    return {};
+}
+
 } // namespace
 
 void CopyFilesD(Gospodarz &okno)
@@ -64,7 +83,12 @@ void CopyFilesD(Gospodarz &okno)
             if (stan.Zaznaczenia[size_t(i)] == 1)
                 co.push_back({katalog + stan.Rzeczywiste[size_t(i)], i <= stan.LiczbaKatalogów});
     }
-    Kopiuj(okno, co, okno.Widok(t).Dir.Ścieżka());
+    const QString cel = okno.Widok(t).Dir.Ścieżka();
+    if (const QString wSiebie = KopiaWSiebie(co, cel); !wSiebie.isEmpty()) {
+        PokażKomunikat(okno.Okno(), QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
+        return;
+    }
+    Kopiuj(okno, co, cel);
 
     // Whatever the copy did, the target is listed anew and the marks go.
     okno.OdświeżPanel(t);
@@ -80,6 +104,11 @@ void UpuśćPliki(Gospodarz &okno, int p, const QStringList &ścieżki)
     for (const QString &ścieżka : ścieżki)
         // A link to a directory is copied as the link it is.
         co.push_back({ścieżka, platform::isDirectory(ścieżka) && !QFileInfo(ścieżka).isSymLink()});
-    if (Kopiuj(okno, co, okno.Widok(p).Dir.Ścieżka()))
+    const QString cel = okno.Widok(p).Dir.Ścieżka();
+    if (const QString wSiebie = KopiaWSiebie(co, cel); !wSiebie.isEmpty()) {
+        PokażKomunikat(okno.Okno(), QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
+        return;
+    }
+    if (Kopiuj(okno, co, cel))
         okno.OdświeżPanel(p);
 }

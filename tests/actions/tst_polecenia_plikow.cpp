@@ -28,6 +28,8 @@ private slots:
     void copyHandsOver();
     void copyClearsMarksAndListsTheTarget();
     void dropTellsDirectoriesByTheFileSystem();
+    void copyIntoItselfIsRefused_data();
+    void copyIntoItselfIsRefused();
     void deleteHandsOver_data();
     void deleteHandsOver();
     void deleteLandsTheCursor_data();
@@ -169,6 +171,39 @@ void TestPoleceniaPlikow::dropTellsDirectoriesByTheFileSystem()
     m_utworzony->calls.clear();
     UpuśćPliki(okno, 2, {});
     QCOMPARE(Wywołania(*m_utworzony, tmp.path()), QStringList{"clearlists"});
+}
+
+void TestPoleceniaPlikow::copyIntoItselfIsRefused_data()
+{
+    QTest::addColumn<QString>("right");  // the target panel, below the source directory
+    QTest::addColumn<QString>("kursor");
+    QTest::addColumn<bool>("drop");
+    QTest::newRow("a file onto itself, both panels on one directory") << "" << "a.txt" << false;
+    QTest::newRow("a directory into itself") << "Kat" << "Kat" << false;
+    QTest::newRow("a directory below itself") << "Kat/dol" << "Kat" << false;
+    QTest::newRow("a dropped file onto itself") << "" << "a.txt" << true;
+}
+
+// Nothing is handed over, nothing is touched, one message says why.
+void TestPoleceniaPlikow::copyIntoItselfIsRefused()
+{
+    QFETCH(QString, right);
+    QFETCH(QString, kursor);
+    QFETCH(bool, drop);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/dol/"), QStringLiteral("a.txt")}, 10);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), right.isEmpty() ? tmp.path() : tmp.filePath(right));
+    if (drop) {
+        UpuśćPliki(okno, 2, {tmp.filePath(kursor)});
+    } else {
+        okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
+        QTest::keyClick(&okno, Qt::Key_F5);
+    }
+    QCOMPARE(m_utworzone, 0);
+    QCOMPARE(test.komunikaty->callsOf(QStringLiteral("notebox2")).size(), 1);
+    QCOMPARE(QFileInfo(tmp.filePath(QStringLiteral("a.txt"))).size(), 10);
+    QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("Kat/Kat"))));
 }
 
 void TestPoleceniaPlikow::deleteHandsOver_data()
