@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 # clang and its runtime for the fuzzers; dpkg-dev and file for the package.
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation2 attr
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev fonts-liberation2 attr
   clang libclang-rt-14-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

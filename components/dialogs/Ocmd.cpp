@@ -7,7 +7,10 @@
 #include "frmMaska.h"
 #include "frmNowyKat.h"
 #include "frmOProgramie.h"
+#include "frmObraz.h"
+#include "frmOdtwarzacz.h"
 #include "frmSystemInfo.h"
+#include "frmZegar.h"
 #include "WersjaProgramu.h"
 
 #include <component/Operations.h>
@@ -26,6 +29,11 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
         {"OCSystemInfo", &Ocmd::OCSystemInfo},
         {"kalkulator", &Ocmd::kalkulator},
         {"ShowAbout", &Ocmd::ShowAbout},
+        {"PokazZegar", &Ocmd::PokazZegar},
+        {"playwavfile", &Ocmd::playwavfile},
+        {"playmidifile", &Ocmd::playmidifile},
+        {"playmp3file", &Ocmd::playmp3file},
+        {"ShowBMPFile", &Ocmd::ShowBMPFile},
     };
     return operations.invoke(*this, operation, args);
 }
@@ -97,6 +105,32 @@ void Ocmd::ShowAbout(float x, float y)
 {
     frmOProgramie okno(WersjaProgramu(OC_VERSION_MAJOR, OC_VERSION_MINOR, OC_VERSION_PATCH));
     ui::moveTwips(&okno, x, y);
+    okno.exec();
+}
+
+void Ocmd::PokazZegar(float x, float y)
+{
+    frmZegar okno;
+    ui::moveTwips(&okno, x, y);
+    okno.exec();
+}
+
+void Ocmd::playwavfile(float x, float y, QString &path) { Odtwórz(x, y, path); }
+
+void Ocmd::playmidifile(float x, float y, QString &path) { Odtwórz(x, y, path); }
+
+void Ocmd::playmp3file(float x, float y, QString &path) { Odtwórz(x, y, path); }
+
+void Ocmd::Odtwórz(float x, float y, const QString &plik)
+{
+    frmOdtwarzacz okno(plik);
+    ui::moveTwips(&okno, x, y);
+    okno.exec();
+}
+
+void Ocmd::ShowBMPFile(float x, float y, QString &path)
+{
+    frmObraz okno(path, x, y);
     okno.exec();
 }
 

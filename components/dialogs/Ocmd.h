@@ -30,9 +30,19 @@ public:
     // The calculator; what its display showed when it closed.
     QString kalkulator(float x, float y);
     void ShowAbout(float x, float y);
+    // The current time and date, kept up to date while the window is open.
+    void PokazZegar(float x, float y);
+    // The player of a sound file; the sound stops when its window closes.
+    // The three differ in name only: the file's own bytes say how it plays.
+    void playwavfile(float x, float y, QString &path);
+    void playmidifile(float x, float y, QString &path);
+    void playmp3file(float x, float y, QString &path);
+    // A picture, shrunk to fit the screen, or why it cannot be shown.
+    void ShowBMPFile(float x, float y, QString &path);
 
 private:
     QString PokażFiltr(float x, float y, const QString &filtr);
+    void Odtwórz(float x, float y, const QString &plik);
 };
 
 } // namespace oc
