@@ -1,38 +1,21 @@
 #pragma once
 
-#include <ui/LabelButton.h>
-#include <ui/Shape.h>
-
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <array>
+#include "OknoPola.h"
 
 namespace oc {
 
-// The name of a new directory: an empty field; Enter or OK takes the typed
-// name without the blanks around it, Esc or Anuluj takes nothing.
-class frmNowyKat : public QDialog
+// The name of a new directory: an empty field; the answer is the typed name
+// without the blanks around it.
+class frmNowyKat : public OknoPola
 {
     Q_OBJECT
 public:
     explicit frmNowyKat(QWidget *parent = nullptr);
 
-    QLabel *Label1 = nullptr;
-    QLabel *lblOpis = nullptr;
-    QLineEdit *txtNazwa = nullptr;
-    std::array<ui::LabelButton *, 2> lblBut{};
-    std::array<ui::Shape *, 2> Shape1{};
-    // The name to create, or "" when cancelled or left blank.
-    QString Wynik;
+    QLineEdit *const txtNazwa = txtPole;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
-    void Zatwierdź();
-    void Anuluj();
+    QString Odpowiedź(const QString &tekst) const override;
 };
 
 } // namespace oc
