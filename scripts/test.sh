@@ -1,9 +1,25 @@
 #!/usr/bin/env bash
-# Builds Orvane Commander with its tests and runs every test headless.
+# Builds Orvane Commander with its tests and runs every test headless; then
+# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan, any report fails), and the fuzzers for a bounded number of
+# inputs each (build-fuzz, clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+jobs=$(nproc)
+
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_BUILD_TESTS=ON
-cmake --build build-tests -j"$(nproc)"
-cd build-tests
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+cmake --build build-tests -j"$jobs"
+(cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DOC_SANITIZE=ON -DOC_BUILD_TESTS=ON
+cmake --build build-asan -j"$jobs"
+# One test at a time: the window tests' timed key strokes need the slack.
+(cd build-asan && QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --output-on-failure)
+
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_FUZZ=ON -DOC_BUILD_TESTS=OFF
+cmake --build build-fuzz -j"$jobs" --target fuzzers
+(cd build-fuzz && ctest --output-on-failure -j"$jobs")

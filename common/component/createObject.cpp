@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLibrary>
+#include <memory>
 
 namespace oc {
 
@@ -16,6 +17,7 @@ using CreateFn = Component *(*)(const char *);
 
 struct LoadedLibrary
 {
+    std::shared_ptr<QLibrary> library; // kept, never unloaded
     ClassIdsFn classIds = nullptr;
     CreateFn create = nullptr;
 };
@@ -31,13 +33,12 @@ const LoadedLibrary &load(const QString &path)
 
     if (!QFileInfo::exists(key))
         throw ComponentError(QStringLiteral("Brak pliku biblioteki: %1").arg(path));
-    auto *library = new QLibrary(key);
-    if (!library->load()) {
-        const QString reason = library->errorString();
-        delete library;
-        throw ComponentError(QStringLiteral("Nie można załadować biblioteki %1: %2").arg(path, reason));
-    }
+    // Destroying a QLibrary does not unload it; only unload() would.
+    auto library = std::make_shared<QLibrary>(key);
+    if (!library->load())
+        throw ComponentError(QStringLiteral("Nie można załadować biblioteki %1: %2").arg(path, library->errorString()));
     LoadedLibrary entry;
+    entry.library = library;
     entry.classIds = reinterpret_cast<ClassIdsFn>(library->resolve("oc_class_ids"));
     entry.create = reinterpret_cast<CreateFn>(library->resolve("oc_create"));
     if (!entry.classIds || !entry.create)

@@ -200,7 +200,7 @@ void TestKeyboard::altF1OntoTheOtherPanelsVolume()
     // Alt+F2 passes the right panel's place and number.
     test.dialogi->answers[QStringLiteral("wybierzdysk")] = {QString()};
     QTest::keyClick(&okno, Qt::Key_F2, Qt::AltModifier);
-    const QVariantList &b = test.dialogi->callsOf(QStringLiteral("WybierzDysk")).last().args;
+    const QVariantList b = test.dialogi->callsOf(QStringLiteral("WybierzDysk")).last().args;
     QCOMPARE(b[0].toInt(), oc::ui::toTwips(okno.x()) + 7000);
     QCOMPARE(b[3].toInt(), 2);
 }
