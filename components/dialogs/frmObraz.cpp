@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMovie>
 #include <QPixmap>
 #include <QScreen>
@@ -102,7 +103,9 @@ void frmObraz::keyPressEvent(QKeyEvent *event)
 void frmObraz::mousePressEvent(QMouseEvent *event)
 {
     QDialog::mousePressEvent(event);
-    accept();
+    // The title passes its press on after starting the drag.
+    if (childAt(event->position().toPoint()) != Label1)
+        accept();
 }
 
 void frmObraz::resizeEvent(QResizeEvent *event)

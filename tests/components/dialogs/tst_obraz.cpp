@@ -99,6 +99,11 @@ Seen view(const QString &path, float x, float y, int key = Qt::Key_Escape)
             seen.frames = okno->Animacja ? okno->Animacja->frameCount() : 1;
         }
         seen.geometry = okno->geometry();
+        // Pressing the title drags the window; it must not close it.
+        QTest::mousePress(okno->Label1, Qt::LeftButton);
+        QTest::mouseRelease(okno->Label1, Qt::LeftButton);
+        if (!okno->isVisible())
+            return;
         if (key)
             QTest::keyClick(okno, Qt::Key(key));
         else
