@@ -50,6 +50,20 @@ void TstOcRegistry::callsByName()
     });
     QCOMPARE(dialogi->call(u"kalkulator", 3700.0f, 1600.0f).toString(), QStringLiteral("5,5"));
 
+    // The windows of the clock, the viewer and the player, by name; each shows and closes.
+    for (const char *operacja : {"POKAZZEGAR", "showbmpfile", "PlayWavFile", "playmidifile", "playmp3file"}) {
+        QString okno;
+        QTimer::singleShot(0, [&] {
+            QWidget *aktywne = QApplication::activeModalWidget();
+            QVERIFY(aktywne);
+            okno = aktywne->windowTitle();
+            QTest::keyClick(aktywne, Qt::Key_Escape);
+        });
+        QVariantList argumenty{4085.0f, 2100.0f, QStringLiteral("/nie/ma/takiego.pliku")};
+        dialogi->invoke(QString::fromLatin1(operacja), argumenty);
+        QVERIFY2(!okno.isEmpty(), operacja);
+    }
+
     const QList<oc::platform::Volume> dyski = oc::platform::volumes();
     if (dyski.isEmpty())
         QSKIP("this machine lists no volumes");
