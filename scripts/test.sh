@@ -15,9 +15,11 @@ cmake --build build-tests -j"$jobs"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DOC_SANITIZE=ON -DOC_BUILD_TESTS=ON
 cmake --build build-asan -j"$jobs"
 # One test at a time: the window tests' timed key strokes need the slack.
+suppressions=$PWD/scripts/lsan-suppressions.txt
 (cd build-asan && QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$suppressions" \
   ctest --output-on-failure)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_FUZZ=ON -DOC_BUILD_TESTS=OFF
