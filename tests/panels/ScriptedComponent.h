@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -27,6 +28,7 @@ public:
         QHash<QString, QList<QVariant>> answers;
         // Runs inside a call, before it answers (to look at the window then).
         std::function<void(const Call &)> during;
+        QMutex lock;
 
         QList<Call> callsOf(const QString &operation) const
         {
@@ -40,12 +42,18 @@ public:
 
     explicit ScriptedComponent(std::shared_ptr<Record> record) : m_record(std::move(record)) {}
 
+    // The program may call from a worker (the quick view's count) while the
+    // window calls too: the record is only touched under its lock.
     QVariant invoke(QStringView operation, QVariantList &args) override
     {
         const Call call{operation.toString().toLower(), args};
-        m_record->calls.append(call);
+        {
+            QMutexLocker lock(&m_record->lock);
+            m_record->calls.append(call);
+        }
         if (m_record->during)
             m_record->during(call);
+        QMutexLocker lock(&m_record->lock);
         QList<QVariant> &queue = m_record->answers[call.operation];
         return queue.isEmpty() ? QVariant(0) : queue.takeFirst();
     }

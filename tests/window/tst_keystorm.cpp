@@ -81,7 +81,9 @@ Klawisz losuj(Rodzina rodzina, QRandomGenerator &los)
     case Panele:
         return jeden({{Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")},
                       {Qt::Key_U, Qt::ControlModifier, QString(QChar(21))},
-                      {Qt::Key_R, Qt::ControlModifier, QString(QChar(18))}});
+                      {Qt::Key_R, Qt::ControlModifier, QString(QChar(18))},
+                      {Qt::Key_L, Qt::ControlModifier, QString(QChar(12))},
+                      {Qt::Key_Q, Qt::ControlModifier, QString(QChar(17))}});
     default: {
         const auto mod = std::array{Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::AltModifier}[los.bounded(4)];
         return {Qt::Key(Qt::Key_F1 + los.bounded(10)), mod};
