@@ -80,9 +80,12 @@ void TestObslugaMenu::filter_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QStringList>("shown"); // the files listed afterwards
     QTest::addColumn<QString>("pattern");
-    QTest::newRow("normal *.TXT only") << "0001*.txt" << QStringList{"a.txt"} << "*.txt";
-    QTest::newRow("cancelled: every file") << "" << QStringList{"a.txt", "b.doc"} << "*.*";
-    QTest::newRow("too short: as cancelled") << "00" << QStringList{"a.txt", "b.doc"} << "*.*";
+    QTest::newRow("normal *.txt only: read-only and hidden ones go")
+        << "0001*.txt" << QStringList{"a.txt"} << "*.txt";
+    QTest::newRow("read-only *.txt only") << "1000*.txt" << QStringList{"ro.txt"} << "*.txt";
+    QTest::newRow("cancelled: the switches kept, every pattern")
+        << "" << QStringList{"a.txt", "b.doc", "ro.txt"} << "*.*";
+    QTest::newRow("too short: as cancelled") << "00" << QStringList{"a.txt", "b.doc", "ro.txt"} << "*.*";
     QTest::newRow("nothing shown") << "0000*.*" << QStringList() << "*.*";
 }
 
@@ -93,7 +96,9 @@ void TestObslugaMenu::filter()
     QFETCH(QStringList, shown);
     QFETCH(QString, pattern);
     QTemporaryDir tmp;
-    UtwórzDrzewo(tmp.path(), {QStringLiteral("a.txt"), QStringLiteral("b.doc")});
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a.txt"), QStringLiteral("b.doc"), QStringLiteral("ro.txt"),
+                              QStringLiteral(".ukryty.txt")});
+    QVERIFY(QFile::setPermissions(tmp.filePath(QStringLiteral("ro.txt")), QFileDevice::ReadOwner));
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.File2.Wzorzec = QStringLiteral("*.doc");
