@@ -12,20 +12,7 @@ namespace ocdelete::pytanie {
 
 namespace ui = oc::ui;
 
-QLabel *tytuł(QWidget *okno, const QString &tekst)
-{
-    auto *etykieta = new QLabel(u' ' + tekst + u' ', okno);
-    etykieta->setTextFormat(Qt::PlainText);
-    etykieta->setFont(ui::sansFont(9.75, true));
-    etykieta->setAlignment(Qt::AlignCenter);
-    ui::setBackground(etykieta, 0x00FFFFFF);
-    ui::setForeground(etykieta, 0x00404040);
-    etykieta->adjustSize();
-    ui::resizeTwips(etykieta, ui::widthTwips(etykieta), 240);
-    etykieta->raise();
-    ui::makeTitleDrag(etykieta);
-    return etykieta;
-}
+QLabel *tytuł(QWidget *okno, const QString &tekst) { return ui::makeTitleStrip(okno, tekst); }
 
 QLabel *napis(QWidget *okno, int lewa, int góra, int szerokość, bool pogrubiony)
 {

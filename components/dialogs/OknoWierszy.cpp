@@ -97,13 +97,7 @@ OknoWierszy::OknoWierszy(const QString &tytuł, const QList<Wiersz> &wiersze, co
 
 void OknoWierszy::keyPressEvent(QKeyEvent *event)
 {
-    switch (ui::virtualKey(event)) {
-    case ui::vk::Return:
-    case ui::vk::Space: accept(); break;
-    case ui::vk::Escape:
-    case ui::vk::F10: reject(); break;
-    default: break;
-    }
+    wygląd::zamknijKlawiszem(this, event);
 }
 
 void OknoWierszy::resizeEvent(QResizeEvent *event)

@@ -1,10 +1,9 @@
 #include "WygladOkna.h"
 
-#include <ui/Colors.h>
-#include <ui/Fonts.h>
+#include <ui/Keys.h>
 #include <ui/TitleDrag.h>
-#include <ui/Twips.h>
 
+#include <QDialog>
 #include <QLabel>
 
 namespace oc::wygląd {
@@ -17,20 +16,17 @@ std::array<ui::Shape *, 2> ramki(QWidget *okno)
     return shapes;
 }
 
-QLabel *tytuł(QWidget *okno, const QString &tekst)
+QLabel *tytuł(QWidget *okno, const QString &tekst) { return ui::makeTitleStrip(okno, tekst); }
+
+bool zamknijKlawiszem(QDialog *okno, QKeyEvent *event)
 {
-    auto *etykieta = new QLabel(u' ' + tekst + u' ', okno);
-    etykieta->setTextFormat(Qt::PlainText);
-    etykieta->setFont(ui::sansFont(9.75, true));
-    etykieta->setAlignment(Qt::AlignCenter);
-    ui::setBackground(etykieta, 0x00FFFFFF);
-    ui::setForeground(etykieta, 0x00404040);
-    etykieta->adjustSize();
-    ui::resizeTwips(etykieta, ui::widthTwips(etykieta), 240);
-    etykieta->move((okno->width() - etykieta->width()) / 2, 0);
-    etykieta->raise();
-    ui::makeTitleDrag(etykieta);
-    return etykieta;
+    switch (ui::virtualKey(event)) {
+    case ui::vk::Return:
+    case ui::vk::Space: okno->accept(); return true;
+    case ui::vk::Escape:
+    case ui::vk::F10: okno->reject(); return true;
+    default: return false;
+    }
 }
 
 void dopasuj(QWidget *okno, QLabel *tytuł, const std::array<ui::Shape *, 2> &ramki)

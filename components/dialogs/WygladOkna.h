@@ -6,6 +6,8 @@
 #include <QtGlobal>
 #include <array>
 
+class QDialog;
+class QKeyEvent;
 class QLabel;
 class QWidget;
 
@@ -23,6 +25,9 @@ constexpr quint32 TłoPrzycisku = 0x00FFFFFF;
 std::array<ui::Shape *, 2> ramki(QWidget *okno);
 // The title label on the top edge; pressing it drags the window.
 QLabel *tytuł(QWidget *okno, const QString &tekst);
+// The keys that close a window of one button: Enter and Space accept, Esc
+// and F10 cancel. False for any other key.
+bool zamknijKlawiszem(QDialog *okno, QKeyEvent *event);
 // On every resize: the title centred, the frames fitted.
 void dopasuj(QWidget *okno, QLabel *tytuł, const std::array<ui::Shape *, 2> &ramki);
 

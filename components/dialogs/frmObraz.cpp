@@ -91,13 +91,7 @@ frmObraz::frmObraz(const QString &plik, double x, double y, QWidget *parent)
 
 void frmObraz::keyPressEvent(QKeyEvent *event)
 {
-    switch (ui::virtualKey(event)) {
-    case ui::vk::Return:
-    case ui::vk::Space: accept(); break;
-    case ui::vk::Escape:
-    case ui::vk::F10: reject(); break;
-    default: break;
-    }
+    wygląd::zamknijKlawiszem(this, event);
 }
 
 void frmObraz::mousePressEvent(QMouseEvent *event)

@@ -53,13 +53,7 @@ void frmZegar::Timer1_Timer()
 
 void frmZegar::keyPressEvent(QKeyEvent *event)
 {
-    switch (ui::virtualKey(event)) {
-    case ui::vk::Return:
-    case ui::vk::Space: accept(); break;
-    case ui::vk::Escape:
-    case ui::vk::F10: reject(); break;
-    default: break;
-    }
+    wygląd::zamknijKlawiszem(this, event);
 }
 
 void frmZegar::resizeEvent(QResizeEvent *event)
