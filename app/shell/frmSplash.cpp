@@ -6,7 +6,7 @@
 
 #include <actions/PokazKomunikat.h>
 #include <actions/Sloty.h>
-#include <actions/TekstWersji.h>
+#include <component/Wersja.h>
 #include <component/createObject.h>
 #include <platform/Paths.h>
 #include <window/frmMain.h>
@@ -38,7 +38,7 @@ frmSplash::frmSplash()
     lblWersja->setFont(ui::sansFont(13.5, true));
     ui::setForeground(lblWersja, 0x00FFFF00);
     lblWersja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblWersja->setText(QStringLiteral("wersja: ") + TekstWersji());
+    lblWersja->setText(QStringLiteral("wersja: ") + oc::WersjaProgramu());
 
     ui::placeTwips(lblOpis, 120, 1920, 6615, 255);
     lblOpis->setFont(ui::sansFont(8.25, true));

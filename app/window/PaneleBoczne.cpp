@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include <actions/Sloty.h>
-#include <actions/TekstWersji.h>
+#include <component/Wersja.h>
 #include <panels/InfoKatalogu.h>
 #include <panels/Kolory.h>
 #include <panels/TekstRozmiaru.h>
@@ -195,7 +195,7 @@ void frmMain::PanelL()
 {
     ui::moveTwips(Panel, ui::leftTwips(Panel), ui::topTwips(Gora1));
     Napis(Label4[25], QStringLiteral("Info"));
-    Napis(Label4[0], QStringLiteral("Orvane Commander, Wersja ") + TekstWersji());
+    Napis(Label4[0], QStringLiteral("Orvane Commander, Wersja ") + oc::WersjaProgramu());
     if (TrybPaneluInfo == 2) {
         VisibleX2(true);
         TrybPaneluInfo = 0;

@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include <actions/ObslugaMenu.h>
-#include <actions/TekstWersji.h>
+#include <component/Wersja.h>
 #include <actions/WierszPolecen.h>
 #include <panels/Kolory.h>
 #include <panels/RysowanieWierszy.h>
@@ -216,7 +216,7 @@ void frmMain::Form_Load()
     Wskaznik->adjustSize();
     UłóżLinięPoleceń();
 
-    const QString tytuł = QStringLiteral(".: Orvane Commander wersja ") + TekstWersji() + QStringLiteral(" :.");
+    const QString tytuł = QStringLiteral(".: Orvane Commander wersja ") + oc::WersjaProgramu() + QStringLiteral(" :.");
     Label1->setText(tytuł);
     setWindowTitle(tytuł);
     QGuiApplication::setApplicationDisplayName(tytuł);

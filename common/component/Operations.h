@@ -79,7 +79,7 @@ private:
     template <class R, class... A, std::size_t... I>
     static Thunk bind(R (C::*function)(A...), std::index_sequence<I...>)
     {
-        return [function](C &self, QVariantList &args, QStringView operation) -> QVariant {
+        return [function](C &self, QVariantList &args, [[maybe_unused]] QStringView operation) -> QVariant {
             std::tuple<std::decay_t<A>...> values{detail::argumentAs<std::decay_t<A>>(args, I, operation)...};
             QVariant result;
             if constexpr (std::is_void_v<R>)

@@ -27,7 +27,7 @@ QString terminalProgram()
         if (!found.isEmpty())
             return found;
     }
-    for (const QString name : {QStringLiteral("x-terminal-emulator"), QStringLiteral("xterm")}) {
+    for (const QString &name : {QStringLiteral("x-terminal-emulator"), QStringLiteral("xterm")}) {
         const QString found = QStandardPaths::findExecutable(name);
         if (!found.isEmpty())
             return found;

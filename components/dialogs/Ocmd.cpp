@@ -11,7 +11,7 @@
 #include "frmOdtwarzacz.h"
 #include "frmSystemInfo.h"
 #include "frmZegar.h"
-#include "WersjaProgramu.h"
+#include <component/Wersja.h>
 
 #include <component/Operations.h>
 #include <platform/Volumes.h>
@@ -103,7 +103,7 @@ QString Ocmd::kalkulator(float x, float y)
 
 void Ocmd::ShowAbout(float x, float y)
 {
-    frmOProgramie okno(WersjaProgramu(OC_VERSION_MAJOR, OC_VERSION_MINOR, OC_VERSION_PATCH));
+    frmOProgramie okno(WersjaProgramu());
     ui::moveTwips(&okno, x, y);
     okno.exec();
 }

@@ -2,7 +2,7 @@
 #include <InfoSystemu.h>
 #include <Ocmd.h>
 #include <OknoWierszy.h>
-#include <WersjaProgramu.h>
+#include <component/Wersja.h>
 
 #include <platform/Volumes.h>
 #include <ui/Twips.h>

@@ -1,6 +1,10 @@
-#include "WersjaProgramu.h"
+#include "Wersja.h"
+
+#include "WersjaBudowy.h"
 
 namespace oc {
+
+QString WersjaProgramu() { return WersjaProgramu(budowa::major, budowa::minor, budowa::revision); }
 
 QString WersjaProgramu(int major, int minor, int revision)
 {

@@ -1,4 +1,4 @@
-#include <actions/TekstWersji.h>
+#include <component/Wersja.h>
 
 #include <QtTest>
 
@@ -25,13 +25,13 @@ private slots:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, expected);
-        QCOMPARE(TekstWersji(major, minor, revision), expected);
+        QCOMPARE(oc::WersjaProgramu(major, minor, revision), expected);
     }
 
     void programVersionHasTwoOrThreeNumbers()
     {
         QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+(\\.[1-9]\\d*)?$"))
-                    .match(TekstWersji())
+                    .match(oc::WersjaProgramu())
                     .hasMatch());
     }
 };
