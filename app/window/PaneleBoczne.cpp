@@ -199,6 +199,7 @@ void frmMain::PanelL()
     if (TrybPaneluInfo == 2) {
         VisibleX2(true);
         TrybPaneluInfo = 0;
+        PorzućLiczenie();
     }
     if (TrybPaneluInfo == 0) {
         TrybPaneluInfo = 1;
@@ -322,6 +323,7 @@ void frmMain::PanelQ()
     } else {
         VisibleX2(true);
         TrybPaneluInfo = 0;
+        PorzućLiczenie();
     }
 }
 
@@ -330,9 +332,7 @@ void frmMain::CtrlQInfo()
     WidokPanelu &d = Widok(m_aktywny);
     const StanPanelu &s = d.Stan;
     const qint32 k = d.PozycjaKursora();
-    // Whatever was being counted is of no use any more.
-    ++m_pokolenieZZM;
-    m_czekającyZZM.clear();
+    PorzućLiczenie();
     const bool katalog = k > 0 && k <= s.LiczbaKatalogów && s.Rzeczywiste[size_t(k)] != QStringLiteral("..");
     if (!katalog) {
         for (const int i : {0, 1, 2, 3, 4, 5, 6, 9, 10})
@@ -356,14 +356,41 @@ void frmMain::CtrlQInfo()
         PoliczKatalog();
 }
 
+namespace {
+
+// A component that cannot be told to stop just counts on.
+void PrzerwijZZM(const std::shared_ptr<Component> &historia, bool przerwij)
+{
+    if (!historia)
+        return;
+    try {
+        QVariantList args{qint32(przerwij)};
+        historia->invoke(u"PrzerwijZZM", args);
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace
+
+void frmMain::PorzućLiczenie()
+{
+    ++m_pokolenieZZM;
+    m_czekającyZZM.clear();
+    if (m_zzm->isRunning())
+        PrzerwijZZM(Sloty().Historia, true);
+}
+
 // The count runs on a worker, one at a time; the window keeps answering, and
-// a count the cursor has left behind is thrown away when it ends.
+// a count the cursor has left behind is stopped and thrown away. Only this
+// thread lets counts run again, and only while none runs, so no stop can
+// be lost on its way.
 void frmMain::PoliczKatalog()
 {
     const std::shared_ptr<Component> historia = Sloty().Historia;
     const QString ścieżka = m_czekającyZZM;
     m_czekającyZZM.clear();
     m_liczonePokolenie = m_pokolenieZZM;
+    PrzerwijZZM(historia, false);
     m_zzm->setFuture(QtConcurrent::run([historia, ścieżka] {
         if (!historia)
             return QString();

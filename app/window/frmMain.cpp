@@ -256,8 +256,11 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     bool anuluj = false;
     Form_Unload(anuluj);
-    if (anuluj)
+    if (anuluj) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    // The program waits for its workers on the way out.
+    PorzućLiczenie();
+    event->accept();
 }

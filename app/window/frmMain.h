@@ -192,6 +192,9 @@ private:
     void OdświeżPanelBoczny(int p);
     void PoliczKatalog();
     void PoZliczeniu();
+    // The count in hand is of no use any more: its answer will be dropped,
+    // and it is asked to stop.
+    void PorzućLiczenie();
     // The panel whose row lies under a point of the window; 0 for none.
     int PanelPod(const QPoint &punkt) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileError.h"
+#include "Walk.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -26,5 +27,10 @@ std::optional<quint32> readAttributes(const QString &path);
 // system, no permission, gone, or "hidden" cleared on a name that starts
 // with "." and is never renamed).
 bool writeAttributes(const QString &path, quint32 attributes, FileError *error = nullptr);
+
+// The same for an entry walkTree is visiting, reached from the directory
+// the walk holds open and never through a link: a link is left as it is,
+// and whatever is renamed meanwhile, nothing outside the tree is written.
+bool writeAttributes(const WalkEntry &entry, quint32 attributes, FileError *error = nullptr);
 
 } // namespace oc::platform

@@ -85,6 +85,32 @@ bool writeStoredAttributes(const char *path, quint32 ours)
     return setxattr(path, dosAttributeName, text.constData(), size_t(text.size()), 0) == 0;
 }
 
+// Writes to the file the system finds at target, whose stat is st and
+// whose own name is name; failures are told with path.
+bool writeTo(const char *target, const struct stat &st, const QByteArray &name, quint32 attributes, const QString &path,
+             FileError *error)
+{
+    mode_t mode = st.st_mode & 07777;
+    if (attributes & attr::ReadOnly)
+        mode &= ~writeBits;
+    else if ((mode & writeBits) == 0)
+        mode |= S_IWUSR;
+    if (mode != (st.st_mode & 07777) && chmod(target, mode) != 0)
+        return fail(error, lastError(path));
+
+    quint32 stored = attributes & storedBits;
+    // A dot name is hidden by its name; the stored bit is only needed
+    // without one, and a dot name cannot be made visible without renaming.
+    if (name.startsWith('.')) {
+        if (!(attributes & attr::Hidden))
+            return fail(error, FileError{EPERM, path});
+        stored &= ~quint32(attr::Hidden);
+    }
+    if (!writeStoredAttributes(target, stored))
+        return fail(error, lastError(path));
+    return true;
+}
+
 } // namespace
 
 namespace posix {
@@ -153,26 +179,29 @@ bool writeAttributes(const QString &path, quint32 attributes, FileError *error)
     struct stat st;
     if (stat(encoded.constData(), &st) != 0)
         return fail(error, lastError(path));
+    return writeTo(encoded.constData(), st, posix::lastComponent(encoded), attributes, path, error);
+}
 
-    mode_t mode = st.st_mode & 07777;
-    if (attributes & attr::ReadOnly)
-        mode &= ~writeBits;
-    else if ((mode & writeBits) == 0)
-        mode |= S_IWUSR;
-    if (mode != (st.st_mode & 07777) && chmod(encoded.constData(), mode) != 0)
-        return fail(error, lastError(path));
-
-    quint32 stored = attributes & storedBits;
-    // A dot name is hidden by its name; the stored bit is only needed
-    // without one, and a dot name cannot be made visible without renaming.
-    if (posix::lastComponent(encoded).startsWith('.')) {
-        if (!(attributes & attr::Hidden))
-            return fail(error, FileError{EPERM, path});
-        stored &= ~quint32(attr::Hidden);
+bool writeAttributes(const WalkEntry &entry, quint32 attributes, FileError *error)
+{
+    const QByteArray name = entry.rawName.toByteArray();
+    const int fd = openat(entry.walk->directory(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0) {
+        const int code = errno;
+        if (fd >= 0)
+            close(fd);
+        return fail(error, FileError{code, entry.path()});
     }
-    if (!writeStoredAttributes(encoded.constData(), stored))
-        return fail(error, lastError(path));
-    return true;
+    bool written = true;
+    if (!S_ISLNK(st.st_mode)) {
+        // The descriptor's own name under /proc leads to this very file
+        // whatever its names lead to now (without /proc the write fails).
+        const QByteArray handle = "/proc/self/fd/" + QByteArray::number(fd);
+        written = writeTo(handle.constData(), st, name, attributes, entry.path(), error);
+    }
+    close(fd);
+    return written;
 }
 
 } // namespace oc::platform

@@ -1,9 +1,45 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <QtGlobal>
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <vector>
+
+namespace oc::platform {
+
+// A walk in hand: the directories open from the root down to the one being
+// read, each with its name.
+class Walk
+{
+public:
+    explicit Walk(const QString &root) : m_root(root) {}
+    ~Walk();
+    Walk(const Walk &) = delete;
+    Walk &operator=(const Walk &) = delete;
+
+    // Reads the open directory fd (taken over) next, as the entry `name`
+    // of the one read now; the error number when it cannot be read.
+    int enter(int fd, QByteArrayView name);
+    void leave();
+    bool done() const { return m_levels.empty(); }
+    DIR *reading() const { return m_levels.back(); }
+    // The directory whose entries are visited now.
+    int directory() const { return dirfd(m_levels.back()); }
+    int depth() const { return int(m_levels.size()); }
+    // The root as given, the names down to the directory read now, then name.
+    QString pathOf(QByteArrayView name) const;
+
+private:
+    QString m_root;
+    std::vector<DIR *> m_levels;
+    std::vector<QByteArray> m_names; // below the root
+};
+
+} // namespace oc::platform
 
 namespace oc::platform::posix {
 

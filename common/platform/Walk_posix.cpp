@@ -1,64 +1,141 @@
 #include "Walk.h"
 
+#include "Internal_posix.h"
+#include "Mount_posix.h"
 #include "Names.h"
+#include "Paths.h"
 
+#include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace oc::platform {
 
 QString WalkEntry::name() const { return decodeName(rawName.toByteArray()); }
 
-namespace {
+QString WalkEntry::path() const { return walk ? walk->pathOf(rawName) : name(); }
 
-// Reads the directory open at fd (and closes it), descending into each
-// subdirectory as soon as it is met. Relative opens keep path lookups short.
-void walkOpen(int fd, int depth, const std::function<void(const WalkEntry &)> &visit)
+Walk::~Walk()
+{
+    while (!done())
+        leave();
+}
+
+int Walk::enter(int fd, QByteArrayView name)
 {
     DIR *dir = fdopendir(fd);
     if (!dir) {
+        const int error = errno;
         close(fd);
-        return;
+        return error;
     }
-    WalkEntry entry;
-    entry.depth = depth;
-    while (const dirent *item = readdir(dir)) {
-        const char *name = item->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        entry.rawName = QByteArrayView(name, qsizetype(std::strlen(name)));
-        entry.size = 0;
-        if (item->d_type == DT_DIR) {
-            entry.isDirectory = true;
-        } else {
-            struct stat info;
-            if (fstatat(dirfd(dir), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-                continue; // gone since it was listed
-            entry.isDirectory = S_ISDIR(info.st_mode);
-            if (!entry.isDirectory)
-                entry.size = qint64(info.st_size);
-        }
-        visit(entry);
-        if (entry.isDirectory) {
-            const int child = openat(dirfd(dir), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (child >= 0)
-                walkOpen(child, depth + 1, visit);
-        }
-    }
-    closedir(dir);
+    if (!m_levels.empty())
+        m_names.emplace_back(name.toByteArray());
+    m_levels.push_back(dir);
+    return 0;
+}
+
+void Walk::leave()
+{
+    closedir(m_levels.back());
+    m_levels.pop_back();
+    if (!m_names.empty())
+        m_names.pop_back();
+}
+
+QString Walk::pathOf(QByteArrayView name) const
+{
+    QByteArray relative;
+    for (const QByteArray &part : m_names)
+        relative += part + '/';
+    relative += name;
+    if (relative.endsWith('/'))
+        relative.chop(1);
+    return relative.isEmpty() ? m_root : withSeparator(m_root) + decodeName(relative);
+}
+
+namespace {
+
+void report(const WalkControl &control, int code, const QString &path)
+{
+    if (control.failed)
+        control.failed(FileError{code, path});
 }
 
 } // namespace
 
-bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit, FileError *error)
+// A loop, not a recursion: only the open directories grow with the depth.
+bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit, FileError *error,
+              const WalkControl &control)
 {
-    const int fd = open(encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QByteArray encoded = encodeName(root);
+    if (!control.rootThroughLink)
+        encoded = encodeName(withoutSeparator(root));
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (control.rootThroughLink ? 0 : O_NOFOLLOW);
+    const int fd = open(encoded.constData(), flags);
     if (fd < 0)
         return fail(error, lastError(root));
-    walkOpen(fd, 1, visit);
+    quint64 rootMount = 0;
+    const bool mountKnown = posix::mountOf(fd, rootMount);
+    Walk walk(root);
+    if (const int code = walk.enter(fd, {}))
+        return fail(error, FileError{code, root});
+
+    WalkEntry entry;
+    entry.walk = &walk;
+    while (!walk.done()) {
+        if (control.stop && control.stop->load(std::memory_order_relaxed))
+            break;
+        // readdir tells the end from an error only through errno.
+        errno = 0;
+        const dirent *item = readdir(walk.reading());
+        if (!item) {
+            if (errno != 0)
+                report(control, errno, walk.pathOf({}));
+            walk.leave();
+            continue;
+        }
+        const char *name = item->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        entry.rawName = QByteArrayView(name, qsizetype(std::strlen(name)));
+        entry.depth = walk.depth();
+        entry.size = 0;
+        entry.isLink = item->d_type == DT_LNK;
+        entry.isDirectory = item->d_type == DT_DIR;
+        entry.otherMount = false;
+        if (item->d_type != DT_DIR) {
+            struct stat info;
+            if (fstatat(walk.directory(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // gone since it was listed
+            entry.isDirectory = S_ISDIR(info.st_mode);
+            entry.isLink = S_ISLNK(info.st_mode);
+            if (!entry.isDirectory)
+                entry.size = qint64(info.st_size);
+        }
+        int child = -1;
+        int childError = 0;
+        if (entry.isDirectory) {
+            child = openat(walk.directory(), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            childError = errno;
+            quint64 mount = 0;
+            if (child >= 0 && mountKnown && posix::mountOf(child, mount) && mount != rootMount) {
+                entry.otherMount = true;
+                close(child);
+                child = -1;
+            }
+        }
+        visit(entry);
+        if (!entry.isDirectory)
+            continue;
+        if (entry.otherMount)
+            report(control, EXDEV, entry.path());
+        else if (child < 0)
+            report(control, childError, entry.path());
+        else if (const int code = walk.enter(child, entry.rawName))
+            report(control, code, entry.path());
+    }
     return true;
 }
 

@@ -15,6 +15,7 @@ struct KatalogDrzewa
     int głębokość = 0;
     quint64 urządzenie = 0;
     quint64 iwęzeł = 0;
+    bool zostaje = false; // it holds a mount point, or is one: never removed
 };
 
 // A file (or link, or anything but a directory) found by the scan.

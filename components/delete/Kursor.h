@@ -10,7 +10,7 @@ namespace ocdelete {
 // name without following links, up through "..", each step checked against
 // the identity the scan recorded. A tree of any depth is walked with two
 // descriptors, and a directory swapped for a link or for another directory
-// is never entered.
+// is never entered, nor one where another file system is mounted.
 class Kursor
 {
 public:
@@ -25,7 +25,8 @@ public:
     // Makes node cel the open directory; a node never opened before takes
     // the identity it has now. False with the error number in *błąd
     // (ELOOP or ENOTDIR for a link or file in its place, ENOENT for another
-    // directory); the cursor then stays on a node above it.
+    // directory, EXDEV for a mount point); the cursor then stays on a node
+    // above it.
     bool idźDo(qsizetype cel, int *błąd);
 
     int fd() const { return m_fd; }
@@ -42,6 +43,8 @@ private:
     std::vector<KatalogDrzewa> &m_katalogi;
     std::vector<qsizetype> m_droga;
     int m_korzeń = -1;
+    bool m_montowanieZnane = false;
+    quint64 m_montowanie = 0; // the chosen directory's mount
     int m_fd = -1;
     qsizetype m_węzeł = -1;
 };

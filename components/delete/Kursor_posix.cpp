@@ -1,5 +1,7 @@
 #include "Kursor.h"
 
+#include <platform/Mount_posix.h>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,6 +43,7 @@ bool Kursor::otwórzKorzeń(int rodzic, const QByteArray &nazwa, int *błąd)
     }
     m_katalogi[0].urządzenie = st.st_dev;
     m_katalogi[0].iwęzeł = st.st_ino;
+    m_montowanieZnane = oc::platform::posix::mountOf(fd, m_montowanie);
     m_korzeń = m_fd = fd;
     m_węzeł = 0;
     return true;
@@ -114,6 +117,12 @@ bool Kursor::wDół(qsizetype dziecko, int *błąd)
         const int kod = errno;
         close(fd);
         return porażka(błąd, kod);
+    }
+    quint64 montowanie = 0;
+    if (k.iwęzeł == 0 && m_montowanieZnane && oc::platform::posix::mountOf(fd, montowanie)
+        && montowanie != m_montowanie) {
+        close(fd);
+        return porażka(błąd, EXDEV);
     }
     if (k.iwęzeł == 0) {
         k.urządzenie = st.st_dev;

@@ -62,6 +62,11 @@ qint32 OCDel::RunDeleteAll(float x, float y)
 {
     frmDelAll &okno = Usuń();
     WynikUsuwania = 0;
+    // Nothing chosen: no question about nothing, and nothing done.
+    if (okno.lstDirs.isEmpty() && okno.lstFiles.isEmpty()) {
+        m_usuń.reset();
+        return WynikUsuwania;
+    }
     oc::ui::moveTwips(&okno, x, y);
     okno.Timer1->start();
     okno.exec();

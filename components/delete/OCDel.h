@@ -25,7 +25,8 @@ public:
     qint32 ClearLists();
     qint32 AddFileToDelete(QString path);
     qint32 AddDirToDelete(QString path);
-    // 1 when the batch ran (even with failures), 0 when answered no.
+    // 1 when the batch ran (even with failures), 0 when answered no or
+    // when nothing was chosen (no question is asked then).
     qint32 RunDeleteAll(float x, float y);
 
     qint32 WynikUsuwaniaPliku = 0;

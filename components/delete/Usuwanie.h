@@ -17,7 +17,10 @@ class Kursor;
 // Deletes chosen files and whole directory trees; knows nothing of
 // windows. Nothing is followed through a symbolic link: a link goes as
 // itself. A read-only file (no write permission bit) is refused, and the
-// directories above it then stay too (they are not empty). A failure never
+// directories above it then stay too (they are not empty). The deletion
+// stays on the chosen directory's mount: a directory where another file
+// system is mounted stays with everything below it and above it, and is
+// reported once (EXDEV). A failure never
 // stops the run; each is kept with its path and error number. One object
 // serves one run.
 class Usuwanie

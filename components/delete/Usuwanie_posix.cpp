@@ -206,7 +206,7 @@ void Usuwanie::pDeleteDir(const QString &katalog)
     if (zatrzymane())
         return;
     // An empty directory goes even when it could not be read.
-    if (unlinkat(fd, nazwa.constData(), AT_REMOVEDIR) != 0)
+    if (!lstDiry[0].zostaje && unlinkat(fd, nazwa.constData(), AT_REMOVEDIR) != 0)
         zapisz(errno, m_korzeń);
     wpisGotowy();
     lstDiry.clear();
@@ -233,6 +233,10 @@ void Usuwanie::SkanujKatalog(Kursor &kursor)
                 lstDiry.pop_back();
             } else {
                 zapisz(błąd, ścieżkaKatalogu(węzeł));
+                // A mount point stays with all below it, and so must every
+                // directory above it: told once, not once per level.
+                for (qsizetype n = błąd == EXDEV ? węzeł : -1; n >= 0 && !lstDiry[n].zostaje; n = lstDiry[n].rodzic)
+                    lstDiry[n].zostaje = true;
             }
             return;
         }
@@ -273,10 +277,12 @@ void Usuwanie::usuńDrzewo(Kursor &kursor)
     for (qsizetype i = qsizetype(lstDiry.size()) - 1; i > 0; --i) {
         if (zatrzymane())
             return;
-        if (!kursor.idźDo(lstDiry[i].rodzic, &błąd))
-            zapisz(błąd, ścieżkaKatalogu(i));
-        else if (unlinkat(kursor.fd(), lstDiry[i].nazwa.constData(), AT_REMOVEDIR) != 0)
-            zapisz(errno, ścieżkaKatalogu(i));
+        if (!lstDiry[i].zostaje) {
+            if (!kursor.idźDo(lstDiry[i].rodzic, &błąd))
+                zapisz(błąd, ścieżkaKatalogu(i));
+            else if (unlinkat(kursor.fd(), lstDiry[i].nazwa.constData(), AT_REMOVEDIR) != 0)
+                zapisz(errno, ścieżkaKatalogu(i));
+        }
         wpisGotowy();
     }
 }

@@ -17,6 +17,7 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
         {"AddHistoryPos", &Ocmd::AddHistoryPos},
         {"ShowHistoryWindow", &Ocmd::ShowHistoryWindow},
         {"ZZM", &Ocmd::ZZM},
+        {"PrzerwijZZM", &Ocmd::PrzerwijZZM},
         {"ShowAttribWindow", &Ocmd::ShowAttribWindow},
         {"ClearAtribLists", &Ocmd::ClearAtribLists},
         {"AddAtribDir", &Ocmd::AddAtribDir},
@@ -58,6 +59,12 @@ QString Ocmd::ShowHistoryWindow(float x, float y)
 }
 
 QString Ocmd::ZZM(QString path) { return m_statystyka.ZZM(path); }
+
+int Ocmd::PrzerwijZZM(qint32 przerwij)
+{
+    m_statystyka.Przerwij(przerwij != 0);
+    return 0;
+}
 
 int Ocmd::ShowAttribWindow(float x, float y, QString path)
 {

@@ -25,6 +25,9 @@ public:
     // Shows the history modally at x, y (twips); the chosen line or "".
     QString ShowHistoryWindow(float x, float y);
     QString ZZM(QString path);
+    // 1 stops the count in hand (from any thread) and every count after it
+    // until 0 is given; returns 0.
+    int PrzerwijZZM(qint32 przerwij);
 
     // The attributes of one file, shown modally at x, y (twips).
     int ShowAttribWindow(float x, float y, QString path);

@@ -3,7 +3,9 @@
 #include <platform/Attributes.h>
 #include <platform/Directory.h>
 #include <platform/Paths.h>
+#include <platform/Walk.h>
 
+#include <cerrno>
 #include <utility>
 
 namespace oc2 {
@@ -18,6 +20,14 @@ bool jestDowiązaniem(const QString &ścieżka)
     return wpis && wpis->isLink;
 }
 
+// "x/.." names the parent of x, "x/." x itself and "/" everything: none
+// is what the user chose, and a whole tree above it would be written.
+bool wybranyPoNazwie(const QString &ścieżka)
+{
+    const QString nazwa = ścieżka.section(u'/', -1);
+    return !nazwa.isEmpty() && nazwa != u"." && nazwa != u"..";
+}
+
 } // namespace
 
 ZmianaAtrybutów::ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool podkatalogi, quint32 maska)
@@ -26,53 +36,53 @@ ZmianaAtrybutów::ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool
 
 void ZmianaAtrybutów::Wykonaj()
 {
-    if (m_podkatalogi)
-        for (const QString &katalog : m_katalogi)
-            // lstat of "link/" would answer for the target.
-            if (!m_stop && !jestDowiązaniem(platform::withoutSeparator(katalog)))
-                Przeglądaj(katalog);
     for (const QString &plik : m_pliki) {
         if (m_stop)
             return;
-        Zapisz(plik);
+        platform::FileError błąd;
+        platform::writeAttributes(plik, m_maska, &błąd);
+        Zapisany(std::move(błąd));
     }
-    for (const QString &plik : std::as_const(m_znalezione)) {
+    if (!m_podkatalogi)
+        return;
+    for (const QString &katalog : m_katalogi) {
         if (m_stop)
             return;
-        // Looked at again just before the write: an entry swapped for a link
-        // since the scan must not lead the write out of the tree.
-        if (!jestDowiązaniem(plik))
-            Zapisz(plik);
+        const QString bezUkośnika = platform::withoutSeparator(katalog);
+        if (!wybranyPoNazwie(bezUkośnika))
+            m_błędy.push_back({EINVAL, katalog});
+        // lstat of "link/" would answer for the target.
+        else if (!jestDowiązaniem(bezUkośnika))
+            Przeglądaj(katalog);
     }
 }
 
-// Depth first, without recursion, so that no depth of tree can exhaust the stack.
 void ZmianaAtrybutów::Przeglądaj(const QString &katalog)
 {
-    QStringList doPrzejrzenia{katalog};
-    while (!doPrzejrzenia.isEmpty() && !m_stop) {
-        const QString ścieżka = doPrzejrzenia.takeLast();
-        const platform::DirectoryListing lista = platform::readDirectory(ścieżka);
-        if (!lista.ok) {
-            m_błędy.push_back(lista.error);
-            continue;
-        }
-        const QString przedrostek = platform::withSeparator(ścieżka);
-        for (const platform::EntryInfo &wpis : lista.files)
-            if (!wpis.isLink)
-                m_znalezione.append(przedrostek + wpis.name);
-        for (auto wpis = lista.directories.rbegin(); wpis != lista.directories.rend(); ++wpis)
-            if (!wpis->isLink)
-                doPrzejrzenia.append(przedrostek + wpis->name);
-    }
+    platform::WalkControl sterowanie;
+    sterowanie.stop = &m_stop;
+    sterowanie.rootThroughLink = false;
+    sterowanie.failed = [this](const platform::FileError &błąd) { m_błędy.push_back(błąd); };
+    platform::FileError błąd;
+    const bool przeczytany = platform::walkTree(katalog, [this](const platform::WalkEntry &wpis) {
+        if (wpis.isDirectory || wpis.isLink)
+            return;
+        m_znalezione.append(wpis.path());
+        platform::FileError błąd;
+        platform::writeAttributes(wpis, m_maska, &błąd);
+        Zapisany(std::move(błąd));
+    }, &błąd, sterowanie);
+    if (!przeczytany)
+        m_błędy.push_back(std::move(błąd));
 }
 
-void ZmianaAtrybutów::Zapisz(const QString &plik)
+void ZmianaAtrybutów::Zapisany(platform::FileError błąd)
 {
-    platform::FileError błąd;
-    if (!platform::writeAttributes(plik, m_maska, &błąd))
+    if (błąd.failed())
         m_błędy.push_back(std::move(błąd));
     ++m_zapisane;
+    if (poZapisie)
+        poZapisie();
 }
 
 } // namespace oc2

@@ -5,21 +5,27 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <atomic>
+#include <functional>
 #include <vector>
 
 namespace oc2 {
 
 // One batch of attribute writes, with no window: the files chosen, then, on
 // request, every file below the chosen directories, all given the same
-// attributes. Links below a directory are never followed nor written
-// through, and a chosen directory that is a link is not entered. Failures
-// are collected, not shown.
+// attributes. Below a directory everything is reached by descriptor from
+// the directory above it: links are never followed nor written through, a
+// directory swapped for a link meanwhile is not entered, any depth works,
+// and another file system mounted below is left and reported. A chosen
+// directory that is a link is not entered, and a path naming a parent or
+// the directory itself ("..", ".") is refused. Failures are collected, not
+// shown.
 class ZmianaAtrybutów
 {
 public:
     ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool podkatalogi, quint32 maska);
 
-    // Scans, then writes; may run on a worker thread.
+    // Writes the chosen files, then walks the chosen directories writing as
+    // it goes; may run on a worker thread.
     void Wykonaj();
     // Asks a running Wykonaj to stop before its next entry; from any thread.
     void Zatrzymaj() { m_stop = true; }
@@ -30,9 +36,14 @@ public:
     const QStringList &Znalezione() const { return m_znalezione; }
     const std::vector<oc::platform::FileError> &Błędy() const { return m_błędy; }
 
+    // Called on the working thread after each file, written or not, so that
+    // a watcher can follow (or hold) the run.
+    std::function<void()> poZapisie;
+
 private:
     void Przeglądaj(const QString &katalog);
-    void Zapisz(const QString &plik);
+    // One file done; its failure, if any, is kept.
+    void Zapisany(oc::platform::FileError błąd);
 
     const QStringList m_katalogi;
     const QStringList m_pliki;

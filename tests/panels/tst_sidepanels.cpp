@@ -4,12 +4,16 @@
 #include <panels/InfoKatalogu.h>
 #include <platform/Volumes.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMutex>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
+#include <atomic>
 #include <sys/stat.h>
 
 // The information panel and the quick view over the inactive file panel.
@@ -27,6 +31,9 @@ private slots:
     void quickViewMessages_data();
     void quickViewMessages();
     void quickViewWaitsThenCounts();
+    void unwantedCountStops_data();
+    void unwantedCountStops();
+    void switchingKeepsTheCoveredPanel_data();
     void switchingKeepsTheCoveredPanel();
 };
 
@@ -145,8 +152,9 @@ void TestSidePanels::informationFigures()
 
 void TestSidePanels::quickViewMessages_data()
 {
-    QTest::addColumn<QString>("cursor");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("cursor"); // "": a panel without entries
+    QTest::addColumn<QString>("message"); // "%": the panel's directory
+    QTest::newRow("empty panel") << "" << "Dysk % jest pusty";
     QTest::newRow("..") << ".." << "Podgląd w tej wersji programu nie jest dostępny";
     QTest::newRow("a file") << "plik" << "Podgląd w tej wersji programu nie jest dostępny";
 }
@@ -159,11 +167,13 @@ void TestSidePanels::quickViewMessages()
     UtwórzDrzewo(tmp.path(), {QStringLiteral("plik")});
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    if (cursor != QStringLiteral(".."))
+    if (cursor.isEmpty())
+        okno.Widok(1).Stan.LiczbaPozycji = okno.Widok(1).Stan.LiczbaKatalogów = 0;
+    else if (cursor != QStringLiteral(".."))
         okno.Panel_Click(1, 1);
     QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(okno.TrybPaneluInfo, 2);
-    QCOMPARE(okno.Label3[7]->text(), message);
+    QCOMPARE(okno.Label3[7]->text(), message.replace(u'%', okno.Dir1.Ścieżka()));
     QVERIFY(okno.Label3[3]->isHidden());
 }
 
@@ -203,12 +213,71 @@ void TestSidePanels::quickViewWaitsThenCounts()
     blokada.unlock();
     QTRY_COMPARE(okno.Label3[3]->text(), QStringLiteral("1"));
     QCOMPARE(okno.Label3[4]->text(), QStringLiteral("0"));
-    QCOMPARE(liczenia->calls.size(), 2);
+    QCOMPARE(liczenia->callsOf(QStringLiteral("zzm")).size(), 2);
     Sloty().Historia.reset();
+}
+
+void TestSidePanels::unwantedCountStops_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("the main window closes") << "close";
+    QTest::newRow("the quick view closes") << "ctrl+q";
+    QTest::newRow("the cursor leaves the directory") << "cursor";
+}
+
+// The count stands in for a tree too big to finish: it runs until it is
+// told to stop. Whatever makes its answer useless stops it at once, so the
+// program (which waits for its workers on the way out) never waits for it.
+void TestSidePanels::unwantedCountStops()
+{
+    QFETCH(QString, what);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("duzy/x"), QStringLiteral("plik")});
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    std::atomic<bool> przerwane{false};
+    auto liczenia = std::make_shared<ScriptedComponent::Record>();
+    liczenia->during = [&przerwane](const ScriptedComponent::Call &call) {
+        if (call.operation == u"przerwijzzm")
+            przerwane = call.args.value(0).toInt() != 0;
+        for (QDeadlineTimer limit(5000); call.operation == u"zzm" && !przerwane && !limit.hasExpired();)
+            QThread::msleep(1);
+    };
+    Sloty().Historia = std::make_unique<ScriptedComponent>(liczenia);
+    const auto sprzątanie = qScopeGuard([] {
+        QThreadPool::globalInstance()->waitForDone();
+        Sloty().Historia.reset();
+    });
+    okno.Panel_Click(1, 1);
+    QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_COMPARE(liczenia->callsOf(QStringLiteral("zzm")).size(), 1);
+
+    if (what == u"close") {
+        test.komunikaty->answers[QStringLiteral("notebox2")] = {0};
+        QVERIFY(okno.close());
+    } else if (what == u"ctrl+q") {
+        QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
+    } else {
+        okno.Panel_Click(1, 2);
+    }
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(1000));
+    QVERIFY(przerwane);
+}
+
+void TestSidePanels::switchingKeepsTheCoveredPanel_data()
+{
+    QTest::addColumn<QStringList>("steps"); // "L" and "Q" with Ctrl; PanelL called
+    QTest::addColumn<int>("mode");
+    QTest::newRow("Ctrl+L on and off, then Ctrl+Q") << QStringList{"L", "L", "Q"} << 2;
+    QTest::newRow("Ctrl+L over the quick view is ignored") << QStringList{"Q", "L"} << 2;
+    QTest::newRow("the information panel opened over the quick view takes its place")
+        << QStringList{"Q", "PanelL"} << 1;
 }
 
 void TestSidePanels::switchingKeepsTheCoveredPanel()
 {
+    QFETCH(QStringList, steps);
+    QFETCH(int, mode);
     QTemporaryDir tmp;
     UtwórzDrzewo(tmp.path(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     OknoTestowe test;
@@ -216,13 +285,19 @@ void TestSidePanels::switchingKeepsTheCoveredPanel()
     okno.Panel_Click(2, 2);
     okno.Panel_MouseDown(2, 3, Qt::RightButton);
     okno.Panel_Click(1, 1);
-    QTest::keyClick(&okno, Qt::Key_L, Qt::ControlModifier);
-    QTest::keyClick(&okno, Qt::Key_L, Qt::ControlModifier);
-    QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(okno.PanelB->isVisible());
-    QVERIFY(okno.Panel->isHidden());
-    QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
+    for (const QString &step : steps) {
+        if (step == u"PanelL")
+            okno.PanelL();
+        else
+            QTest::keyClick(&okno, step == u"L" ? Qt::Key_L : Qt::Key_Q, Qt::ControlModifier);
+    }
+    QCOMPARE(okno.TrybPaneluInfo, mode);
+    QCOMPARE(okno.Panel->isVisible(), mode == 1);
+    QCOMPARE(okno.PanelB->isVisible(), mode == 2);
+    QVERIFY(okno.Panel2[0]->isHidden() && okno.Gora2->isHidden());
+    QTest::keyClick(&okno, mode == 1 ? Qt::Key_L : Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(okno.TrybPaneluInfo, 0);
+    QVERIFY(okno.Panel->isHidden());
     QVERIFY(okno.PanelB->isHidden());
     QVERIFY(!okno.Panel2[0]->isHidden() && !okno.Gora2->isHidden());
     const StanPanelu &s = okno.Widok(2).Stan;

@@ -1,6 +1,9 @@
 #include <platform/Attributes.h>
 #include <platform/Directory.h>
 #include <platform/Names.h>
+#include <platform/Walk.h>
+
+#include <Montowanie.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +11,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <cerrno>
+#include <optional>
 
 using namespace oc::platform;
 
@@ -231,6 +236,49 @@ private slots:
         const DirectoryListing listing = readDirectory(dir.path() + u'/');
         QVERIFY(listing.ok);
         QVERIFY(listing.directories.empty() && listing.files.empty());
+    }
+
+    // The walk ends in the entry that sets the stop, and stays on its
+    // root's mount: a mount point is met and told once, never entered.
+    void walkStopsAndStaysOnItsMount_data()
+    {
+        QTest::addColumn<int>("stopIn"); // 0: never
+        QTest::addColumn<QString>("mount");
+        QTest::addColumn<int>("visited");
+        QTest::newRow("tmpfs mounted below") << 0 << "tmpfs" << 32;
+        QTest::newRow("a directory of the same file system bound below") << 0 << "bind" << 32;
+        QTest::newRow("stop set in the first entry") << 1 << "" << 1;
+        QTest::newRow("stop set in the 20th entry") << 20 << "" << 20;
+    }
+
+    void walkStopsAndStaysOnItsMount()
+    {
+        QFETCH(int, stopIn);
+        QFETCH(QString, mount);
+        QFETCH(int, visited);
+        QTemporaryDir dir(m_base), outside(m_base);
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("d")) && QDir(dir.path()).mkpath(QStringLiteral("m")));
+        for (int f = 0; f < 30; ++f)
+            writeFile(dir.filePath(QStringLiteral("d/%1").arg(f)));
+        const QString mountPoint = dir.filePath(QStringLiteral("m"));
+        std::optional<oc::test::Montowanie> mounted;
+        if (!mount.isEmpty() && !mounted.emplace(mountPoint, mount == u"bind" ? outside.path() : QString()).ok())
+            QSKIP("this process may not mount file systems");
+        writeFile(mountPoint + QStringLiteral("/below"));
+
+        std::atomic<bool> stop{false};
+        std::vector<FileError> told;
+        const WalkControl control{&stop, [&](const FileError &failure) { told.push_back(failure); }};
+        int count = 0;
+        QVERIFY(walkTree(dir.path(), [&](const WalkEntry &entry) {
+            QCOMPARE(entry.otherMount, mounted.has_value() && entry.path() == mountPoint);
+            if (++count == stopIn)
+                stop = true;
+        }, nullptr, control));
+        QCOMPARE(count, visited);
+        QCOMPARE(told.size(), size_t(mounted ? 1 : 0));
+        for (const FileError &failure : told)
+            QVERIFY(failure.code == EXDEV && failure.path == mountPoint);
     }
 
     void enteringDirectories()

@@ -84,6 +84,7 @@ private slots:
     void failureReportedOnce_data();
     void failureReportedOnce();
     void escapeStopsTheRunAndNoKeyStartsAnother();
+    void emptyBatchAsksNothing();
 };
 
 void TstFrmDel::answers_data()
@@ -261,6 +262,22 @@ void TstFrmDel::escapeStopsTheRunAndNoKeyStartsAnother()
     QCOMPARE(napisy, QStringList({"Proszę czekać ...", ""}));
     QCOMPARE(wpisy, 1);
     QCOMPARE(pozostałe(root).size(), 20);
+}
+
+// "0 katalogów i 0 plików ?" would ask about nothing.
+void TstFrmDel::emptyBatchAsksNothing()
+{
+    bool otwarte = false;
+    bool zostałoOtwarte = false;
+    gdyOtwarte<QDialog>([&](QDialog *okno) {
+        otwarte = true;
+        QTest::keyClick(okno, Qt::Key_T);
+    }, zostałoOtwarte);
+    OCDel ocdel;
+    ocdel.ClearLists();
+    QCOMPARE(ocdel.RunDeleteAll(0, 0), 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!otwarte);
 }
 
 QTEST_MAIN(TstFrmDel)

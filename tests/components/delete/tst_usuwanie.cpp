@@ -4,11 +4,14 @@
 
 #include <platform/Names.h>
 
+#include <Montowanie.h>
+
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 using oc::platform::decodeName;
@@ -49,6 +52,8 @@ class TstUsuwanie : public QObject
 private slots:
     void trees_data();
     void trees();
+    void otherMountsStay_data();
+    void otherMountsStay();
     void swappedBetweenScanAndDelete_data();
     void swappedBetweenScanAndDelete();
     void stopLeavesTheRest_data();
@@ -129,6 +134,41 @@ void TstUsuwanie::trees()
     QCOMPARE(pozostałe(root), zostaje);
     QCOMPARE(błędne(root, usuwanie), bledne);
     QVERIFY(usuwanie.lstDiry.empty() && usuwanie.lstWynik.empty());
+}
+
+void TstUsuwanie::otherMountsStay_data()
+{
+    QTest::addColumn<QString>("rodzaj");
+    QTest::newRow("tmpfs mounted two levels down") << "tmpfs";
+    QTest::newRow("a directory of the same file system bound two levels down") << "bind";
+}
+
+// The mount point stays with everything on it and the directories above
+// it; the rest of the tree goes, and the mount point is told once.
+void TstUsuwanie::otherMountsStay()
+{
+    QFETCH(QString, rodzaj);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray root = encodeName(dir.path());
+    QVERIFY(zbuduj(root, {"f in/x", "f in/a/y", "d in/a/m", "f in/b/z", "d out"}));
+    const QString punkt = dir.filePath(QStringLiteral("in/a/m"));
+    oc::test::Montowanie montowanie(punkt, rodzaj == u"bind" ? dir.filePath(QStringLiteral("out")) : QString());
+    if (!montowanie.ok())
+        QSKIP("this process may not mount file systems");
+    QVERIFY(zbuduj(root, {"f in/a/m/cenny", "f in/a/m/k/cenny2"}));
+
+    Usuwanie usuwanie;
+    usuwanie.usuń({}, {dir.filePath(QStringLiteral("in"))});
+
+    QVERIFY(QFile::exists(punkt + QStringLiteral("/cenny")) && QFile::exists(punkt + QStringLiteral("/k/cenny2")));
+    QByteArrayList zostaje{"in", "in/a", "in/a/m", "out"};
+    if (rodzaj == u"bind")
+        zostaje << "out/cenny" << "out/k" << "out/k/cenny2";
+    QCOMPARE(pozostałe(root), zostaje);
+    QCOMPARE(usuwanie.Błędy.size(), size_t(1));
+    QCOMPARE(usuwanie.Błędy[0].code, EXDEV);
+    QCOMPARE(usuwanie.Błędy[0].path, punkt);
 }
 
 void TstUsuwanie::swappedBetweenScanAndDelete_data()

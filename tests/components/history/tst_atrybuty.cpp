@@ -15,8 +15,12 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 using namespace oc::platform;
 
@@ -156,11 +160,15 @@ private slots:
         QTest::addColumn<QString>("dowiązanie");
         QTest::addColumn<QString>("cel");
         QTest::addColumn<QString>("wybrany");
-        QTest::newRow("link to a file outside, below the chosen directory") << "kat/dow" << "poza/cel" << "kat";
-        QTest::newRow("link to a directory outside, below the chosen directory") << "kat/dow" << "poza" << "kat";
-        QTest::newRow("link two levels down") << "kat/a/b/dow" << "poza" << "kat";
-        QTest::newRow("chosen directory is itself a link") << "dow" << "poza" << "dow";
-        QTest::newRow("chosen link written with a trailing slash") << "dow" << "poza" << "dow/";
+        QTest::addColumn<int>("błędów");
+        QTest::newRow("chosen path naming a parent: refused, the parent's tree untouched")
+            << "kat/dow" << "poza" << "kat/a/.." << 1;
+        QTest::newRow("chosen path naming the directory itself: refused") << "kat/dow" << "poza" << "kat/." << 1;
+        QTest::newRow("link to a file outside, below the chosen directory") << "kat/dow" << "poza/cel" << "kat" << 0;
+        QTest::newRow("link to a directory outside, below the chosen directory") << "kat/dow" << "poza" << "kat" << 0;
+        QTest::newRow("link two levels down") << "kat/a/b/dow" << "poza" << "kat" << 0;
+        QTest::newRow("chosen directory is itself a link") << "dow" << "poza" << "dow" << 0;
+        QTest::newRow("chosen link written with a trailing slash") << "dow" << "poza" << "dow/" << 0;
     }
 
     void linksBelowAreNeverFollowed()
@@ -168,6 +176,7 @@ private slots:
         QFETCH(QString, dowiązanie);
         QFETCH(QString, cel);
         QFETCH(QString, wybrany);
+        QFETCH(int, błędów);
         QVERIFY(QDir(korzeń()).mkpath(QStringLiteral("poza/pod")) && QDir(korzeń()).mkpath(QStringLiteral("kat/a/b")));
         for (const char *p : {"poza/cel", "poza/pod/cel2", "kat/plik"})
             plik(ścieżka(QString::fromUtf8(p)));
@@ -176,11 +185,58 @@ private slots:
         oc2::ZmianaAtrybutów zmiana({ścieżka(wybrany)}, {}, true, RO | Sys | Arch);
         zmiana.Wykonaj();
 
-        QVERIFY(zmiana.Błędy().empty());
+        QCOMPARE(zmiana.Błędy().size(), size_t(błędów));
         QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/cel"))), 0u);
         QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/pod/cel2"))), 0u);
         QVERIFY(entryInfo(ścieżka(dowiązanie))->isLink);
         QCOMPARE(atrybuty(ścieżka(QStringLiteral("kat/plik"))), wybrany == QStringLiteral("kat") ? RO | Sys | Arch : 0);
+    }
+
+    // Every file below is reached from the directory above it: neither a
+    // directory swapped for a link once the run has begun nor a path longer
+    // than the system takes leads anywhere else.
+    void reachedFromItsDirectory_data()
+    {
+        QTest::addColumn<int>("poziomy"); // 0: the swap
+        QTest::newRow("a directory swapped for a link to the outside mid-run") << 0;
+        QTest::newRow("a tree deeper than the longest path") << 120;
+    }
+
+    void reachedFromItsDirectory()
+    {
+        QFETCH(int, poziomy);
+        QVERIFY(QDir(korzeń()).mkpath(QStringLiteral("kat/pod")) && QDir(korzeń()).mkpath(QStringLiteral("poza/pod")));
+        for (const char *p : {"kat/pierwszy", "kat/pod/x", "poza/pod/x"})
+            plik(ścieżka(QString::fromUtf8(p)));
+        // Each level holds "plik" and the next level, g (40 times).
+        const QByteArray g(40, 'g');
+        const auto poziom = [&](int fd) {
+            const int głębiej = openat(fd, g.constData(), O_RDONLY | O_DIRECTORY);
+            close(fd);
+            return głębiej;
+        };
+        const QByteArray kat = encodeName(ścieżka(QStringLiteral("kat")));
+        int fd = open(kat.constData(), O_RDONLY);
+        for (int i = 0; i < poziomy; ++i, fd = poziom(fd))
+            QVERIFY(mkdirat(fd, g.constData(), 0755) == 0 && close(openat(fd, "plik", O_CREAT | O_WRONLY, 0644)) == 0);
+        close(fd);
+
+        oc2::ZmianaAtrybutów zmiana({ścieżka(QStringLiteral("kat"))}, {ścieżka(QStringLiteral("kat/pierwszy"))}, true, RO);
+        zmiana.poZapisie = [&, zamienione = poziomy > 0]() mutable {
+            if (std::exchange(zamienione, true))
+                return;
+            QVERIFY(QDir(korzeń()).rename(QStringLiteral("kat/pod"), QStringLiteral("kosz")));
+            QVERIFY(QFile::link(ścieżka(QStringLiteral("poza/pod")), ścieżka(QStringLiteral("kat/pod"))));
+        };
+        zmiana.Wykonaj();
+
+        QVERIFY(zmiana.Błędy().empty());
+        QCOMPARE(atrybuty(ścieżka(QStringLiteral("poza/pod/x"))), 0u);
+        int zapisane = 0;
+        struct stat st;
+        for (fd = open(kat.constData(), O_RDONLY); fd >= 0; fd = poziom(fd))
+            zapisane += fstatat(fd, "plik", &st, 0) == 0 && (st.st_mode & 0222) == 0;
+        QCOMPARE(zapisane, poziomy);
     }
 
     // Through the window and its worker, on names that are not UTF-8, hold a

@@ -1,4 +1,5 @@
 #include <CrtlQ.h>
+#include <Ocmd.h>
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,7 @@ private slots:
     void linkToBigDirectoryNotFollowed();
     void linkToFileCountsAsItself();
     void countersResetBetweenCalls();
+    void stopHoldsUntilLifted();
 };
 
 void TstZzm::counts_data()
@@ -122,6 +124,22 @@ void TstZzm::countersResetBetweenCalls()
     oc2::CrtlQ statystyka;
     QCOMPARE(statystyka.ZZM(pełny.path()), QStringLiteral("7#12288#2#1"));
     QCOMPARE(statystyka.ZZM(pusty.path()), QStringLiteral("0#4096#1#0"));
+}
+
+// Through the component: a stop given while no count runs still ends the
+// next one before its first entry, and every one after it until lifted.
+void TstZzm::stopHoldsUntilLifted()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid() && zbuduj(dir.path(), {QStringLiteral("d a"), QStringLiteral("f a/b 7")}));
+    oc2::Ocmd ocmd;
+    QStringList wyniki;
+    for (const QVariant przerwij : {1, 1, 0}) {
+        QVariantList stop{przerwij}, ścieżka{dir.path()};
+        ocmd.invoke(u"PrzerwijZZM", stop);
+        wyniki << ocmd.invoke(u"ZZM", ścieżka).toString();
+    }
+    QCOMPARE(wyniki, QStringList({"0#4096#1#0", "0#4096#1#0", "7#12288#2#1"}));
 }
 
 QTEST_GUILESS_MAIN(TstZzm)
