@@ -257,7 +257,8 @@ void Kopiarka::UstawAtrybutyKatalogów()
         const Miejsce miejsce = rozdziel(ścieżka);
         int kod = 0;
         const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
-        const pliki::Deskryptor katalog = fd < 0 ? pliki::Deskryptor() : pliki::otwórzPodkatalog(fd, miejsce.nazwa, kod);
+        const pliki::Deskryptor katalog =
+            fd < 0 ? pliki::Deskryptor() : pliki::otwórzPodkatalog(fd, miejsce.nazwa, kod);
         if (!katalog.otwarty() || !oc::platform::writeExtendedAttributes(katalog.fd(), m_atrybuty[k], kod))
             błąd(kod, ścieżka);
     }

@@ -442,8 +442,8 @@ Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteA
     bool dobrze = zastąp ? renameat(katalog, robocza.constData(), katalog, nazwa.constData()) == 0
                          : renameat2(katalog, robocza.constData(), katalog, nazwa.constData(), RENAME_NOREPLACE) == 0;
     // A file system that cannot promise "no replacing" in the rename still can with a link.
-    if (!dobrze && !zastąp && errno == EINVAL && linkat(katalog, robocza.constData(), katalog, nazwa.constData(), 0) == 0)
-        dobrze = true;
+    if (!dobrze && !zastąp && errno == EINVAL)
+        dobrze = linkat(katalog, robocza.constData(), katalog, nazwa.constData(), 0) == 0;
     if (dobrze && !zastąp)
         unlinkat(katalog, robocza.constData(), 0);
     if (dobrze)
@@ -580,7 +580,8 @@ Wynik KopiaWpisu::zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bie
                 return Wynik::Skopiowano;
             }
             for (ssize_t zapisane = 0; zapisane < n;) {
-                const ssize_t w = pwrite(cel, m_bufor.data() + zapisane, size_t(n - zapisane), off_t(pozycja + zapisane));
+                const ssize_t w =
+                    pwrite(cel, m_bufor.data() + zapisane, size_t(n - zapisane), off_t(pozycja + zapisane));
                 if (w < 0) {
                     if (errno == EINTR)
                         continue;

@@ -55,7 +55,8 @@ void opiszAtrybuty(const QByteArray &ścieżka, const QByteArray &względna, QBy
             continue;
         char wartość[65536];
         const ssize_t ile = lgetxattr(ścieżka.constData(), nazwa.constData(), wartość, sizeof wartość);
-        wynik << "x|" + względna + '|' + nazwa + '|' + QByteArray(wartość, std::max<ssize_t>(ile, 0)).toPercentEncoding();
+        const QByteArray treść(wartość, std::max<ssize_t>(ile, 0));
+        wynik << "x|" + względna + '|' + nazwa + '|' + treść.toPercentEncoding();
     }
 }
 
