@@ -1,8 +1,9 @@
 // bench_copy [files] [runs] [directory]: the copy engine against "cp -r",
 // each into a fresh target, on (a) a tree of that many files of 1 to 16 KiB
-// in 200 directories (10,000 by default) and (b) four files of 256 MiB, built
-// in the directory (the build's bench/ by default; the file system decides
-// much, so try more than one). Dirty pages are written out before every
+// in 200 directories (10,000 by default), (b) four files of 256 MiB and (c)
+// a sparse file of 1 GiB holding 4 KiB of data, built in the directory (the
+// build's bench/ by default; the file system decides much, so try more than
+// one). For (c) the disk space each copy takes is shown too. Dirty pages are written out before every
 // timed run; best of the runs. The engine runs once more with a progress
 // watcher like the window's, to show its cost.
 #include "Pomiar.h"
@@ -22,6 +23,7 @@ namespace {
 constexpr int Katalogi = 200;
 constexpr int DużePliki = 4;
 constexpr qint64 DużyRozmiar = qint64(256) << 20;
+constexpr qint64 DziurawyRozmiar = qint64(1) << 30;
 
 bool zapisz(const QString &ścieżka, qint64 rozmiar)
 {
@@ -58,6 +60,25 @@ bool dużePliki(const QString &root)
     return true;
 }
 
+// All hole but 4 KiB in the middle.
+bool dziurawy(const QString &root)
+{
+    QFile plik(root + QStringLiteral("/obraz.img"));
+    if (!QDir().mkpath(root) || !plik.open(QIODevice::WriteOnly) || !plik.resize(DziurawyRozmiar)
+        || !plik.seek(DziurawyRozmiar / 2))
+        return false;
+    return plik.write(QByteArray(4096, 'd')) == 4096;
+}
+
+// The disk space the tree takes, in KiB, as du counts it.
+QString naDysku(const QString &ścieżka)
+{
+    QProcess du;
+    du.start(QStringLiteral("du"), {QStringLiteral("-sk"), ścieżka});
+    du.waitForFinished();
+    return QString::fromLocal8Bit(du.readAllStandardOutput()).section(u'\t', 0, 0);
+}
+
 void zapiszBrudne() { QProcess::execute(QStringLiteral("sync"), {}); }
 
 // The copy as the window runs it, less the window; false on any failure.
@@ -92,6 +113,8 @@ struct Czasy
     double silnik = 1e300;
     double zPostępem = 1e300;
     double cp = 1e300;
+    QString naDyskuSilnika; // KiB the last copy of each took
+    QString naDyskuCp;
 };
 
 // Each way into a fresh directory. Thousands of files deleted between runs
@@ -102,18 +125,21 @@ bool zmierz(const QString &źródło, const QString &roboczy, int razy, bool usu
 {
     bool dobrze = true;
     int numer = 0;
-    auto jeden = [&](double &najlepszyCzas, const std::function<bool(const QString &)> &kopia) {
+    auto jeden = [&](double &najlepszyCzas, QString *naDyskuCelu,
+                     const std::function<bool(const QString &)> &kopia) {
         const QString cel = QStringLiteral("%1/cel%2").arg(roboczy).arg(++numer);
         QDir().mkpath(cel);
         zapiszBrudne();
         najlepszyCzas = std::min(najlepszyCzas, najlepszy(1, [&] { dobrze = kopia(cel) && dobrze; }));
+        if (naDyskuCelu)
+            *naDyskuCelu = naDysku(cel);
         if (usuwajOdRazu)
             QDir(cel).removeRecursively();
     };
     for (int i = 0; i < razy; ++i) {
-        jeden(czasy.silnik, [&](const QString &cel) { return silnik(źródło, cel, false); });
-        jeden(czasy.cp, [&](const QString &cel) { return cp(źródło, cel); });
-        jeden(czasy.zPostępem, [&](const QString &cel) { return silnik(źródło, cel, true); });
+        jeden(czasy.silnik, &czasy.naDyskuSilnika, [&](const QString &cel) { return silnik(źródło, cel, false); });
+        jeden(czasy.cp, &czasy.naDyskuCp, [&](const QString &cel) { return cp(źródło, cel); });
+        jeden(czasy.zPostępem, nullptr, [&](const QString &cel) { return silnik(źródło, cel, true); });
     }
     for (int i = 1; i <= numer; ++i)
         QDir(QStringLiteral("%1/cel%2").arg(roboczy).arg(i)).removeRecursively();
@@ -128,6 +154,7 @@ void wypisz(QTextStream &out, const QString &nazwa, const Czasy &czasy)
         << QString::number((czasy.zPostępem / czasy.silnik - 1) * 100, 'f', 1) << " %)\n";
     out << "  cp -r:             " << QString::number(czasy.cp, 'f', 1) << " ms\n";
     out << "  silnik / cp -r:    " << QString::number(czasy.silnik / czasy.cp, 'f', 3) << '\n';
+    out << "  na dysku: silnik " << czasy.naDyskuSilnika << " KiB, cp -r " << czasy.naDyskuCp << " KiB\n";
     out.flush();
 }
 
@@ -148,20 +175,23 @@ int main(int argc, char *argv[])
     QTemporaryDir katalog(gdzie + QStringLiteral("/copy-XXXXXX"));
     const QString małe = katalog.path() + QStringLiteral("/male");
     const QString duże = katalog.path() + QStringLiteral("/duze");
+    const QString rzadkie = katalog.path() + QStringLiteral("/rzadkie");
     out << "Budowanie drzew w " << katalog.path() << "...\n";
     out.flush();
-    if (!katalog.isValid() || !małePliki(małe, pliki) || !dużePliki(duże)) {
+    if (!katalog.isValid() || !małePliki(małe, pliki) || !dużePliki(duże) || !dziurawy(rzadkie)) {
         out << "Nie można zbudować drzew\n";
         return 1;
     }
 
-    Czasy czasyMałych, czasyDużych;
+    Czasy czasyMałych, czasyDużych, czasyRzadkich;
     if (!zmierz(małe, katalog.path(), razy, false, czasyMałych)
-        || !zmierz(duże, katalog.path(), razy, true, czasyDużych)) {
+        || !zmierz(duże, katalog.path(), razy, true, czasyDużych)
+        || !zmierz(rzadkie, katalog.path(), razy, true, czasyRzadkich)) {
         out << "Kopiowanie nie powiodło się\n";
         return 1;
     }
     wypisz(out, QStringLiteral("(a) %1 plików 1-16 KiB w %2 katalogach").arg(pliki).arg(Katalogi), czasyMałych);
     wypisz(out, QStringLiteral("(b) %1 pliki po 256 MiB").arg(DużePliki), czasyDużych);
+    wypisz(out, QStringLiteral("(c) plik rzadki 1 GiB, 4 KiB danych"), czasyRzadkich);
     return 0;
 }

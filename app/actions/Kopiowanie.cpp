@@ -46,13 +46,22 @@ bool Kopiuj(Gospodarz &okno, const std::vector<DoSkopiowania> &co, QString cel)
     return wynik && wynik->toInt() == 1;
 }
 
+// The entry itself, its directory resolved but not its own name: a link is
+// copied as the link, so it is judged as one, not by what it points to.
+QString SamWpis(const QString &ścieżka)
+{
+    const QFileInfo wpis(ścieżka);
+    const QString katalog = QFileInfo(wpis.absolutePath()).canonicalFilePath();
+    return katalog.isEmpty() ? QString() : QDir::cleanPath(platform::withSeparator(katalog) + wpis.fileName());
+}
+
 // A copy that would land on its own source: a file into the directory it is
 // in, or a directory into itself or below itself. The message, or "".
 QString KopiaWSiebie(const std::vector<DoSkopiowania> &co, const QString &cel)
 {
     const QString docelowy = QDir::cleanPath(QFileInfo(cel).canonicalFilePath());
     for (const DoSkopiowania &pozycja : co) {
-        const QString źródło = QDir::cleanPath(QFileInfo(pozycja.ścieżka).canonicalFilePath());
+        const QString źródło = SamWpis(pozycja.ścieżka);
         if (źródło.isEmpty() || docelowy.isEmpty())
             continue;
         if (!pozycja.katalog && QFileInfo(źródło).absolutePath() == docelowy)

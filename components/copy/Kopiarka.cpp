@@ -84,12 +84,28 @@ void Kopiarka::ClearLists()
     lstWynikD2.clear();
     lstWynikF2.clear();
     m_tryby.clear();
+    m_atrybuty.clear();
+    m_nowe.clear();
     m_rozmiary.clear();
     m_zaufane.clear();
     m_błędy.clear();
+    m_bezCelu = false;
     m_postęp = {};
     m_przerwij = false;
     m_wstrzymaj = false;
+}
+
+QString Kopiarka::KatalogDocelowyZ(const QString &wpisany) const
+{
+    if (wpisany.trimmed().isEmpty())
+        return {};
+    QString cel = wpisany;
+    const QString &pierwszy = lstDirs.isEmpty() ? lstFiles.value(0) : lstDirs.first();
+    if (!cel.startsWith(u'/') && !pierwszy.isEmpty()) {
+        const QString źródło = QDir::cleanPath(pierwszy);
+        cel = źródło.left(std::max<qsizetype>(źródło.lastIndexOf(u'/'), 1)) + u'/' + cel;
+    }
+    return oc::platform::withSeparator(QDir::cleanPath(cel));
 }
 
 void Kopiarka::Skanuj()
@@ -99,6 +115,7 @@ void Kopiarka::Skanuj()
     lstWynikD.clear();
     lstWynikD2.clear();
     m_tryby.clear();
+    m_atrybuty.clear();
     m_rozmiary.clear();
     m_zaufane.clear();
     const QByteArray cel = encodeName(KatalogDocelowy);
@@ -132,6 +149,9 @@ void Kopiarka::Skanuj()
         }
         const pliki::Deskryptor fd = pliki::otwórzDoCzytania(ścieżka, kod);
         if (!fd.otwarty()) {
+            // One that cannot be read is still made, empty, as its subdirectories are.
+            if (kod != ENOENT && kod != ENOTDIR && kod != ELOOP)
+                dodajKatalog(katalog, nazwa, wpis.tryb, {});
             błąd(kod, katalog);
             continue;
         }
@@ -143,11 +163,12 @@ void Kopiarka::SkanujKatalog(int fd, const QString &katalog, const QString &rel,
 {
     if (!Dalej())
         return;
-    lstWynikD.append(rel);
-    lstWynikD2.append(katalog);
-    m_tryby.push_back(tryb);
-    std::vector<pliki::Wpis> wpisy;
+    std::vector<oc::platform::ExtendedAttribute> atrybuty;
     int kod = 0;
+    if (!oc::platform::readExtendedAttributes(fd, atrybuty, kod))
+        błąd(kod, katalog);
+    dodajKatalog(katalog, rel, tryb, std::move(atrybuty));
+    std::vector<pliki::Wpis> wpisy;
     // What could be read before a failure still goes.
     if (!pliki::czytajKatalog(fd, wpisy, kod))
         błąd(kod, katalog);
@@ -160,11 +181,22 @@ void Kopiarka::SkanujKatalog(int fd, const QString &katalog, const QString &rel,
         }
         const pliki::Deskryptor podkatalog = pliki::otwórzPodkatalog(fd, wpis.nazwa, kod);
         if (!podkatalog.otwarty()) {
+            if (kod != ENOENT && kod != ENOTDIR && kod != ELOOP)
+                dodajKatalog(ścieżka, rel + u'/' + nazwa, wpis.tryb, {});
             błąd(kod, ścieżka);
             continue;
         }
         SkanujKatalog(podkatalog.fd(), ścieżka, rel + u'/' + nazwa, wpis.tryb, zaufane);
     }
+}
+
+void Kopiarka::dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
+                            std::vector<oc::platform::ExtendedAttribute> atrybuty)
+{
+    lstWynikD.append(rel);
+    lstWynikD2.append(katalog);
+    m_tryby.push_back(tryb);
+    m_atrybuty.push_back(std::move(atrybuty));
 }
 
 void Kopiarka::AddFilesx()
@@ -190,16 +222,44 @@ void Kopiarka::dodajPlik(const QString &źródło, const QString &cel, qint64 ro
 
 void Kopiarka::TwórzDiry()
 {
+    m_bezCelu = false;
+    m_nowe.assign(std::size_t(lstWynikD.size()), false);
+    if (lstWynikD.isEmpty() && lstWynikF.isEmpty())
+        return;
+    int kod = 0;
+    if (!pliki::utwórzŚcieżkę(encodeName(KatalogDocelowy), kod)) {
+        błąd(kod, oc::platform::withoutSeparator(KatalogDocelowy));
+        m_bezCelu = true;
+        return;
+    }
     OstatniKatalog rodzic;
     for (qsizetype k = 0; k < lstWynikD.size(); ++k) {
         if (!Dalej())
             return;
         const QString ścieżka = KatalogDocelowy + lstWynikD.at(k);
         const Miejsce miejsce = rozdziel(ścieżka);
+        const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
+        bool nowy = false;
+        // The owner must be able to fill it, whatever the source allows.
+        if (fd < 0 || !pliki::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod, &nowy))
+            błąd(kod, ścieżka);
+        m_nowe[std::size_t(k)] = nowy;
+    }
+}
+
+void Kopiarka::UstawAtrybutyKatalogów()
+{
+    OstatniKatalog rodzic;
+    for (std::size_t k = 0; k < m_nowe.size() && k < m_atrybuty.size(); ++k) {
+        if (!m_nowe[k] || m_atrybuty[k].empty())
+            continue;
+        const QString ścieżka = KatalogDocelowy + lstWynikD.at(qsizetype(k));
+        const Miejsce miejsce = rozdziel(ścieżka);
         int kod = 0;
         const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
-        // The owner must be able to fill it, whatever the source allows.
-        if (fd < 0 || !pliki::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod))
+        const pliki::Deskryptor katalog =
+            fd < 0 ? pliki::Deskryptor() : pliki::otwórzPodkatalog(fd, miejsce.nazwa, kod);
+        if (!katalog.otwarty() || !oc::platform::writeExtendedAttributes(katalog.fd(), m_atrybuty[k], kod))
             błąd(kod, ścieżka);
     }
 }
@@ -207,6 +267,10 @@ void Kopiarka::TwórzDiry()
 void Kopiarka::Kopiowanie()
 {
     m_postęp = Postęp{0, lstWynikF.size(), 0, std::accumulate(m_rozmiary.begin(), m_rozmiary.end(), qint64(0))};
+    if (m_bezCelu) {
+        zgłoś();
+        return;
+    }
     m_kopia->Krok = Krok;
     OstatniKatalog źródła;
     OstatniKatalog cele;
@@ -226,7 +290,9 @@ void Kopiarka::Kopiowanie()
         }
         if (wynik == Wynik::Przerwano)
             break;
-        if (wynik == Wynik::BłądŹródła)
+        if (wynik == Wynik::Skopiowano)
+            ++m_postęp.Skopiowane;
+        else if (wynik == Wynik::BłądŹródła)
             błąd(kod, lstWynikF.at(j));
         else if (wynik == Wynik::BłądCelu)
             błąd(kod, lstWynikF2.at(j));
@@ -238,6 +304,7 @@ void Kopiarka::Kopiowanie()
         }
         ++licznik;
     }
+    UstawAtrybutyKatalogów();
     zgłoś();
 }
 

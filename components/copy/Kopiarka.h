@@ -1,5 +1,6 @@
 #pragma once
 
+#include <platform/FileCopy.h>
 #include <platform/FileError.h>
 
 #include <QString>
@@ -29,6 +30,7 @@ struct Postęp
     qint64 WszystkiePliki = 0;
     qint64 Bajty = 0;          // of those files, and of the one in hand so far
     qint64 WszystkieBajty = 0;
+    qint64 Skopiowane = 0;     // of those files, the ones written whole
 };
 
 // Copies chosen files and directory trees into one directory; knows nothing
@@ -57,12 +59,21 @@ public:
     qint64 Krok = qint64(16) << 20;
 
     void ClearLists();
+    // The destination as typed, made whole: a relative path is taken from
+    // the directory of the chosen entries (never the process's), "/" is
+    // added at the end. "" when nothing but blanks was typed.
+    QString KatalogDocelowyZ(const QString &wpisany) const;
     // Lists the chosen directories depth first, each directory before its
     // contents. A chosen directory that holds the destination is refused.
     void Skanuj();
     // The chosen files after everything the scan found, under their own names.
     void AddFilesx();
+    // Makes the destination with its missing parents (unless there is nothing
+    // to copy), then the directories. A destination that cannot be made is
+    // reported once and nothing is copied.
     void TwórzDiry();
+    // Copies the files, then gives the directories made their extended
+    // attributes (an access list may take away what the copy needed).
     void Kopiowanie();
 
     void Wstrzymaj();
@@ -77,13 +88,20 @@ public:
 
 private:
     void SkanujKatalog(int fd, const QString &katalog, const QString &rel, quint32 tryb, qsizetype zaufane);
+    void dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
+                      std::vector<oc::platform::ExtendedAttribute> atrybuty);
+    void UstawAtrybutyKatalogów();
     void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane);
     void błąd(int kod, const QString &ścieżka);
     bool Dalej();
     void zgłoś() { NaPostęp(m_postęp); }
 
-    // Beside lstWynikD: the permission bits of each directory.
+    // Beside lstWynikD: the permission bits, the extended attributes of each
+    // directory, and whether TwórzDiry made it (an existing one is left as it is).
     std::vector<quint32> m_tryby;
+    std::vector<std::vector<oc::platform::ExtendedAttribute>> m_atrybuty;
+    std::vector<bool> m_nowe;
+    bool m_bezCelu = false; // the destination could not be made
     // Beside lstWynikF: the length found, and how much of the source path may
     // be reached through links (the part the user named).
     std::vector<qint64> m_rozmiary;

@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QtGlobal>
 #include <functional>
+#include <set>
 #include <utility>
 #include <vector>
+
+struct stat;
 
 // The file-system steps of the copy, by descriptor, so that no name below a
 // chosen directory or below the destination is ever reached through a link.
@@ -54,18 +57,27 @@ bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, int &błąd);
 Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &błąd);
 
 // Creates a directory with the given permission bits; a directory already
-// there (not a link to one) counts as made.
-bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd);
+// there (not a link to one) counts as made. *nowy says whether it was made now.
+bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd, bool *nowy = nullptr);
+
+// Makes the directory of an absolute path with every missing parent, as
+// the user named it (links in it are followed).
+bool utwórzŚcieżkę(const QByteArray &ścieżka, int &błąd);
 
 // True when the directory `katalog` is `miejsce` itself or lies above it,
-// compared as the same directory on disk, not by name.
+// compared as the same directory on disk, not by name. A `miejsce` not made
+// yet is judged by its nearest existing parent.
 bool leżyPonad(const QByteArray &katalog, const QByteArray &miejsce);
 
 // Copies single entries: a file's data by reflink, by the kernel's copy or
-// by a read/write loop, with its permission bits and modification time; a
-// link as a link; a device, pipe or socket as a new node. A target made here
-// and not finished is removed; an existing target being replaced stays
-// untouched until its replacement is whole.
+// by a read/write loop, holes kept as holes, with its permission bits,
+// extended attributes and modification time; a link as a link; a device,
+// pipe or socket as a new node. A new file has no name until it is whole
+// (or a temporary one where the file system cannot do that), so a failure
+// or a killed process never leaves part of it under the target's name; an
+// existing target being replaced stays untouched until then, and keeps its
+// owner and group where this user may set them. A target with other hard
+// links is written in place, so that all its names see the new bytes.
 class KopiaWpisu
 {
 public:
@@ -80,16 +92,31 @@ public:
 
     // Copies `nazwa` of the directory zKatalogu to `nazwaCelu` of doKatalogu.
     // An existing target is skipped unless nadpisuj; the same file as the
-    // source is always skipped.
+    // source is always skipped; one without write permission is never
+    // replaced (EACCES), whoever copies.
     Wynik kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
                  int &błąd);
 
 private:
     struct Źródło;
+    struct Bieg;
     Wynik umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, int &błąd);
-    Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, int &błąd);
-    Wynik przepisz(const Źródło &źródło, int cel, int &błąd);
-    Wynik pętla(int z, int cel, qint64 rozmiar, qint64 gotowe, int &błąd);
+    // A new entry under `nazwa`, or in place of zastępowany when given.
+    Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
+                 int &błąd);
+    Wynik utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
+                     int &błąd);
+    Wynik nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, int &błąd);
+    Wynik wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny, int &błąd);
+    // Owner and group of a replaced file, permission bits, extended
+    // attributes and time; nowy: made by this copy, not written in place.
+    Wynik wykończ(const Źródło &źródło, int cel, bool nowy, const struct stat *zastępowany, int &błąd);
+    Wynik przepisz(const Źródło &źródło, int cel, bool wMiejscu, int &błąd);
+    Wynik zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bieg, int &błąd);
+    Wynik doKońca(int z, int cel, int &błąd);
+    // A temporary name in the directory; the first time in a directory, the
+    // temporaries that killed copies left there are removed.
+    QByteArray nazwaRobocza(int katalog);
 
     std::vector<char> m_bufor;
     // The last source device whose files could not be cloned into the
@@ -97,6 +124,8 @@ private:
     quint64 m_bezKlonu = ~quint64(0);
     // The file-creation mask, read once: -1 until then.
     qint32 m_maska = -1;
+    // Directories (device, inode) already cleared of stale temporaries.
+    std::set<std::pair<quint64, quint64>> m_posprzątane;
 };
 
 } // namespace occopy::pliki

@@ -1,10 +1,12 @@
 #include "PlikiSystemu.h"
 
+#include <platform/FileCopy.h>
+
 #include <QByteArrayList>
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -184,9 +186,12 @@ Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &b
     return fd;
 }
 
-bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd)
+bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd, bool *nowy)
 {
-    if (mkdirat(katalog, nazwa.constData(), mode_t(tryb & 07777)) == 0)
+    const bool zrobiony = mkdirat(katalog, nazwa.constData(), mode_t(tryb & 07777)) == 0;
+    if (nowy)
+        *nowy = zrobiony;
+    if (zrobiony)
         return true;
     błąd = errno;
     struct stat info;
@@ -194,14 +199,52 @@ bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &bł
            && S_ISDIR(info.st_mode);
 }
 
+bool utwórzŚcieżkę(const QByteArray &ścieżka, int &błąd)
+{
+    // Never taken from the process's working directory.
+    if (!ścieżka.startsWith('/')) {
+        błąd = EINVAL;
+        return false;
+    }
+    Deskryptor fd(open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (const QByteArray &nazwa : ścieżka.split('/')) {
+        if (!fd.otwarty()) {
+            błąd = errno;
+            return false;
+        }
+        if (nazwa.isEmpty())
+            continue;
+        Deskryptor niżej(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!niżej.otwarty() && errno == ENOENT) {
+            // A dangling link in the path fails here with EEXIST: nothing is made through it.
+            if (mkdirat(fd.fd(), nazwa.constData(), 0777) != 0 && errno != EEXIST) {
+                błąd = errno;
+                return false;
+            }
+            niżej = Deskryptor(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        }
+        fd = std::move(niżej);
+    }
+    if (!fd.otwarty())
+        błąd = errno;
+    return fd.otwarty();
+}
+
 bool leżyPonad(const QByteArray &katalog, const QByteArray &miejsce)
 {
     struct stat szukany;
     if (stat(katalog.constData(), &szukany) != 0)
         return false;
-    char *rzeczywista = realpath(miejsce.constData(), nullptr);
-    if (!rzeczywista)
-        return false;
+    QByteArray istniejące = miejsce;
+    char *rzeczywista = nullptr;
+    while (!(rzeczywista = realpath(istniejące.constData(), nullptr))) {
+        while (istniejące.size() > 1 && istniejące.endsWith('/'))
+            istniejące.chop(1);
+        const qsizetype ukośnik = istniejące.lastIndexOf('/');
+        if (ukośnik < 0 || istniejące == "/")
+            return false;
+        istniejące = istniejące.left(std::max<qsizetype>(ukośnik, 1));
+    }
     QByteArray ścieżka(rzeczywista);
     std::free(rzeczywista);
     while (true) {
@@ -220,6 +263,18 @@ struct KopiaWpisu::Źródło
     struct stat stan;
     Deskryptor plik;     // a regular file, open for reading
     QByteArray cel;      // what a link points to
+};
+
+// One file's data on its way: how far the progress was told, and what the
+// kernel's copy did for it.
+struct KopiaWpisu::Bieg
+{
+    qint64 rozmiar = 0;
+    qint64 zgłoszone = 0;
+    bool przerywalny = true;   // a file written in place is finished whatever comes
+    bool przezJądro = false;   // the kernel's copy moved bytes of this file
+    bool bezJądra = false;     // the kernel's copy cannot serve this pair
+    bool krótszy = false;      // the source ended before its length
 };
 
 Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu,
@@ -267,14 +322,14 @@ Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu,
 Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
                          int &błąd)
 {
-    Wynik wynik = utwórz(źródło, doKatalogu, nazwaCelu, błąd);
-    if (wynik != Wynik::BłądCelu || błąd != EEXIST)
-        return wynik;
+    struct stat obecny;
+    if (fstatat(doKatalogu, nazwaCelu.constData(), &obecny, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT)
+            return porażka(Wynik::BłądCelu, błąd);
+        return utwórz(źródło, doKatalogu, nazwaCelu, nullptr, błąd);
+    }
     if (!nadpisuj)
         return Wynik::Pominięto;
-    struct stat obecny;
-    if (fstatat(doKatalogu, nazwaCelu.constData(), &obecny, AT_SYMLINK_NOFOLLOW) != 0)
-        return porażka(Wynik::BłądCelu, błąd);
     // Copying a file onto itself (or onto a hard link of it) changes nothing.
     if (obecny.st_dev == źródło.stan.st_dev && obecny.st_ino == źródło.stan.st_ino)
         return Wynik::Pominięto;
@@ -282,110 +337,273 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
         błąd = EISDIR;
         return Wynik::BłądCelu;
     }
-    // Written whole beside the old one, then put in its place: a failure on
-    // the way never leaves the old one cut short. A link there is replaced,
-    // never written through.
+    if (S_ISREG(obecny.st_mode)) {
+        // Read-only means kept, for the superuser too, as deleting has it.
+        if ((obecny.st_mode & 0222) == 0) {
+            błąd = EACCES;
+            return Wynik::BłądCelu;
+        }
+        if (faccessat(doKatalogu, nazwaCelu.constData(), W_OK, AT_EACCESS) != 0)
+            return porażka(Wynik::BłądCelu, błąd);
+        if (obecny.st_nlink > 1 && S_ISREG(źródło.stan.st_mode))
+            return wMiejscu(źródło, doKatalogu, nazwaCelu, obecny, błąd);
+    }
+    // A link there is replaced, never written through.
+    return utwórz(źródło, doKatalogu, nazwaCelu, &obecny, błąd);
+}
+
+Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
+                         int &błąd)
+{
+    if (S_ISREG(źródło.stan.st_mode))
+        return utwórzPlik(źródło, katalog, nazwa, zastępowany, błąd);
+    // A link or a node is made beside the entry it replaces, then put in its place.
     for (int próba = 0; próba < 16; ++próba) {
-        const QByteArray robocza = ".occopy-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-        wynik = utwórz(źródło, doKatalogu, robocza, błąd);
-        if (wynik == Wynik::BłądCelu && błąd == EEXIST)
-            continue;
-        if (wynik != Wynik::Skopiowano)
-            return wynik;
-        if (renameat(doKatalogu, robocza.constData(), doKatalogu, nazwaCelu.constData()) == 0)
+        const QByteArray miejsce = zastępowany ? nazwaRobocza(katalog) : nazwa;
+        const bool zrobiony = S_ISLNK(źródło.stan.st_mode)
+                                  ? symlinkat(źródło.cel.constData(), katalog, miejsce.constData()) == 0
+                                  : mknodat(katalog, miejsce.constData(), źródło.stan.st_mode & (S_IFMT | 0777),
+                                            źródło.stan.st_rdev) == 0;
+        if (!zrobiony) {
+            if (zastępowany && errno == EEXIST)
+                continue;
+            return porażka(Wynik::BłądCelu, błąd);
+        }
+        const struct timespec czasy[2] = {{0, UTIME_OMIT}, źródło.stan.st_mtim};
+        utimensat(katalog, miejsce.constData(), czasy, AT_SYMLINK_NOFOLLOW);
+        if (!zastępowany)
+            return Wynik::Skopiowano;
+        if (fchownat(katalog, miejsce.constData(), zastępowany->st_uid, zastępowany->st_gid, AT_SYMLINK_NOFOLLOW) != 0)
+            fchownat(katalog, miejsce.constData(), uid_t(-1), zastępowany->st_gid, AT_SYMLINK_NOFOLLOW);
+        if (renameat(katalog, miejsce.constData(), katalog, nazwa.constData()) == 0)
             return Wynik::Skopiowano;
         porażka(Wynik::BłądCelu, błąd);
-        unlinkat(doKatalogu, robocza.constData(), 0);
+        unlinkat(katalog, miejsce.constData(), 0);
         return Wynik::BłądCelu;
     }
+    błąd = EEXIST;
     return Wynik::BłądCelu;
 }
 
-Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, int &błąd)
+Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa,
+                             const struct stat *zastępowany, int &błąd)
 {
-    const struct timespec czasy[2] = {{0, UTIME_OMIT}, źródło.stan.st_mtim};
-    switch (źródło.stan.st_mode & S_IFMT) {
-    case S_IFREG: {
-        const mode_t tryb = źródło.stan.st_mode & 0777;
-        const int cel = openat(katalog, nazwa.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
-        if (cel < 0)
-            return porażka(Wynik::BłądCelu, błąd);
-        Wynik wynik = przepisz(źródło, cel, błąd);
-        if (wynik == Wynik::Skopiowano) {
-            if (m_maska < 0)
-                m_maska = qint32(maskaTworzenia());
-            // Kept where the file system can keep them; one that cannot (a
-            // FAT stick) still gets the data.
-            if ((tryb & mode_t(m_maska)) != 0)
-                fchmod(cel, tryb);
-            futimens(cel, czasy);
+    const mode_t tryb = źródło.stan.st_mode & 0777;
+    // Empty where the file is unnamed until it is whole.
+    QByteArray robocza;
+    Deskryptor cel(oc::platform::openUnnamedFile(katalog, tryb, błąd));
+    if (!cel.otwarty()) {
+        if (!oc::platform::unnamedFilesUnsupported(błąd))
+            return Wynik::BłądCelu;
+        for (int próba = 0; próba < 16 && !cel.otwarty(); ++próba) {
+            robocza = nazwaRobocza(katalog);
+            cel = Deskryptor(openat(katalog, robocza.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb));
+            if (!cel.otwarty() && errno != EEXIST)
+                return porażka(Wynik::BłądCelu, błąd);
         }
-        // Some file systems report a failed write only here.
-        if (close(cel) != 0 && wynik == Wynik::Skopiowano)
-            wynik = porażka(Wynik::BłądCelu, błąd);
-        if (wynik != Wynik::Skopiowano)
-            unlinkat(katalog, nazwa.constData(), 0);
-        return wynik;
+        if (!cel.otwarty()) {
+            błąd = EEXIST;
+            return Wynik::BłądCelu;
+        }
     }
-    case S_IFLNK:
-        if (symlinkat(źródło.cel.constData(), katalog, nazwa.constData()) != 0)
-            return porażka(Wynik::BłądCelu, błąd);
-        break;
-    default:
-        if (mknodat(katalog, nazwa.constData(), źródło.stan.st_mode & (S_IFMT | 0777), źródło.stan.st_rdev) != 0)
-            return porażka(Wynik::BłądCelu, błąd);
-        break;
+    Wynik wynik = przepisz(źródło, cel.fd(), false, błąd);
+    if (wynik == Wynik::Skopiowano)
+        wynik = wykończ(źródło, cel.fd(), true, zastępowany, błąd);
+    if (wynik == Wynik::Skopiowano)
+        wynik = nazwij(cel.fd(), katalog, robocza, nazwa, zastępowany != nullptr, błąd);
+    else if (!robocza.isEmpty())
+        unlinkat(katalog, robocza.constData(), 0);
+    return wynik;
+}
+
+// The whole file gets its name: a new one only where nothing is, a
+// replacing one in a single step over the old.
+Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, int &błąd)
+{
+    // Some file systems report a failed write only when the file is closed,
+    // at every close: a copy of the descriptor is closed before the name is given.
+    const int kopia = dup(plik);
+    if (kopia < 0 || close(kopia) != 0) {
+        porażka(Wynik::BłądCelu, błąd);
+        if (!robocza.isEmpty())
+            unlinkat(katalog, robocza.constData(), 0);
+        return Wynik::BłądCelu;
     }
-    utimensat(katalog, nazwa.constData(), czasy, AT_SYMLINK_NOFOLLOW);
+    if (robocza.isEmpty()) {
+        if (!zastąp)
+            return oc::platform::nameUnnamedFile(plik, katalog, nazwa, błąd) ? Wynik::Skopiowano : Wynik::BłądCelu;
+        robocza = nazwaRobocza(katalog);
+        while (!oc::platform::nameUnnamedFile(plik, katalog, robocza, błąd)) {
+            if (błąd != EEXIST)
+                return Wynik::BłądCelu;
+            robocza = nazwaRobocza(katalog);
+        }
+    }
+    bool dobrze = zastąp ? renameat(katalog, robocza.constData(), katalog, nazwa.constData()) == 0
+                         : renameat2(katalog, robocza.constData(), katalog, nazwa.constData(), RENAME_NOREPLACE) == 0;
+    // A file system that cannot promise "no replacing" in the rename still can with a link.
+    if (!dobrze && !zastąp && errno == EINVAL)
+        dobrze = linkat(katalog, robocza.constData(), katalog, nazwa.constData(), 0) == 0;
+    if (dobrze && !zastąp)
+        unlinkat(katalog, robocza.constData(), 0);
+    if (dobrze)
+        return Wynik::Skopiowano;
+    porażka(Wynik::BłądCelu, błąd);
+    unlinkat(katalog, robocza.constData(), 0);
+    return Wynik::BłądCelu;
+}
+
+Wynik KopiaWpisu::wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny,
+                           int &błąd)
+{
+    const Deskryptor cel(openat(katalog, nazwa.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info;
+    if (!cel.otwarty() || fstat(cel.fd(), &info) != 0)
+        return porażka(Wynik::BłądCelu, błąd);
+    if (info.st_dev != obecny.st_dev || info.st_ino != obecny.st_ino) {
+        błąd = EAGAIN; // swapped for something else since it was looked at
+        return Wynik::BłądCelu;
+    }
+    Wynik wynik = przepisz(źródło, cel.fd(), true, błąd);
+    if (wynik == Wynik::Skopiowano && ftruncate(cel.fd(), źródło.stan.st_size) != 0)
+        wynik = porażka(Wynik::BłądCelu, błąd);
+    if (wynik == Wynik::Skopiowano)
+        wynik = wykończ(źródło, cel.fd(), false, nullptr, błąd);
+    const int kopia = dup(cel.fd());
+    if ((kopia < 0 || close(kopia) != 0) && wynik == Wynik::Skopiowano)
+        wynik = porażka(Wynik::BłądCelu, błąd);
+    return wynik;
+}
+
+Wynik KopiaWpisu::wykończ(const Źródło &źródło, int cel, bool nowy, const struct stat *zastępowany, int &błąd)
+{
+    const mode_t tryb = źródło.stan.st_mode & 0777;
+    if (zastępowany) {
+        struct stat nowy;
+        // Whatever of it this user may set: the owner takes a privilege, a group only membership.
+        if (fstat(cel, &nowy) == 0 && (nowy.st_uid != zastępowany->st_uid || nowy.st_gid != zastępowany->st_gid)
+            && fchown(cel, zastępowany->st_uid, zastępowany->st_gid) != 0)
+            fchown(cel, uid_t(-1), zastępowany->st_gid);
+    }
+    if (m_maska < 0)
+        m_maska = qint32(maskaTworzenia());
+    // A new file has the bits the mask left. They are kept where the file
+    // system can keep them; one that cannot (a FAT stick) still gets the data.
+    if (!nowy || zastępowany || (tryb & mode_t(m_maska)) != 0)
+        fchmod(cel, tryb);
+    std::vector<oc::platform::ExtendedAttribute> atrybuty;
+    if (!oc::platform::readExtendedAttributes(źródło.plik.fd(), atrybuty, błąd))
+        return Wynik::BłądŹródła;
+    if (!oc::platform::writeExtendedAttributes(cel, atrybuty, błąd))
+        return Wynik::BłądCelu;
+    const struct timespec czasy[2] = {{0, UTIME_OMIT}, źródło.stan.st_mtim};
+    futimens(cel, czasy);
     return Wynik::Skopiowano;
 }
 
-Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, int &błąd)
+Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, bool wMiejscu, int &błąd)
 {
     const int z = źródło.plik.fd();
-    const qint64 rozmiar = qint64(źródło.stan.st_size);
+    Bieg bieg;
+    bieg.rozmiar = qint64(źródło.stan.st_size);
+    bieg.przerywalny = !wMiejscu;
     const quint64 urządzenie = quint64(źródło.stan.st_dev);
-    if (rozmiar > 0 && urządzenie != m_bezKlonu) {
+    if (bieg.rozmiar > 0 && urządzenie != m_bezKlonu) {
         if (ioctl(cel, FICLONE, z) == 0)
             return Wynik::Skopiowano;
         if (errno == EOPNOTSUPP || errno == ENOTTY || errno == EXDEV || errno == EINVAL || errno == ENOSYS)
             m_bezKlonu = urządzenie;
     }
-    qint64 gotowe = 0;
-    qint64 zgłoszone = 0;
     // A length of 0 may hide contents (files the kernel makes up as they are
     // read); only reading tells.
-    while (rozmiar > 0) {
-        if (!Dalej())
-            return Wynik::Przerwano;
-        const ssize_t n = copy_file_range(z, nullptr, cel, nullptr, size_t(Krok), 0);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            if (gotowe == 0 && kopiaJądraNieobsługiwana(errno))
-                break;
-            return porażka(stronaKopiiJądra(errno), błąd);
-        }
-        // Some file systems answer 0 before the end; the loop reads on.
-        if (n == 0)
-            break;
-        gotowe += n;
-        // The length it had when opened: a file still growing is not chased.
-        if (gotowe >= rozmiar)
-            return Wynik::Skopiowano;
-        if (gotowe - zgłoszone >= Krok) {
-            NaKrok(gotowe);
-            zgłoszone = gotowe;
-        }
+    if (bieg.rozmiar == 0)
+        return doKońca(z, cel, błąd);
+    // Fewer blocks than bytes: there are holes, and they stay holes, as cp
+    // keeps them. A file written in place gets every byte (its old data may
+    // lie where the holes are).
+    if (wMiejscu || qint64(źródło.stan.st_blocks) * 512 >= bieg.rozmiar)
+        return zakres(z, cel, 0, bieg.rozmiar, bieg, błąd);
+    Wynik wynik = Wynik::Skopiowano;
+    int kod = 0;
+    const bool dobrze = oc::platform::forEachDataExtent(z, bieg.rozmiar, [&](qint64 od, qint64 długość) {
+        wynik = zakres(z, cel, od, długość, bieg, błąd);
+        return wynik == Wynik::Skopiowano && !bieg.krótszy;
+    }, kod);
+    if (!dobrze) {
+        błąd = kod;
+        return Wynik::BłądŹródła;
     }
-    return pętla(z, cel, rozmiar, gotowe, błąd);
+    // The hole at the end has nothing to write: the length makes it.
+    if (wynik == Wynik::Skopiowano && !bieg.krótszy && ftruncate(cel, bieg.rozmiar) != 0)
+        return porażka(Wynik::BłądCelu, błąd);
+    return wynik;
 }
 
-Wynik KopiaWpisu::pętla(int z, int cel, qint64 rozmiar, qint64 gotowe, int &błąd)
+// The bytes [od, od + długość) of the source to the same place in the target.
+Wynik KopiaWpisu::zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bieg, int &błąd)
+{
+    const qint64 koniec = od + długość;
+    for (qint64 pozycja = od; pozycja < koniec;) {
+        if (!Dalej() && bieg.przerywalny)
+            return Wynik::Przerwano;
+        const qint64 kawałek = std::min(Krok, koniec - pozycja);
+        ssize_t n = 0;
+        if (!bieg.bezJądra) {
+            loff_t zMiejsca = pozycja, doMiejsca = pozycja;
+            n = copy_file_range(z, &zMiejsca, cel, &doMiejsca, size_t(kawałek), 0);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                if (bieg.przezJądro || !kopiaJądraNieobsługiwana(errno))
+                    return porażka(stronaKopiiJądra(errno), błąd);
+                bieg.bezJądra = true;
+                continue;
+            }
+            // Some file systems answer 0 before the end; reading tells.
+            if (n == 0) {
+                bieg.bezJądra = true;
+                continue;
+            }
+            bieg.przezJądro = true;
+        } else {
+            if (m_bufor.empty())
+                m_bufor.resize(std::size_t(1) << 20);
+            n = pread(z, m_bufor.data(), std::min<std::size_t>(m_bufor.size(), std::size_t(kawałek)), off_t(pozycja));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return porażka(Wynik::BłądŹródła, błąd);
+            }
+            // Shorter now than when it was opened: what there is was copied.
+            if (n == 0) {
+                bieg.krótszy = true;
+                return Wynik::Skopiowano;
+            }
+            for (ssize_t zapisane = 0; zapisane < n;) {
+                const ssize_t w =
+                    pwrite(cel, m_bufor.data() + zapisane, size_t(n - zapisane), off_t(pozycja + zapisane));
+                if (w < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return porażka(Wynik::BłądCelu, błąd);
+                }
+                zapisane += w;
+            }
+        }
+        pozycja += n;
+        if (pozycja - bieg.zgłoszone >= Krok && pozycja < bieg.rozmiar) {
+            NaKrok(pozycja);
+            bieg.zgłoszone = pozycja;
+        }
+    }
+    return Wynik::Skopiowano;
+}
+
+// A file of no length read to its end.
+Wynik KopiaWpisu::doKońca(int z, int cel, int &błąd)
 {
     if (m_bufor.empty())
         m_bufor.resize(std::size_t(1) << 20);
-    qint64 zgłoszone = gotowe;
     while (true) {
         if (!Dalej())
             return Wynik::Przerwano;
@@ -406,12 +624,16 @@ Wynik KopiaWpisu::pętla(int z, int cel, qint64 rozmiar, qint64 gotowe, int &bł
             }
             zapisane += w;
         }
-        gotowe += n;
-        if (gotowe - zgłoszone >= Krok && gotowe < rozmiar) {
-            NaKrok(gotowe);
-            zgłoszone = gotowe;
-        }
     }
+}
+
+QByteArray KopiaWpisu::nazwaRobocza(int katalog)
+{
+    static const QByteArray przedrostek = QByteArrayLiteral(".occopy-");
+    struct stat info;
+    if (fstat(katalog, &info) == 0 && m_posprzątane.emplace(quint64(info.st_dev), quint64(info.st_ino)).second)
+        oc::platform::removeStaleTemporaries(katalog, przedrostek);
+    return oc::platform::temporaryName(przedrostek);
 }
 
 } // namespace occopy::pliki

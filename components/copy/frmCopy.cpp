@@ -52,7 +52,7 @@ Etykieta *etykieta(QWidget *okno, const char *nazwa, const QString &tekst, QRect
 
 QString liniaPostępu(const Postęp &postęp)
 {
-    return QStringLiteral("Skopiowano: %1 plików z: %2").arg(postęp.Pliki).arg(postęp.WszystkiePliki);
+    return QStringLiteral("Skopiowano: %1 plików z: %2").arg(postęp.Skopiowane).arg(postęp.WszystkiePliki);
 }
 
 } // namespace
@@ -172,7 +172,8 @@ void frmCopy::Form_KeyDown(int kod)
     switch (kod) {
     case ui::vk::Return:
     case ui::vk::Space:
-        if (Pole == 3)
+        // Enter in the destination confirms it; Space there is typed.
+        if (Pole == 3 || (Pole == 1 && kod == ui::vk::Return))
             Kopiuj();
         else if (Pole == 4)
             Anuluj();
@@ -212,9 +213,15 @@ void frmCopy::Kopiuj()
 {
     if (m_wątek)
         return;
-    QString cel = KopiujDo->text();
-    if (!cel.endsWith(u'/'))
-        cel += u'/';
+    const QString cel = kopiarka.KatalogDocelowyZ(KopiujDo->text());
+    if (cel.isEmpty()) {
+        QMessageBox okno(QMessageBox::Warning, Tytuł, QStringLiteral("Nie podano katalogu docelowego."),
+                         QMessageBox::Ok, this);
+        okno.exec();
+        Pole = 1;
+        Buttony();
+        return;
+    }
     KopiujDo->setText(cel);
     kopiarka.KatalogDocelowy = cel;
     kopiarka.Nadpisuj = Label5->text() == Włączony;

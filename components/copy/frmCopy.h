@@ -17,8 +17,10 @@ namespace occopy {
 
 // "Kopiowanie plików": asks for the destination and the overwrite switch,
 // then copies on a worker thread while showing the phase and the progress.
-// The fields are 1 the destination, 2 the switch, 3 "Kopiuj", 4 "Anuluj".
-// Esc while copying asks whether to stop. The work lists live in kopiarka
+// The fields are 1 the destination, 2 the switch, 3 "Kopiuj", 4 "Anuluj";
+// Enter in the destination starts the copy as "Kopiuj" does, and a blank
+// destination is refused with a message. Esc while copying asks whether to
+// stop. The work lists live in kopiarka
 // as long as the window.
 class frmCopy : public QDialog
 {

@@ -91,22 +91,26 @@ void TestPoleceniaPlikow::cleanup() { ustawTwórcęKomponentów({}); }
 
 void TestPoleceniaPlikow::copyHandsOver_data()
 {
+    QTest::addColumn<bool>("korzeń"); // the source panel on "/"
     QTest::addColumn<QString>("kursor");
     QTest::addColumn<QStringList>("zaznaczone");
     QTest::addColumn<QStringList>("oczekiwane"); // "%" is the source directory, "#" the target
     QTest::newRow("file under the cursor, real name kept")
-        << "ReadMe.TXT" << QStringList()
+        << false << "ReadMe.TXT" << QStringList()
         << QStringList{"clearlists", "addfiletocopy:%/ReadMe.TXT", "runcopy:#"};
     QTest::newRow("directory under the cursor")
-        << "Kat" << QStringList() << QStringList{"clearlists", "adddirtocopy:%/Kat", "runcopy:#"};
+        << false << "Kat" << QStringList() << QStringList{"clearlists", "adddirtocopy:%/Kat", "runcopy:#"};
     QTest::newRow("marked: directories first, the cursor entry ignored")
-        << "b.txt" << QStringList{"a.txt", "Kat"}
+        << false << "b.txt" << QStringList{"a.txt", "Kat"}
         << QStringList{"clearlists", "adddirtocopy:%/Kat", "addfiletocopy:%/a.txt", "runcopy:#"};
-    QTest::newRow("\"..\" alone hands nothing over") << ".." << QStringList() << QStringList();
+    QTest::newRow("\"..\" alone hands nothing over") << false << ".." << QStringList() << QStringList();
+    QTest::newRow("source panel at the root: no doubled \"/\"")
+        << true << "etc" << QStringList() << QStringList{"clearlists", "adddirtocopy:/etc", "runcopy:#"};
 }
 
 void TestPoleceniaPlikow::copyHandsOver()
 {
+    QFETCH(bool, korzeń);
     QFETCH(QString, kursor);
     QFETCH(QStringList, zaznaczone);
     QFETCH(QStringList, oczekiwane);
@@ -114,7 +118,7 @@ void TestPoleceniaPlikow::copyHandsOver()
     UtwórzDrzewo(źródło.path(), {QStringLiteral("Kat/"), QStringLiteral("ReadMe.TXT"), QStringLiteral("a.txt"),
                                  QStringLiteral("b.txt")});
     OknoTestowe test;
-    frmMain &okno = test.Otwórz(źródło.path(), cel.path());
+    frmMain &okno = test.Otwórz(korzeń ? QStringLiteral("/") : źródło.path(), cel.path());
     okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
     Zaznacz(okno, 1, zaznaczone);
 
@@ -178,20 +182,27 @@ void TestPoleceniaPlikow::copyIntoItselfIsRefused_data()
     QTest::addColumn<QString>("right");  // the target panel, below the source directory
     QTest::addColumn<QString>("kursor");
     QTest::addColumn<bool>("drop");
-    QTest::newRow("a file onto itself, both panels on one directory") << "" << "a.txt" << false;
-    QTest::newRow("a directory into itself") << "Kat" << "Kat" << false;
-    QTest::newRow("a directory below itself") << "Kat/dol" << "Kat" << false;
-    QTest::newRow("a dropped file onto itself") << "" << "a.txt" << true;
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("a file onto itself, both panels on one directory") << "" << "a.txt" << false << true;
+    QTest::newRow("a directory into itself") << "Kat" << "Kat" << false << true;
+    QTest::newRow("a directory below itself") << "Kat/dol" << "Kat" << false << true;
+    QTest::newRow("a dropped file onto itself") << "" << "a.txt" << true << true;
+    QTest::newRow("a link to the target directory: copied as the link") << "Kat" << "doKat" << false << false;
+    QTest::newRow("a link to a file in the target: copied as the link") << "Kat" << "doPliku" << false << false;
 }
 
-// Nothing is handed over, nothing is touched, one message says why.
+// Nothing is handed over, nothing is touched, one message says why. A link
+// is judged as itself, not by what it points to.
 void TestPoleceniaPlikow::copyIntoItselfIsRefused()
 {
     QFETCH(QString, right);
     QFETCH(QString, kursor);
     QFETCH(bool, drop);
+    QFETCH(bool, refused);
     QTemporaryDir tmp;
-    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/dol/"), QStringLiteral("a.txt")}, 10);
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/dol/"), QStringLiteral("a.txt"), QStringLiteral("Kat/b.txt")}, 10);
+    QVERIFY(QFile::link(tmp.filePath(QStringLiteral("Kat")), tmp.filePath(QStringLiteral("doKat"))));
+    QVERIFY(QFile::link(tmp.filePath(QStringLiteral("Kat/b.txt")), tmp.filePath(QStringLiteral("doPliku"))));
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), right.isEmpty() ? tmp.path() : tmp.filePath(right));
     if (drop) {
@@ -200,8 +211,8 @@ void TestPoleceniaPlikow::copyIntoItselfIsRefused()
         okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
         QTest::keyClick(&okno, Qt::Key_F5);
     }
-    QCOMPARE(m_utworzone, 0);
-    QCOMPARE(test.komunikaty->callsOf(QStringLiteral("notebox2")).size(), 1);
+    QCOMPARE(m_utworzone, refused ? 0 : 1);
+    QCOMPARE(test.komunikaty->callsOf(QStringLiteral("notebox2")).size(), refused ? 1 : 0);
     QCOMPARE(QFileInfo(tmp.filePath(QStringLiteral("a.txt"))).size(), 10);
     QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("Kat/Kat"))));
 }

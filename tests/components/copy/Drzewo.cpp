@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <ftw.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace drzewo {
@@ -32,6 +33,33 @@ bool zapiszPlik(const QByteArray &ścieżka, qint64 rozmiar)
     return close(fd) == 0 && dobrze;
 }
 
+// A file of `rozmiar` bytes with three pieces of data and holes between.
+bool zapiszDziurawy(const QByteArray &ścieżka, qint64 rozmiar)
+{
+    const int fd = open(ścieżka.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return false;
+    const QByteArray kawałek(4096, 'd');
+    bool dobrze = ftruncate(fd, off_t(rozmiar)) == 0;
+    for (const qint64 od : {qint64(0), rozmiar / 2, rozmiar - kawałek.size()})
+        dobrze = dobrze && pwrite(fd, kawałek.constData(), size_t(kawałek.size()), off_t(od)) == kawałek.size();
+    return close(fd) == 0 && dobrze;
+}
+
+void opiszAtrybuty(const QByteArray &ścieżka, const QByteArray &względna, QByteArrayList &wynik)
+{
+    char nazwy[65536];
+    const ssize_t długość = llistxattr(ścieżka.constData(), nazwy, sizeof nazwy);
+    for (const QByteArray &nazwa : QByteArray(nazwy, std::max<ssize_t>(długość, 0)).split('\0')) {
+        if (nazwa.isEmpty())
+            continue;
+        char wartość[65536];
+        const ssize_t ile = lgetxattr(ścieżka.constData(), nazwa.constData(), wartość, sizeof wartość);
+        const QByteArray treść(wartość, std::max<ssize_t>(ile, 0));
+        wynik << "x|" + względna + '|' + nazwa + '|' + treść.toPercentEncoding();
+    }
+}
+
 void opiszKatalog(const QByteArray &root, const QByteArray &rel, bool pełny, QByteArrayList &wynik)
 {
     DIR *katalog = opendir((root + '/' + rel).constData());
@@ -47,6 +75,8 @@ void opiszKatalog(const QByteArray &root, const QByteArray &rel, bool pełny, QB
         if (lstat(ścieżka.constData(), &info) != 0)
             continue;
         const QByteArray tryb = '|' + QByteArray::number(info.st_mode & 07777, 8);
+        if (pełny && (S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)))
+            opiszAtrybuty(ścieżka, względna, wynik);
         if (S_ISDIR(info.st_mode)) {
             wynik << "d|" + względna + (pełny ? tryb : QByteArray());
             opiszKatalog(root, względna, pełny, wynik);
@@ -106,6 +136,13 @@ bool zbuduj(const QByteArray &root, const QByteArrayList &opis)
             dobrze = symlink(pola.at(2).constData(), ścieżka.constData()) == 0;
         else if (pola.at(0) == "p")
             dobrze = mkfifo(ścieżka.constData(), 0644) == 0;
+        else if (pola.at(0) == "h")
+            dobrze = zapiszDziurawy(ścieżka, pola.at(2).toLongLong());
+        else if (pola.at(0) == "x")
+            dobrze = lsetxattr(ścieżka.constData(), pola.at(2).constData(),
+                               QByteArray::fromPercentEncoding(pola.at(3)).constData(),
+                               size_t(QByteArray::fromPercentEncoding(pola.at(3)).size()), 0)
+                     == 0;
         if (dobrze && !tryb.isEmpty())
             dobrze = chmod(ścieżka.constData(), mode_t(tryb.toUInt(nullptr, 8))) == 0;
         if (dobrze && pola.at(0) == "f" && pola.size() > 4) {
@@ -125,6 +162,18 @@ QByteArrayList opisz(const QByteArray &root)
     opiszKatalog(root, {}, true, wynik);
     std::sort(wynik.begin(), wynik.end());
     return wynik;
+}
+
+qint64 zajęte(const QByteArray &root)
+{
+    static qint64 suma;
+    suma = 0;
+    nftw(root.constData(), [](const char *, const struct stat *info, int, FTW *) {
+        if (S_ISREG(info->st_mode))
+            suma += qint64(info->st_blocks);
+        return 0;
+    }, 16, FTW_PHYS);
+    return suma;
 }
 
 QByteArrayList nazwy(const QByteArray &root)

@@ -9,6 +9,10 @@
 //   "f|name|size[|mode[|mtime]]"    a file; mtime as "seconds.nanoseconds"
 //   "l|name|target"                 a symbolic link; "@" at the start of target stands for root + "/"
 //   "p|name"                        a named pipe
+//   "h|name|size"                   a file of that length that is all hole but
+//                                   4 KiB of data at its start, middle and end
+//   "x|name|attribute|value"        an extended attribute of the entry made
+//                                   before; the value percent-encoded
 namespace drzewo {
 
 // A fresh directory under the temporary folder, removed with everything in
@@ -30,8 +34,13 @@ private:
 bool zbuduj(const QByteArray &root, const QByteArrayList &opis);
 
 // Every entry below root, sorted, in the same form with all fields:
-// "d|name|mode", "f|name|size|mode|mtime|md5", "l|name|target", "p|name".
+// "d|name|mode", "f|name|size|mode|mtime|md5", "l|name|target", "p|name",
+// and "x|name|attribute|value" for the extended attributes of files and
+// directories.
 QByteArrayList opisz(const QByteArray &root);
+
+// The disk space the files below root take, in 512-byte blocks.
+qint64 zajęte(const QByteArray &root);
 
 // The same without sizes, modes, times and contents.
 QByteArrayList nazwy(const QByteArray &root);

@@ -84,55 +84,77 @@ void TstFrmCopy::initTestCase()
 
 void TstFrmCopy::keys_data()
 {
-    QTest::addColumn<QByteArray>("destination");
+    QTest::addColumn<QByteArray>("destination"); // "@" stands for the folder holding src and dst
+    QTest::addColumn<bool>("batch");             // src/x handed over, or nothing
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("result");
     QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QStringList>("boxes");
 
     const int left = Qt::Key_Left, right = Qt::Key_Right, down = Qt::Key_Down, enter = Qt::Key_Return,
-              space = Qt::Key_Space, back = Qt::Key_Backspace;
+              space = Qt::Key_Space, back = Qt::Key_Backspace, esc = Qt::Key_Escape;
+    const QStringList brakCelu{QStringLiteral("Nie podano katalogu docelowego.")};
+    QTest::newRow("empty destination: refused before anything is copied")
+        << QByteArray("") << true << QList<int>{enter, esc} << 0 << false << brakCelu;
+    QTest::newRow("blank destination: refused by Kopiuj too")
+        << QByteArray("   ") << true << QList<int>{right, right, space, esc} << 0 << false << brakCelu;
+    QTest::newRow("relative destination: taken from the source's directory")
+        << QByteArray("../dst") << true << QList<int>{right, right, enter} << 1 << true << QStringList{};
     QTest::newRow("overwrite off leaves the existing target")
-        << QByteArray("dst") << QList<int>{right, space, down, enter} << 1 << false;
-    QTest::newRow("Esc before the start: 0") << QByteArray("dst") << QList<int>{Qt::Key_Escape} << 0 << false;
-    QTest::newRow("F10: 0") << QByteArray("dst") << QList<int>{Qt::Key_F10} << 0 << false;
-    QTest::newRow("Left from field 1 reaches Anuluj") << QByteArray("dst") << QList<int>{left, enter} << 0 << false;
-    QTest::newRow("Kopiuj with overwrite on replaces") << QByteArray("dst") << QList<int>{right, right, space} << 1
-                                                       << true;
+        << QByteArray("@dst") << true << QList<int>{right, space, down, enter} << 1 << false << QStringList{};
+    QTest::newRow("Esc before the start: 0") << QByteArray("@dst") << true << QList<int>{esc} << 0 << false
+                                             << QStringList{};
+    QTest::newRow("F10: 0") << QByteArray("@dst") << true << QList<int>{Qt::Key_F10} << 0 << false << QStringList{};
+    QTest::newRow("Left from field 1 reaches Anuluj")
+        << QByteArray("@dst") << true << QList<int>{left, enter} << 0 << false << QStringList{};
+    QTest::newRow("Kopiuj with overwrite on replaces")
+        << QByteArray("@dst") << true << QList<int>{right, right, space} << 1 << true << QStringList{};
     QTest::newRow("the switch turned off and on again")
-        << QByteArray("dst") << QList<int>{right, enter, space, right, enter} << 1 << true;
+        << QByteArray("@dst") << true << QList<int>{right, enter, space, right, enter} << 1 << true << QStringList{};
     QTest::newRow("destination edited: Backspace and a typed letter")
-        << QByteArray("dsq") << QList<int>{back, Qt::Key_T, right, right, enter} << 1 << true;
+        << QByteArray("@dsq") << true << QList<int>{back, Qt::Key_T, right, right, enter} << 1 << true
+        << QStringList{};
     QTest::newRow("Right from field 4 wraps to the destination")
-        << QByteArray("dstq") << QList<int>{right, right, right, right, back, right, right, enter} << 1 << true;
-    QTest::newRow("Enter and Tab on the destination are not typed into it")
-        << QByteArray("dst") << QList<int>{enter, Qt::Key_Tab, right, right, enter} << 1 << true;
+        << QByteArray("@dstq") << true << QList<int>{right, right, right, right, back, right, right, enter} << 1
+        << true << QStringList{};
+    QTest::newRow("Enter on the destination starts the copy; Tab is not typed into it")
+        << QByteArray("@dsq") << true << QList<int>{back, Qt::Key_Tab, Qt::Key_T, enter} << 1 << true
+        << QStringList{};
+    QTest::newRow("an empty batch: runs, makes nothing, 1")
+        << QByteArray("@nowy") << false << QList<int>{enter} << 1 << false << QStringList{};
 }
 
 // Through the registered library, as the main program calls it.
 void TstFrmCopy::keys()
 {
     QFETCH(QByteArray, destination);
+    QFETCH(bool, batch);
     QFETCH(QList<int>, keys);
     QFETCH(int, result);
     QFETCH(bool, replaced);
+    QFETCH(QStringList, boxes);
 
     const drzewo::Tymczasowy dir;
     const QByteArray &root = dir.ścieżka();
     QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"}));
     const QByteArrayList nowy = drzewo::opisz(root + "/src");
     const QByteArrayList stary = drzewo::opisz(root + "/dst");
+    const QByteArrayList nazwy = drzewo::nazwy(root);
 
     oc::ComponentPtr copy = oc::createObject(QStringLiteral("OCCOPY.clsOCCopy"));
     QCOMPARE(copy->call(u"clearlists").toInt(), 0);
-    QCOMPARE(copy->call(u"AddFileToCopy", decodeName(root + "/src/x")).toInt(), 0);
-    QStringList boxes;
-    const qint32 wynik = uruchom(*copy, decodeName(root + '/' + destination), [&](QWidget *okno) {
+    if (batch)
+        QCOMPARE(copy->call(u"AddFileToCopy", decodeName(root + "/src/x")).toInt(), 0);
+    QStringList shown;
+    const qint32 wynik = uruchom(*copy, decodeName(destination.replace('@', root + '/')), [&](QWidget *okno) {
         QVERIFY(okno);
         klawisze(okno, keys);
-    }, &boxes);
+    }, &shown);
     QCOMPARE(wynik, result);
     QCOMPARE(drzewo::opisz(root + "/dst"), replaced ? nowy : stary);
-    QCOMPARE(boxes, QStringList{});
+    // Nothing made anywhere else below.
+    QCOMPARE(drzewo::nazwy(root), nazwy);
+    QCOMPARE(shown, boxes);
 }
 
 void TstFrmCopy::escWhileCopying_data()
@@ -209,7 +231,8 @@ void TstFrmCopy::failuresReportedOnce()
         linia = okno->Label2->text();
     }, &boxes);
     QCOMPARE(wynik, 1);
-    QCOMPARE(linia, QStringLiteral("Skopiowano: 8 plików z: 8"));
+    // Only what was written counts as copied.
+    QCOMPARE(linia, QStringLiteral("Skopiowano: 1 plików z: 8"));
     QCOMPARE(drzewo::nazwy(root + "/dst"), QByteArrayList{"f|jest"});
     QCOMPARE(boxes.size(), 1);
     QStringList oczekiwane{QStringLiteral("Nie skopiowano pozycji: 7"), QString()};

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using occopy::Kopiarka;
@@ -45,6 +46,36 @@ private:
     rlimit m_było{};
     bool m_ustawiony = false;
 };
+
+// An access list giving the user with this id read permission, as the
+// kernel keeps it in system.posix_acl_access.
+QByteArray listaDostępu(quint32 uid)
+{
+    QByteArray lista;
+    const auto liczba = [&lista](quint32 wartość, int bajty) {
+        for (int i = 0; i < bajty; ++i)
+            lista += char((wartość >> (8 * i)) & 0xff);
+    };
+    liczba(2, 4);
+    // tag, permissions, id: the owner, one user, the group, the mask, the others
+    for (const auto &[tag, prawa, id] : {std::tuple{1u, 6u, ~0u}, {2u, 4u, uid}, {4u, 4u, ~0u}, {0x10u, 4u, ~0u},
+                                         {0x20u, 0u, ~0u}}) {
+        liczba(tag, 2);
+        liczba(prawa, 2);
+        liczba(id, 4);
+    }
+    return lista;
+}
+
+// A process id that surely ended: a child that has exited and been reaped.
+QByteArray zakończonyProces()
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(0);
+    waitpid(pid, nullptr, 0);
+    return QByteArray::number(qint64(pid));
+}
 
 struct Przebieg
 {
@@ -99,6 +130,10 @@ private slots:
     void linksNeverFollowed();
     void existingTargets_data();
     void existingTargets();
+    void killedCopyLeavesNothing_data();
+    void killedCopyLeavesNothing();
+    void destinationMadeOnce_data();
+    void destinationMadeOnce();
     void partialTargetsRemoved_data();
     void partialTargetsRemoved();
     void copyMirrorsTheSource_data();
@@ -171,18 +206,31 @@ void TstKopiarka::existingTargets_data()
     QTest::addColumn<bool>("overwrite");
     QTest::addColumn<qint64>("writeLimit");
     QTest::addColumn<QByteArray>("target"); // the directory copied into
+    QTest::addColumn<QByteArray>("targetMode"); // of dst/x
+    QTest::addColumn<bool>("twin");  // dst/x has a second name, drugi/x
+    QTest::addColumn<int>("owner");  // dst/x given to this user and group first, or -1
     QTest::addColumn<bool>("replaced");
     QTest::addColumn<QByteArrayList>("failures");
 
+    const QByteArray dst("dst");
     QTest::newRow("overwrite on, the copy fails part-way: the old target stays whole")
-        << true << qint64(256 << 10) << QByteArray("dst") << false << QByteArrayList{błąd(EFBIG, "dst/x")};
+        << true << qint64(256 << 10) << dst << QByteArray("600") << false << -1 << false
+        << QByteArrayList{błąd(EFBIG, "dst/x")};
+    QTest::newRow("overwrite on, a read-only target: kept, reported once")
+        << true << qint64(0) << dst << QByteArray("444") << false << -1 << false
+        << QByteArrayList{błąd(EACCES, "dst/x")};
+    QTest::newRow("overwrite on, a target with another hard link: written in place, both names new")
+        << true << qint64(0) << dst << QByteArray("600") << true << -1 << true << QByteArrayList{};
+    QTest::newRow("overwrite on, another user's target: owner and group kept (superuser)")
+        << true << qint64(0) << dst << QByteArray("600") << false << 65534 << true << QByteArrayList{};
     QTest::newRow("overwrite off: the existing target is not touched")
-        << false << qint64(0) << QByteArray("dst") << false << QByteArrayList{};
-    QTest::newRow("overwrite on: replaced") << true << qint64(0) << QByteArray("dst") << true << QByteArrayList{};
+        << false << qint64(0) << dst << QByteArray("600") << false << -1 << false << QByteArrayList{};
+    QTest::newRow("overwrite on: replaced")
+        << true << qint64(0) << dst << QByteArray("600") << false << -1 << true << QByteArrayList{};
     QTest::newRow("overwrite on, onto itself (both panels on one directory): not cut short")
-        << true << qint64(0) << QByteArray("src") << true << QByteArrayList{};
+        << true << qint64(0) << QByteArray("src") << QByteArray("600") << false << -1 << true << QByteArrayList{};
     QTest::newRow("overwrite on, onto a hard link of itself")
-        << true << qint64(0) << QByteArray("twardy") << true << QByteArrayList{};
+        << true << qint64(0) << QByteArray("twardy") << QByteArray("600") << false << -1 << true << QByteArrayList{};
 }
 
 void TstKopiarka::existingTargets()
@@ -190,14 +238,23 @@ void TstKopiarka::existingTargets()
     QFETCH(bool, overwrite);
     QFETCH(qint64, writeLimit);
     QFETCH(QByteArray, target);
+    QFETCH(QByteArray, targetMode);
+    QFETCH(bool, twin);
+    QFETCH(int, owner);
     QFETCH(bool, replaced);
     QFETCH(QByteArrayList, failures);
+    if (owner >= 0 && geteuid() != 0)
+        QSKIP("giving a file to another user takes the superuser");
 
     const drzewo::Tymczasowy dir;
     const QByteArray &root = dir.ścieżka();
-    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "d|twardy", "f|src/x|1048576|640|1000000000.5",
-                                  "f|dst/x|3000|600|1500000000.25"}));
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "d|twardy", "d|drugi", "f|src/x|1048576|640|1000000000.5",
+                                  "f|dst/x|3000|" + targetMode + "|1500000000.25"}));
     QCOMPARE(link((root + "/src/x").constData(), (root + "/twardy/x").constData()), 0);
+    if (twin)
+        QCOMPARE(link((root + "/dst/x").constData(), (root + "/drugi/x").constData()), 0);
+    if (owner >= 0)
+        QCOMPARE(chown((root + "/dst/x").constData(), uid_t(owner), gid_t(owner)), 0);
     const QByteArrayList nowy = drzewo::opisz(root + "/src");
     const QByteArrayList stary = drzewo::opisz(root + '/' + target);
 
@@ -210,6 +267,113 @@ void TstKopiarka::existingTargets()
     QCOMPARE(drzewo::opisz(root + '/' + target), replaced ? nowy : stary);
     QCOMPARE(drzewo::opisz(root + "/src"), nowy);
     QCOMPARE(przebieg.błędy, failures);
+    if (twin)
+        QCOMPARE(drzewo::opisz(root + "/drugi"), nowy);
+    struct stat info;
+    QCOMPARE(lstat((root + '/' + target + "/x").constData(), &info), 0);
+    if (owner >= 0)
+        QCOMPARE(QList<uint>({info.st_uid, info.st_gid}), QList<uint>({uint(owner), uint(owner)}));
+}
+
+void TstKopiarka::killedCopyLeavesNothing_data()
+{
+    QTest::addColumn<QByteArrayList>("before"); // the destination; "$dead" and "$alive" stand for process ids
+    QTest::addColumn<bool>("again");            // then copied again, whole
+    QTest::addColumn<QByteArrayList>("after");  // names in the destination at the end
+
+    QTest::newRow("killed inside a new file: nothing of it left") << QByteArrayList{} << false << QByteArrayList{};
+    QTest::newRow("killed while replacing: the old target whole, no temporary")
+        << QByteArrayList{"f|duzy|3000|600|1500000000.25"} << false << QByteArrayList{"f|duzy"};
+    QTest::newRow("copied again: temporaries of ended copies removed, a running one's kept")
+        << QByteArrayList{"f|duzy|3000", "f|.occopy-$dead-x1|10", "f|.occopy-$alive-x2|10", "f|.occopy-inny|10"}
+        << true << QByteArrayList{"f|.occopy-$alive-x2", "f|.occopy-inny", "f|duzy"};
+}
+
+// The copy runs in a child process that is killed in the middle of a file.
+void TstKopiarka::killedCopyLeavesNothing()
+{
+    QFETCH(QByteArrayList, before);
+    QFETCH(bool, again);
+    QFETCH(QByteArrayList, after);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    const QByteArray martwy = zakończonyProces();
+    const QByteArray żywy = QByteArray::number(qint64(getpid()));
+    for (QByteArrayList *lista : {&before, &after})
+        for (QByteArray &linia : *lista)
+            linia.replace("$dead", martwy).replace("$alive", żywy);
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/duzy|4194304"}));
+    QVERIFY(drzewo::zbuduj(root + "/dst", before));
+    const QByteArrayList stary = drzewo::opisz(root + "/dst");
+
+    int rura[2];
+    QCOMPARE(pipe(rura), 0);
+    const pid_t dziecko = fork();
+    if (dziecko == 0) {
+        close(rura[0]);
+        Kopiarka kopiarka;
+        kopiarka.lstFiles << decodeName(root + "/src/duzy");
+        kopiarka.KatalogDocelowy = decodeName(root + "/dst/");
+        kopiarka.Krok = 64 << 10;
+        kopiarka.NaPostęp = [&](const Postęp &) {
+            // Inside the file: tell the parent and wait for the end.
+            if (write(rura[1], "k", 1) == 1)
+                pause();
+        };
+        kopiarka.AddFilesx();
+        kopiarka.TwórzDiry();
+        kopiarka.Kopiowanie();
+        _exit(0);
+    }
+    close(rura[1]);
+    char znak = 0;
+    const bool wPołowie = read(rura[0], &znak, 1) == 1;
+    close(rura[0]);
+    kill(dziecko, SIGKILL);
+    waitpid(dziecko, nullptr, 0);
+    if (!wPołowie)
+        QSKIP("the file system copied the file in one step: nothing to kill in the middle");
+    QCOMPARE(drzewo::opisz(root + "/dst"), stary);
+
+    if (again)
+        QCOMPARE(kopiuj(root, {"F|src/duzy"}, "dst", true).błędy, QByteArrayList{});
+    std::sort(after.begin(), after.end());
+    QCOMPARE(drzewo::nazwy(root + "/dst"), after);
+}
+
+void TstKopiarka::destinationMadeOnce_data()
+{
+    QTest::addColumn<QByteArrayList>("chosen");
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QByteArrayList>("added"); // below root
+    QTest::addColumn<QByteArrayList>("failures");
+
+    QTest::newRow("a file in the way: reported once, nothing copied")
+        << QByteArrayList{"D|A", "F|b", "F|c"} << QByteArray("plik/nowy") << QByteArrayList{}
+        << QByteArrayList{błąd(ENOTDIR, "plik/nowy")};
+    QTest::newRow("missing with missing parents: made, the copy lands")
+        << QByteArrayList{"D|A", "F|b"} << QByteArray("nowy/a") << QByteArrayList{"d|nowy", "d|nowy/a", "d|nowy/a/A",
+                                                                              "f|nowy/a/A/f", "f|nowy/a/b"}
+        << QByteArrayList{};
+    QTest::newRow("an empty batch: nothing made") << QByteArrayList{} << QByteArray("nowy") << QByteArrayList{}
+                                                  << QByteArrayList{};
+}
+
+void TstKopiarka::destinationMadeOnce()
+{
+    QFETCH(QByteArrayList, chosen);
+    QFETCH(QByteArray, target);
+    QFETCH(QByteArrayList, added);
+    QFETCH(QByteArrayList, failures);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|A", "f|A/f|10", "f|b|10", "f|c|10", "f|plik|10"}));
+    QByteArrayList after = drzewo::nazwy(root) + added;
+    std::sort(after.begin(), after.end());
+    QCOMPARE(kopiuj(root, chosen, target, true).błędy, failures);
+    QCOMPARE(drzewo::nazwy(root), after);
 }
 
 void TstKopiarka::partialTargetsRemoved_data()
@@ -237,6 +401,9 @@ void TstKopiarka::partialTargetsRemoved_data()
     QTest::newRow("source without read permission")
         << QByteArrayList{"f|zamkniety|100|000", "f|a|100"} << QByteArrayList{"F|src/zamkniety", "F|src/a"}
         << qint64(0) << false << QByteArrayList{"f|a"} << QByteArrayList{błąd(EACCES, "src/zamkniety")};
+    QTest::newRow("subdirectory without read permission: made empty, reported once")
+        << QByteArrayList{"d|A", "d|A/zamkniety|000", "f|A/a|100"} << QByteArrayList{"D|src/A"} << qint64(0) << false
+        << QByteArrayList{"d|A", "d|A/zamkniety", "f|A/a"} << QByteArrayList{błąd(EACCES, "src/A/zamkniety")};
 }
 
 void TstKopiarka::partialTargetsRemoved()
@@ -283,11 +450,21 @@ void TstKopiarka::copyMirrorsTheSource_data()
         << QByteArrayList{"d|pusty", "d|A|700", "d|A/B", "d|A/B/C|750", "d|A/B/C/D"};
     QTest::newRow("a pipe is made anew, never opened; links inside kept")
         << QByteArrayList{"d|A", "p|A/rura", "l|A/l|rura", "f|A/z|3"};
+    QTest::newRow("holes stay holes")
+        << QByteArrayList{"h|obraz|67108864", "d|A", "h|A/baza|268435456"};
+    const QByteArray dostęp = "x|A/a|system.posix_acl_access|" + listaDostępu(4321).toPercentEncoding();
+    QTest::newRow("extended attributes of files and directories: the user's, DOS attributes, access lists")
+        << QByteArrayList{"d|A", "x|A|user.DOSATTRIB|0x2", "f|A/a|100|640", "x|A/a|user.DOSATTRIB|0x21",
+                          "x|A/a|user.opis|%00%FFbinarny", dostęp, "f|pusty|0", "x|pusty|user.x|"};
+    QTest::newRow("trusted and security attributes kept where permitted (superuser)")
+        << QByteArrayList{"f|a|10", "x|a|trusted.oc|1", "x|a|security.oc|2"};
 }
 
 void TstKopiarka::copyMirrorsTheSource()
 {
     QFETCH(QByteArrayList, source);
+    if (geteuid() != 0 && QByteArray(QTest::currentDataTag()).contains("superuser"))
+        QSKIP("trusted attributes take the superuser");
 
     const drzewo::Tymczasowy dir;
     const QByteArray &root = dir.ścieżka();
@@ -295,12 +472,15 @@ void TstKopiarka::copyMirrorsTheSource()
     QVERIFY(drzewo::zbuduj(root + "/src", source));
     QByteArrayList chosen;
     for (const QByteArray &linia : source)
-        if (!linia.split('|').at(1).contains('/'))
+        if (!linia.startsWith("x|") && !linia.split('|').at(1).contains('/'))
             chosen << (linia.startsWith("d|") ? "D|src/" : "F|src/") + linia.split('|').at(1);
 
     const Przebieg przebieg = kopiuj(root, chosen, "dst", false);
     QCOMPARE(przebieg.błędy, QByteArrayList{});
     QCOMPARE(drzewo::opisz(root + "/dst"), drzewo::opisz(root + "/src"));
+    // Not a block more than the source takes, give or take the file system's own rounding.
+    QVERIFY2(drzewo::zajęte(root + "/dst") <= drzewo::zajęte(root + "/src") + 256,
+             QByteArray::number(drzewo::zajęte(root + "/dst")).constData());
 }
 
 void TstKopiarka::neverIntoItself_data()
@@ -316,6 +496,8 @@ void TstKopiarka::neverIntoItself_data()
         << QByteArray("A") << QByteArray("A") << QByteArrayList{} << QByteArrayList{błąd(EINVAL, "A")};
     QTest::newRow("into its subdirectory reached through a link: refused")
         << QByteArray("A") << QByteArray("skrot") << QByteArrayList{} << QByteArrayList{błąd(EINVAL, "A")};
+    QTest::newRow("into its own subdirectory not made yet: refused, nothing made")
+        << QByteArray("A") << QByteArray("A/B/nowy/glebiej") << QByteArrayList{} << QByteArrayList{błąd(EINVAL, "A")};
     QTest::newRow("into its parent: lands on itself, nothing changes")
         << QByteArray("A") << QByteArray("") << QByteArrayList{} << QByteArrayList{};
     QTest::newRow("a chosen path ending in \"..\" goes under the real name")
