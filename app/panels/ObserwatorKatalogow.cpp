@@ -41,15 +41,20 @@ void ObserwatorKatalogow::Zaplanuj()
 {
     if (m_zmienione == 0 || m_zegar.isActive())
         return;
-    const qint64 minęło = m_odZgłoszenia.isValid() ? m_odZgłoszenia.elapsed() : Odstęp;
-    m_zegar.start(int(std::max<qint64>(Zwłoka, Odstęp - minęło)));
+    const qint64 minęło = m_odZgłoszenia.isValid() ? m_odZgłoszenia.elapsed() : m_przerwa;
+    m_zegar.start(int(std::max<qint64>(Zwłoka, m_przerwa - minęło)));
 }
 
 void ObserwatorKatalogow::Zgłoś()
 {
     const int panele = m_zmienione;
     m_zmienione = 0;
-    m_odZgłoszenia.restart();
+    QElapsedTimer praca;
+    praca.start();
     if (panele)
         emit zmienione(panele);
+    // A directory slow to read (a huge one) leaves the window at least two
+    // thirds of the time between its re-reads.
+    m_przerwa = std::max<qint64>(Odstęp, 2 * praca.elapsed());
+    m_odZgłoszenia.restart();
 }

@@ -9,7 +9,8 @@
 
 // Watches the directories the two panels show and says which of them
 // changed on the disk: once soon after a first change, then at most once
-// per Odstęp during a burst. Costs nothing while nothing changes.
+// per Odstęp during a burst (longer when the re-reads take long). Costs
+// nothing while nothing changes.
 class ObserwatorKatalogow : public QObject
 {
     Q_OBJECT
@@ -37,5 +38,6 @@ private:
     QTimer m_zegar;
     QElapsedTimer m_odZgłoszenia;
     std::array<QString, 2> m_ścieżki;
+    qint64 m_przerwa = Odstęp; // ms from the end of one report to the next
     int m_zmienione = 0;
 };

@@ -41,6 +41,25 @@ QByteArray Zgadnij(QByteArrayView b)
     return QByteArray(uchardet_get_charset(detektor.get())).toUpper();
 }
 
+// The detector often mistakes ISO-8859-2 for windows-1250 and back. The two
+// differ where Polish text shows it: windows-1250 keeps ś, ź, Ś, Ź in
+// 0x80-0x9F, which ISO-8859-2 leaves to control codes no text holds, and
+// ISO-8859-2 keeps ą, ś, ź, Ą, Ś, Ź where windows-1250 has rare signs.
+QByteArray RozstrzygnijŚrodkowoeuropejskie(const QByteArray &zgadnięte, QByteArrayView b)
+{
+    if (zgadnięte != "WINDOWS-1250" && zgadnięte != "ISO-8859-2")
+        return zgadnięte;
+    bool sterująceC1 = false, tylkoIso = false;
+    for (const char c : b) {
+        const quint8 u = quint8(c);
+        sterująceC1 = sterująceC1 || (u >= 0x80 && u <= 0x9F);
+        tylkoIso = tylkoIso || u == 0xA1 || u == 0xA6 || u == 0xAC || u == 0xB1 || u == 0xB6 || u == 0xBC;
+    }
+    if (sterująceC1)
+        return "WINDOWS-1250";
+    return tylkoIso ? "ISO-8859-2" : zgadnięte;
+}
+
 } // namespace
 
 const std::vector<Kodowanie> &KodowaniaDoWyboru()
@@ -86,7 +105,7 @@ Wykrycie Wykryj(QByteArrayView początek)
     if (binarny(początek))
         return {KodowanieONazwie(QStringLiteral("windows-1250")), 0, false};
 
-    const QByteArray zgadnięte = Zgadnij(początek);
+    const QByteArray zgadnięte = RozstrzygnijŚrodkowoeuropejskie(Zgadnij(początek), początek);
     static const std::pair<const char *, const char *> znane[] = {
         {"ASCII", "ASCII"}, {"UTF-8", "UTF-8"}, {"WINDOWS-1250", "windows-1250"},
         {"ISO-8859-2", "ISO-8859-2"}, {"IBM852", "CP852"},

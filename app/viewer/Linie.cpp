@@ -27,7 +27,9 @@ int Linie::Jednostka(qint64 offset) const
 Linie::Linia Linie::Czytaj(qint64 start) const
 {
     const qint64 rozmiar = m_strony.Rozmiar();
-    const qint64 granica = std::min(rozmiar, m_początek + ((start - m_początek) / NajdłuższaLinia + 1) * NajdłuższaLinia);
+    // A piece runs at least NajdłuższaLinia bytes, up to a multiple of it.
+    const qint64 granica
+        = std::min(rozmiar, m_początek + ((start - m_początek + NajdłuższaLinia - 1) / NajdłuższaLinia + 1) * NajdłuższaLinia);
     for (qint64 p = start; p < granica; p += m_jednostka) {
         const int j = Jednostka(p);
         if (j != CR && j != LF)
@@ -41,21 +43,28 @@ Linie::Linia Linie::Czytaj(qint64 start) const
 
 qint64 Linie::Kotwica(qint64 offset) const
 {
-    qint64 m = m_początek + (offset - m_początek) / NajdłuższaLinia * NajdłuższaLinia;
-    // Every piece boundary starts a line, unless a CR LF spans it: that line
-    // starts one unit later.
-    while (m > m_początek && Jednostka(m - m_jednostka) == CR && Jednostka(m) == LF) {
-        if (m + m_jednostka <= offset)
-            return m + m_jednostka;
-        m -= NajdłuższaLinia;
+    // The end of the nearest line end marker before offset starts a line.
+    const qint64 okno = std::max(m_początek, offset - 2 * NajdłuższaLinia);
+    for (qint64 p = offset - m_jednostka; p >= okno; p -= m_jednostka) {
+        const int j = Jednostka(p);
+        if (j != CR && j != LF)
+            continue;
+        const qint64 start = j == CR && Jednostka(p + m_jednostka) == LF ? p + 2 * m_jednostka : p + m_jednostka;
+        if (start <= offset)
+            return start;
     }
-    return m;
+    if (okno == m_początek)
+        return m_początek;
+    // No marker in two pieces' length: offset lies deep in a long line, whose
+    // pieces past the first start at multiples of NajdłuższaLinia.
+    return m_początek + (offset - m_początek) / NajdłuższaLinia * NajdłuższaLinia;
 }
 
 qint64 Linie::Zawierająca(qint64 offset) const
 {
     if (offset <= m_początek)
         return m_początek;
+    offset = m_początek + (offset - m_początek) / m_jednostka * m_jednostka;
     qint64 p = Kotwica(offset);
     for (;;) {
         const qint64 n = Czytaj(p).następna;

@@ -5,8 +5,9 @@
 #include <QtGlobal>
 
 // Lines of a text in the file's code units: LF, CR LF and CR each end one.
-// A line longer than NajdłuższaLinia bytes is shown in pieces that start at
-// fixed offsets, so that a step back never reads more than one piece.
+// A line longer than NajdłuższaLinia bytes is shown in pieces; past the
+// first, they start at multiples of it, so that a step back never reads
+// more than two pieces' length.
 class Linie
 {
 public:

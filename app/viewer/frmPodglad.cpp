@@ -232,6 +232,7 @@ void frmPodglad::Szukaj(const QString &tekst)
         return;
     }
     m_przerwij = false;
+    m_szuka = true;
     const std::shared_ptr<const platform::ReadOnlyFile> plik = m_p->strony().Plik();
     const qint64 od = m_p->PoczątekSzukania();
     std::atomic<bool> *przerwij = &m_przerwij;
@@ -246,6 +247,7 @@ void frmPodglad::Szukaj(const QString &tekst)
 
 void frmPodglad::PoSzukaniu()
 {
+    m_szuka = false;
     const std::optional<Trafienie> trafienie = m_wynik.result();
     if (trafienie) {
         m_p->PokażTrafienie(*trafienie);

@@ -34,8 +34,8 @@ public:
     ~frmPodglad() override;
 
     Przeglądanie &przeglądanie() { return *m_p; }
-    // Whether a search runs on its worker now.
-    bool Szuka() const { return m_wynik.isRunning(); }
+    // Whether a search runs now (its hit not yet shown).
+    bool Szuka() const { return m_szuka; }
 
     QLabel *Label1;    // the title strip
     QWidget *picTekst; // where the rows are drawn
@@ -62,6 +62,7 @@ private:
     BarwyPodglądu m_barwy;
     QString m_komunikat; // said once in the status line after the next key
     QString m_szukany;
+    bool m_szuka = false;
     std::atomic<bool> m_przerwij{false};
     QFutureWatcher<std::optional<Trafienie>> m_wynik;
 };
