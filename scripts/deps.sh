@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-# clang and its runtime for the fuzzers; dpkg-dev and file for the package.
+# clang and its runtime for the fuzzers; dpkg-dev and file for the package;
+# libuchardet-dev for the viewer's encodings, qt6-svg-dev for SVG pictures.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev fonts-liberation2 attr
+  libuchardet-dev qt6-svg-dev
   clang libclang-rt-14-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,13 +1,19 @@
 #include "Podglad.h"
 
 #include "Gospodarz.h"
+#include "PokazKomunikat.h"
 #include "Sloty.h"
 #include "Wywolanie.h"
 
+#include <panels/Kolory.h>
 #include <panels/WidokPanelu.h>
 #include <platform/Paths.h>
 #include <ui/Twips.h>
+#include <viewer/Otwieranie.h>
+#include <viewer/frmPodglad.h>
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QWidget>
 
 using namespace oc;
@@ -27,6 +33,32 @@ constexpr Przeglądarka przeglądarki[] = {
     {".wmf", "ShowBMPFile", false}, {".ico", "ShowBMPFile", false}, {".emf", "ShowBMPFile", false},
     {".ani", "ShowBMPFile", false}, {".dib", "ShowBMPFile", false},
 };
+
+// A picture type one of Qt's image readers knows by its suffix (png, webp,
+// svg, tiff, ...).
+bool ObrazQt(const QString &plik)
+{
+    const QByteArray rozszerzenie = QFileInfo(plik).suffix().toLower().toUtf8();
+    return !rozszerzenie.isEmpty() && QImageReader::supportedImageFormats().contains(rozszerzenie);
+}
+
+void PokażPlik(Gospodarz &okno, const QString &plik, const QString &nazwa)
+{
+    QWidget *nad = okno.Okno();
+    QString komunikat;
+    std::shared_ptr<const platform::ReadOnlyFile> otwarty = OtwórzDoPodglądu(plik, komunikat);
+    if (!otwarty) {
+        PokażKomunikat(nad, QStringLiteral("Podgląd"), komunikat, 48, 0, 0);
+        return;
+    }
+    const Kolory &k = kolory();
+    const BarwyPodglądu barwy{k.filebackground, k.filetext, k.fileselbackground, k.fileseltext};
+    frmPodglad podgląd(std::make_unique<Przeglądanie>(std::move(otwarty)), nazwa, barwy, nad);
+    podgląd.exec();
+    // The keys go back to the panels.
+    nad->activateWindow();
+    nad->setFocus();
+}
 
 } // namespace
 
@@ -49,4 +81,10 @@ void Viewx(Gospodarz &okno)
         Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QString::fromLatin1(p.operacja), args);
         return;
     }
+    if (ObrazQt(plik)) {
+        QVariantList args{float(ui::leftTwips(nad)), float(ui::topTwips(nad)), plik};
+        Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("ShowBMPFile"), args);
+        return;
+    }
+    PokażPlik(okno, plik, s.Rzeczywiste[size_t(k)]);
 }

@@ -2,7 +2,7 @@
 
 class Gospodarz;
 
-// F3: plays or shows the file under the active panel's cursor with the
-// dialog component, by its extension; other files, directories and an
-// empty panel do nothing.
+// F3: the file under the active panel's cursor: a sound or a picture goes to
+// the dialog component's player or viewer, any other file to the viewer
+// window; directories and an empty panel do nothing.
 void Viewx(Gospodarz &okno);

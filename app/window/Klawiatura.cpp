@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include <actions/Edycja.h>
 #include <actions/Kopiowanie.h>
 #include <actions/NowyKatalog.h>
 #include <actions/ObslugaMenu.h>
@@ -121,6 +122,10 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
     case ui::vk::F4:
         if (Shift == 4)
             close();
+        else if (bez)
+            Edycja(*this);
+        else if (Shift == 1)
+            NowyPlik(*this);
         break;
     case ui::vk::F3:
         if (bez)
@@ -197,6 +202,9 @@ void frmMain::Short_Click(int i)
     }
     case 2:
         Viewx(*this);
+        break;
+    case 3:
+        Edycja(*this);
         break;
     case 4:
         CopyFilesD(*this);

@@ -4,19 +4,9 @@
 
 using namespace oc;
 
-namespace {
-
-const char *const rozszerzeniaPodglądu[] = {".BMP", ".GIF", ".JPG", ".MID", ".WAV", ".EMF", ".ICO", ".WMF"};
-
-} // namespace
-
-void frmMain::Rozsz(const QString &name)
+void frmMain::Rozsz(int p)
 {
-    bool podgląd = false;
-    if (name.size() >= 4) {
-        const QString e = name.right(4).toUpper();
-        for (const char *rozszerzenie : rozszerzeniaPodglądu)
-            podgląd = podgląd || e == QLatin1String(rozszerzenie);
-    }
-    ui::setForeground(Short[2], podgląd ? 0 : ui::toBgr(palette().color(QPalette::Disabled, QPalette::WindowText)));
+    const WidokPanelu &w = Widok(p);
+    const bool plik = w.PozycjaKursora() > w.Stan.LiczbaKatalogów;
+    ui::setForeground(Short[2], plik ? 0 : ui::toBgr(palette().color(QPalette::Disabled, QPalette::WindowText)));
 }

@@ -63,6 +63,7 @@ frmMain::frmMain(const QString &left, const QString &right)
     }
 
     UtwórzPanele();
+    UtwórzObserwatora();
 
     Wskaznik = new QLabel(this);
     Wskaznik->setTextFormat(Qt::PlainText);
@@ -123,7 +124,7 @@ void frmMain::UtwórzPanele()
                     [this, p, r](Qt::MouseButton button) { Panel_MouseDown(p, r, button); });
         }
         connect(widok, &WidokPanelu::aktywowany, this, [this, p] { Gora_Click(p); });
-        connect(widok, &WidokPanelu::kursorNaWpisie, this, &frmMain::Rozsz);
+        connect(widok, &WidokPanelu::kursorNaWpisie, this, [this, p] { Rozsz(p); });
         connect(widok, &WidokPanelu::kursorNaWpisie, this, [this, p] { OdświeżPanelBoczny(p); });
         connect(widok, &WidokPanelu::katalogZmieniony, this, [this, p] { ZmianaKatalogu(p); });
         connect(widok, &WidokPanelu::plikWybrany, this,
@@ -147,6 +148,8 @@ void frmMain::UtwórzPasekKlawiszy()
         connect(Short[i], &ui::LabelButton::clicked, this, [this, i] { Short_Click(i); });
         connect(ShortCyfra[i], &ui::LabelButton::clicked, this, [this, i] { Short_Click(i); });
     }
+    Short[2]->setToolTip(QStringLiteral("F3: podgląd pliku – dźwięk, obraz, tekst albo zapis szesnastkowy"));
+    Short[3]->setToolTip(QStringLiteral("F4: edycja pliku w edytorze, Shift+F4: nowy plik"));
 }
 
 void frmMain::ZastosujKolory()

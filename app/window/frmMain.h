@@ -12,6 +12,7 @@
 #include <array>
 #include <initializer_list>
 
+class ObserwatorKatalogow;
 class QFrame;
 class QMenu;
 class QAction;
@@ -97,8 +98,9 @@ public:
     void Panel_MouseDown(int p, int r, Qt::MouseButton button);
     void Gora_Click(int p) override;
 
-    // Draws the F3 caption black for a viewable extension, greyed otherwise.
-    void Rozsz(const QString &name);
+    // Draws the F3 caption black while panel p's cursor stands on a file
+    // (F3 shows every file), greyed on a directory or "..".
+    void Rozsz(int p);
 
     // The system's key handlers: a virtual-key code with a modifier mask
     // (1 Shift, 2 Ctrl, 4 Alt), or a character code.
@@ -197,6 +199,9 @@ private:
     void PorzućLiczenie();
     // The panel whose row lies under a point of the window; 0 for none.
     int PanelPod(const QPoint &punkt) const;
+    // Panels that follow their directories on the disk.
+    void UtwórzObserwatora();
+    void ZmianyNaDysku(int panele);
 
     qint32 m_aktywny = 1; // the panel that has the keys
     int m_zapisanaWysokość = 0; // twips, while rolled up
@@ -212,6 +217,7 @@ private:
     QFutureWatcher<QString> *m_zzm = nullptr;
     quint64 m_pokolenieZZM = 0, m_liczonePokolenie = 0;
     QString m_czekającyZZM; // mount point -> last directory shown there
+    ObserwatorKatalogow *m_obserwator = nullptr;
 };
 
 // Puts the window above all others (on) or back among them; 0 after

@@ -23,6 +23,10 @@ Command interpreterCommand(const QString &line);
 // else plainly; the caller waits for it.
 Command scriptCommand(const QString &scriptPath);
 
+// A program with its arguments inside a terminal window when one is
+// available, else on its own; the arguments never pass through a shell.
+Command terminalCommand(const QString &program, const QStringList &arguments);
+
 // Quotes a path for a shell script.
 QString shellQuote(const QString &text);
 

@@ -119,6 +119,14 @@ Command scriptCommand(const QString &scriptPath)
     return {terminal, {QStringLiteral("-e"), QStringLiteral("sh"), scriptPath}};
 }
 
+Command terminalCommand(const QString &program, const QStringList &arguments)
+{
+    const QString terminal = terminalProgram();
+    if (terminal.isEmpty())
+        return {program, arguments};
+    return {terminal, QStringList{QStringLiteral("-e"), program} + arguments};
+}
+
 QString shellQuote(const QString &text)
 {
     QString quoted = text;

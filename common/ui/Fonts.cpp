@@ -11,4 +11,13 @@ QFont sansFont(double points, bool bold)
     return font;
 }
 
+QFont monoFont(double points)
+{
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
 } // namespace oc::ui

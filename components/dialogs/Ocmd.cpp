@@ -6,6 +6,7 @@
 #include "frmKalkulator.h"
 #include "frmMaska.h"
 #include "frmNowyKat.h"
+#include "frmNowyPlik.h"
 #include "frmOProgramie.h"
 #include "frmObraz.h"
 #include "frmOdtwarzacz.h"
@@ -25,6 +26,7 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
         {"WybierzDysk", &Ocmd::WybierzDysk},
         {"Showmaska", &Ocmd::Showmaska},
         {"NewDirCreate", &Ocmd::NewDirCreate},
+        {"NewFileCreate", &Ocmd::NewFileCreate},
         {"EtykietaDyskuShow", &Ocmd::EtykietaDyskuShow},
         {"OCSystemInfo", &Ocmd::OCSystemInfo},
         {"kalkulator", &Ocmd::kalkulator},
@@ -64,6 +66,14 @@ QString Ocmd::Showmaska(float x, float y, QVariant mode)
 QString Ocmd::NewDirCreate(float x, float y)
 {
     frmNowyKat okno;
+    ui::moveTwips(&okno, x, y);
+    okno.exec();
+    return okno.Wynik;
+}
+
+QString Ocmd::NewFileCreate(float x, float y)
+{
+    frmNowyPlik okno;
     ui::moveTwips(&okno, x, y);
     okno.exec();
     return okno.Wynik;

@@ -22,6 +22,9 @@ public:
     // The name typed for a new directory, to be made relative to the
     // panel's directory; "" when cancelled.
     QString NewDirCreate(float x, float y);
+    // The name typed for a new file, in the same kind of window; "" when
+    // cancelled.
+    QString NewFileCreate(float x, float y);
     // The label and facts of the volume that holds drive (a mount point or
     // any path on it).
     void EtykietaDyskuShow(float x, float y, QString &drive);

@@ -3,17 +3,26 @@
 #include <ui/Colors.h>
 #include <ui/Twips.h>
 
+#include <viewer/frmPodglad.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
-// F3 hands the file under the cursor to the dialog component's player or
-// picture viewer by its extension; the F3 caption says beforehand whether it will.
+// F3 hands a sound or a picture under the cursor to the dialog component's
+// player or picture viewer, and any other file to the viewer window.
 class TestPodglad : public QObject
 {
     Q_OBJECT
 private slots:
     void f3_data();
     void f3();
+    void viewerKeys();
 };
 
 void TestPodglad::f3_data()
@@ -21,15 +30,17 @@ void TestPodglad::f3_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("operation"); // "" for none
     QTest::addColumn<int>("dx");
-    QTest::addColumn<bool>("black"); // the F3 caption
-    QTest::newRow("song.WAV") << "song.WAV" << "playwavfile" << 3680 << true;
-    QTest::newRow("tune.mid") << "tune.mid" << "playmidifile" << 3680 << true;
-    QTest::newRow("a.mp3, caption stays grey") << "a.mp3" << "playmp3file" << 3680 << false;
-    QTest::newRow("icon.ico") << "icon.ico" << "showbmpfile" << 0 << true;
-    QTest::newRow("notes.txt") << "notes.txt" << "" << 0 << false;
-    QTest::newRow("photo.jpeg") << "photo.jpeg" << "" << 0 << false;
-    QTest::newRow("short") << "a.b" << "" << 0 << false;
-    QTest::newRow("a directory named like a picture") << "kat.jpg/" << "" << 0 << true;
+    QTest::addColumn<QString>("viewer"); // the viewer window's title, "" for none
+    QTest::newRow("a directory named like a picture") << "kat.jpg/" << "" << 0 << "";
+    QTest::newRow("notes.txt in the viewer") << "notes.txt" << "" << 0 << "notes.txt - Podgląd";
+    QTest::newRow("a name without a dot in the viewer") << "README" << "" << 0 << "README - Podgląd";
+    QTest::newRow("song.WAV") << "song.WAV" << "playwavfile" << 3680 << "";
+    QTest::newRow("tune.mid") << "tune.mid" << "playmidifile" << 3680 << "";
+    QTest::newRow("a.mp3") << "a.mp3" << "playmp3file" << 3680 << "";
+    QTest::newRow("icon.ico") << "icon.ico" << "showbmpfile" << 0 << "";
+    QTest::newRow("photo.jpeg, a type Qt reads") << "photo.jpeg" << "showbmpfile" << 0 << "";
+    QTest::newRow("image.PNG") << "image.PNG" << "showbmpfile" << 0 << "";
+    QTest::newRow("drawing.svg") << "drawing.svg" << "showbmpfile" << 0 << "";
 }
 
 void TestPodglad::f3()
@@ -37,14 +48,23 @@ void TestPodglad::f3()
     QFETCH(QString, name);
     QFETCH(QString, operation);
     QFETCH(int, dx);
-    QFETCH(bool, black);
+    QFETCH(QString, viewer);
     QTemporaryDir tmp;
     UtwórzDrzewo(tmp.path(), {name});
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.Panel_Click(1, 1);
-    QCOMPARE(oc::ui::foreground(okno.Short[2]) == 0, black);
+    QCOMPARE(oc::ui::foreground(okno.Short[2]) == 0, !name.endsWith(u'/'));
+    QString shown;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            shown = modal->windowTitle();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
     QTest::keyClick(&okno, Qt::Key_F3);
+    QCOMPARE(shown, viewer);
     const QList<ScriptedComponent::Call> wywołania = test.dialogi->calls;
     QCOMPARE(wywołania.size(), operation.isEmpty() ? 0 : 1);
     if (operation.isEmpty())
@@ -52,9 +72,45 @@ void TestPodglad::f3()
     QCOMPARE(wywołania.first().operation, operation);
     QCOMPARE(wywołania.first().args.value(0).toFloat(), float(oc::ui::leftTwips(&okno) + dx));
     QCOMPARE(wywołania.first().args.value(2).toString(), tmp.path() + u'/' + name);
-    // On "..", grey again.
-    okno.Panel_Click(1, 0);
-    QVERIFY(oc::ui::foreground(okno.Short[2]) != 0);
+}
+
+// In the viewer F7 searches on a worker, F3 goes to the next hit, F8 changes
+// the encoding, and Esc gives the keys back to the panels.
+void TestPodglad::viewerKeys()
+{
+    QTemporaryDir tmp;
+    QFile plik(tmp.filePath(QStringLiteral("list.txt")));
+    QVERIFY(plik.open(QIODevice::WriteOnly));
+    QStringEncoder cp1250("windows-1250");
+    plik.write(cp1250.encode(QStringLiteral("Wczoraj płynęła ŁÓDŹ po Wiśle.\nDziś znów łódź płynie.\n").repeated(50)));
+    plik.close();
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Panel_Click(1, 1);
+    QList<qint64> trafienia;
+    QStringList stany;
+    QTimer::singleShot(0, &okno, [&] {
+        auto *podgląd = dynamic_cast<frmPodglad *>(QApplication::activeModalWidget());
+        QVERIFY(podgląd);
+        stany << podgląd->lblStan->text();
+        QTest::keyClick(podgląd, Qt::Key_F7);
+        podgląd->txtSzukaj->insert(QStringLiteral("łódź"));
+        QTest::keyClick(podgląd->txtSzukaj, Qt::Key_Return);
+        for (int i = 0; i < 2; ++i) {
+            QTRY_VERIFY(!podgląd->Szuka() && podgląd->przeglądanie().trafienie());
+            trafienia << podgląd->przeglądanie().trafienie()->początek;
+            QTest::keyClick(podgląd, Qt::Key_F3);
+        }
+        QTRY_VERIFY(!podgląd->Szuka());
+        QTest::keyClick(podgląd, Qt::Key_F8);
+        stany << podgląd->lblStan->text();
+        QTest::keyClick(podgląd, Qt::Key_Escape);
+    });
+    QTest::keyClick(&okno, Qt::Key_F3);
+    QCOMPARE(trafienia, (QList<qint64>{16, 41}));
+    QVERIFY2(stany.value(0).startsWith(QStringLiteral(" windows-1250 · tekst")), qPrintable(stany.value(0)));
+    QVERIFY2(stany.value(1).startsWith(QStringLiteral(" ISO-8859-2")), qPrintable(stany.value(1)));
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(TestPodglad)

@@ -24,8 +24,8 @@ private slots:
     void fourMarkedSummary();
     void markingWaitsForTheNextClick();
     void vanishedFileKeepsListedSize();
-    void f3CaptionByExtension_data();
-    void f3CaptionByExtension();
+    void f3CaptionByEntry_data();
+    void f3CaptionByEntry();
 };
 
 void TestStatusLine::sizeText_data()
@@ -154,25 +154,25 @@ void TestStatusLine::vanishedFileKeepsListedSize()
     QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Zaznaczono 1 plików/katatalogów, ich rozmiar to: 4 KB"));
 }
 
-void TestStatusLine::f3CaptionByExtension_data()
+void TestStatusLine::f3CaptionByEntry_data()
 {
-    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("nazwa"); // "" for ".."
     QTest::addColumn<bool>("czarny");
-    QTest::newRow("icon.ico") << "icon.ico" << true;
+    QTest::newRow("a directory named like a picture") << "kat.jpg/" << false;
+    QTest::newRow("..") << "" << false;
+    QTest::newRow("notes.txt: F3 shows every file") << "notes.txt" << true;
     QTest::newRow("upper case SONG.WAV") << "SONG.WAV" << true;
-    QTest::newRow("notes.txt") << "notes.txt" << false;
-    QTest::newRow("photo.jpeg") << "photo.jpeg" << false;
-    QTest::newRow("short name") << "ab" << false;
 }
 
-void TestStatusLine::f3CaptionByExtension()
+void TestStatusLine::f3CaptionByEntry()
 {
     QFETCH(QString, nazwa);
     QFETCH(bool, czarny);
     QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), nazwa.isEmpty() ? QStringList() : QStringList{nazwa});
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    okno.Rozsz(nazwa);
+    okno.Panel_Click(1, nazwa.isEmpty() ? 0 : 1);
     QCOMPARE(oc::ui::foreground(okno.Short[2]) == 0, czarny);
 }
 

@@ -1,5 +1,6 @@
 #include <Ocmd.h>
 #include <frmNowyKat.h>
+#include <frmNowyPlik.h>
 
 #include <ui/Twips.h>
 
@@ -63,6 +64,22 @@ private slots:
         oc::Ocmd ocmd;
         QCOMPARE(ocmd.call(u"newdircreate", 2400.0, 2100.0).toString(), result);
         QCOMPARE(położenie, QPoint(oc::ui::toPixels(2400), oc::ui::toPixels(2100)));
+    }
+
+    // Shift+F4's window: the same field, its own title, the name trimmed.
+    void newFileCreate()
+    {
+        QString tytuł;
+        QTimer::singleShot(0, [&] {
+            auto *okno = qobject_cast<oc::frmNowyPlik *>(QApplication::activeModalWidget());
+            QVERIFY(okno);
+            tytuł = okno->windowTitle();
+            QTest::keyClicks(okno->txtNazwa, " -plik.txt ");
+            QTest::keyClick(okno->txtNazwa, Qt::Key_Return);
+        });
+        oc::Ocmd ocmd;
+        QCOMPARE(ocmd.call(u"newfilecreate", 2400.0, 2100.0).toString(), QStringLiteral("-plik.txt"));
+        QCOMPARE(tytuł, QStringLiteral("Nowy plik"));
     }
 };
 

@@ -1,0 +1,84 @@
+#include "Edycja.h"
+
+#include "Gospodarz.h"
+#include "PokazKomunikat.h"
+#include "Sloty.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
+#include <platform/Editor.h>
+#include <platform/NewFile.h>
+#include <platform/Paths.h>
+#include <platform/ProgramStarter.h>
+#include <ui/Twips.h>
+
+#include <QWidget>
+#include <cerrno>
+
+using namespace oc;
+
+void OtwórzWEdytorze(QWidget *nad, const QString &plik, const QString &katalog)
+{
+    const std::optional<platform::Command> edytor = platform::editorCommand(plik);
+    if (!edytor) {
+        if (!platform::programStarter().open(plik))
+            PokażKomunikat(nad, QStringLiteral("Edycja"),
+                           QStringLiteral("Żaden program nie otwiera pliku „%1”. Wskaż edytor w zmiennej VISUAL "
+                                          "lub EDITOR.").arg(plik), 48, 0, 0);
+        return;
+    }
+    if (!platform::programStarter().start(edytor->program, edytor->arguments, katalog))
+        PokażKomunikat(nad, QStringLiteral("Edycja"),
+                       QStringLiteral("Nie można uruchomić edytora „%1”.").arg(edytor->program), 48, 0, 0);
+}
+
+void Edycja(Gospodarz &okno)
+{
+    WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
+    const qint32 k = panel.PozycjaKursora();
+    if (k <= panel.Stan.LiczbaKatalogów)
+        return;
+    const QString katalog = panel.Dir.Ścieżka();
+    OtwórzWEdytorze(okno.Okno(), platform::withSeparator(katalog) + panel.Stan.Rzeczywiste[size_t(k)], katalog);
+}
+
+QString BłądNazwyPliku(const QString &nazwa)
+{
+    if (nazwa.contains(u'/'))
+        return QStringLiteral("Nazwa pliku nie może zawierać znaku „/”.");
+    if (nazwa == u"." || nazwa == u"..")
+        return QStringLiteral("„%1” nie może być nazwą pliku.").arg(nazwa);
+    return {};
+}
+
+void NowyPlik(Gospodarz &okno)
+{
+    QWidget *nad = okno.Okno();
+    const std::optional<QVariant> odpowiedź
+        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("NewFileCreate"),
+                  float(ui::leftTwips(nad) + 2400), float(ui::topTwips(nad) + 2100));
+    const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
+    if (nazwa.isEmpty())
+        return;
+    if (const QString błędna = BłądNazwyPliku(nazwa); !błędna.isEmpty()) {
+        PokażKomunikat(nad, QStringLiteral("Błąd"), błędna, 3, 0, 0);
+        return;
+    }
+    WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
+    const QString katalog = panel.Dir.Ścieżka();
+    platform::FileError błąd;
+    if (!platform::createEmptyFile(katalog, nazwa, &błąd)) {
+        PokażKomunikat(nad, QStringLiteral("Błąd"),
+                       błąd.code == EEXIST ? QStringLiteral("Plik lub katalog o podanej nazwie już istnieje")
+                                           : QStringLiteral("Nie można utworzyć pliku: ") + błąd.reason(),
+                       3, 0, 0);
+        return;
+    }
+    okno.OdświeżPanel(okno.AktywnyPanel());
+    // A hidden name may not be listed: the cursor then stays where it was.
+    const StanPanelu &s = panel.Stan;
+    for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
+        if (s.Rzeczywiste[size_t(i)] == nazwa)
+            panel.PokażPozycję(i);
+    OtwórzWEdytorze(nad, platform::withSeparator(katalog) + nazwa, katalog);
+}
