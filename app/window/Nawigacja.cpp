@@ -137,6 +137,12 @@ void frmMain::SwapPanels()
     PomalujZwykły(Panel1[size_t(a.WierszKursora)]);
     PomalujZwykły(Panel2[size_t(b.WierszKursora)]);
     std::swap(a.WierszKursora, b.WierszKursora);
+    // A panel in the full view has fewer rows: the same entry, on its last row.
+    for (StanPanelu *s : {&a, &b})
+        if (s->WierszKursora > s->OstatniWiersz) {
+            s->PierwszaPozycja += s->WierszKursora - s->OstatniWiersz;
+            s->WierszKursora = s->OstatniWiersz;
+        }
     for (int p = 1; p <= 2; ++p) {
         Widok(p).WczytajPanel();
         Widok(p).PokażPanel(Widok(p).Stan.PierwszaPozycja);
