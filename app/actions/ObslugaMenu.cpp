@@ -48,6 +48,18 @@ void Gra(Gospodarz &okno)
         Wywołaj(okno.Okno(), gra.get(), klasa, QStringLiteral("RunFalrow"));
 }
 
+// The panel lists' items 3 to 7 sort by name, extension, date, size or not
+// at all; 8 and 9 choose the brief or the full view.
+void UłóżPanel(Gospodarz &okno, int q, qint32 item)
+{
+    okno.Gora_Click(q);
+    WidokPanelu &panel = okno.Widok(q);
+    if (item <= 7)
+        panel.Sortuj(Sortowanie(item - 3));
+    else
+        panel.UstawWidok(item == 9);
+}
+
 } // namespace
 
 void PokażMenuGłówne(Gospodarz &okno, qint32 start)
@@ -90,6 +102,8 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
             FiltrPanelu(okno, q);
         else if (item == 2)
             okno.OdświeżPanel(q);
+        else if (item >= 3 && item <= 9)
+            UłóżPanel(okno, q, item);
         break;
     }
     case 2:

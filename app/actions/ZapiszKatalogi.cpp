@@ -34,6 +34,14 @@ QString wiersz(const QString &path)
     return directory;
 }
 
+// The program's copy, else the user's.
+bool zapiszGdzieMożna(const QString &file, const QString &user, const QByteArray &content)
+{
+    if (zapiszPlik(file, content))
+        return true;
+    return user != file && zapiszPlik(user, content);
+}
+
 } // namespace
 
 bool ZapiszKatalogi(const QString &left, const QString &right) noexcept
@@ -41,11 +49,16 @@ bool ZapiszKatalogi(const QString &left, const QString &right) noexcept
     try {
         // Names that are not UTF-8 go back to their own bytes.
         const QByteArray content = platform::encodeName(wiersz(left) + u'\n' + wiersz(right) + u'\n');
-        const QString file = platform::savedPathsFile();
-        if (zapiszPlik(file, content))
-            return true;
-        const QString user = platform::userSavedPathsFile();
-        return user != file && zapiszPlik(user, content);
+        return zapiszGdzieMożna(platform::savedPathsFile(), platform::userSavedPathsFile(), content);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool ZapiszUstawieniaPaneli(const QByteArray &treść) noexcept
+{
+    try {
+        return zapiszGdzieMożna(platform::panelSettingsFile(), platform::userPanelSettingsFile(), treść);
     } catch (...) {
         return false;
     }

@@ -10,4 +10,7 @@ void ListaKatalogów::Wczytaj(const QString &path, std::vector<oc::platform::Ent
         std::erase_if(m_wpisy, [](const oc::platform::EntryInfo &wpis) {
             return wpis.attributes & oc::platform::attr::Hidden;
         });
+    Uporządkuj();
 }
+
+void ListaKatalogów::Uporządkuj() { m_kolejność = KolejnośćWpisów(m_wpisy, Kolejność, true); }

@@ -26,4 +26,7 @@ void ListaPlików::Wczytaj(const QString &path, std::vector<oc::platform::EntryI
     m_ścieżka = path;
     m_wpisy = std::move(pliki);
     std::erase_if(m_wpisy, [this](const oc::platform::EntryInfo &plik) { return !Pokazuje(plik); });
+    Uporządkuj();
 }
+
+void ListaPlików::Uporządkuj() { m_kolejność = KolejnośćWpisów(m_wpisy, Kolejność, false); }

@@ -1,5 +1,6 @@
 #include "Uklad.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -9,9 +10,11 @@ int Zaokrąglij(double wartość) { return int(std::nearbyint(wartość)); }
 
 } // namespace
 
-UkładOkna ObliczUkład(int W, int szerokośćZegara, double twipsNaPiksel)
+UkładOkna ObliczUkład(int W, int szerokośćZegara, double twipsNaPiksel, int H)
 {
     UkładOkna u;
+    u.Obniżenie = std::max(0, H - MinimalnaWysokość);
+    u.WierszeKolumny = WierszeProjektu + u.Obniżenie / KrokWiersza;
     const int c = Zaokrąglij(Zaokrąglij(W - 600) / 6.0);
     u.Kolumna = c;
     u.LewyPanel1 = {120, c + 165, 2 * c + 210};

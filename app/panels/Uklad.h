@@ -2,10 +2,14 @@
 
 #include <array>
 
-// Where the width-dependent controls of the main window lie, in twips, for
-// an outer window width W. Vertical positions never change.
+// Where the size-dependent controls of the main window lie, in twips, for
+// an outer window width W and height H. At the design height nothing moves
+// vertically; a taller window gives each panel column more rows, and moves
+// everything under the panels down with the bottom edge.
 struct UkładOkna
 {
+    int WierszeKolumny = 18; // rows in each column of a panel
+    int Obniżenie = 0;       // how far the status lines and all below lie under their design tops
     int Kolumna = 0; // width of every panel row
     std::array<int, 3> LewyPanel1{}; // left of each column of the left panel
     std::array<int, 3> LewyPanel2{};
@@ -25,5 +29,11 @@ inline constexpr int MinimalnaSzerokość = 10785;
 inline constexpr int MinimalnaWysokość = 6405;
 inline constexpr int WysokośćZwinięta = 360; // rolled up to the title bar
 inline constexpr int SzerokośćStrzałki = 255;
+inline constexpr int GóraWierszy = 660;
+inline constexpr int KrokWiersza = 240;
+inline constexpr int WysokośćWiersza = 255;
+inline constexpr int WierszeProjektu = 18; // in each column at the design height
+inline constexpr int GóraStanu = 5040;     // the status lines at the design height
+inline constexpr int WysokośćPaneluBocznego = 4935;
 
-UkładOkna ObliczUkład(int W, int szerokośćZegara, double twipsNaPiksel);
+UkładOkna ObliczUkład(int W, int szerokośćZegara, double twipsNaPiksel, int H = MinimalnaWysokość);

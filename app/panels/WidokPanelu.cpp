@@ -3,7 +3,9 @@
 #include "Kolory.h"
 #include "RysowanieWierszy.h"
 #include "TekstDaty.h"
+#include "InfoKatalogu.h"
 #include "TekstRozmiaru.h"
+#include "WidokPelny.h"
 #include "Zaznaczenia.h"
 
 #include <platform/Directory.h>
@@ -15,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPainter>
 
 using namespace oc;
@@ -22,6 +25,7 @@ using namespace oc;
 namespace {
 
 constexpr int szerokośćPodsumowania = 5175; // the marked-files summary
+constexpr int szerokośćZnaku = 375;         // the order's mark in the header
 
 // A small arrow picture for the scroll images.
 QPixmap Strzałka(bool wGórę)
@@ -50,17 +54,23 @@ WidokPanelu::WidokPanelu(int numer, QWidget *okno) : QObject(okno), Numer(numer)
     Gora = new EtykietaPanelu(okno);
     Gora->setAlignment(Qt::AlignCenter);
     Gora->setFont(ui::sansFont(8.25, true));
+    Gora->UstawSkracanie(Skracanie::Ścieżka);
+    // The path keeps clear of the mark on the left and the arrow on the right.
+    const int margines = ui::toPixels(std::max(szerokośćZnaku, SzerokośćStrzałki));
+    Gora->setContentsMargins(margines, 0, margines, 0);
     connect(Gora, &EtykietaPanelu::clicked, this, &WidokPanelu::aktywowany);
+    ZnakPorządku = new QLabel(Gora);
+    ZnakPorządku->setAlignment(Qt::AlignCenter);
+    PokażPorządek();
 
-    for (int r = 0; r < 54; ++r) {
-        EtykietaPanelu *wiersz = new EtykietaPanelu(okno);
-        wiersz->setFont(ui::sansFont(9.75));
-        Wiersze[size_t(r)] = wiersz;
-    }
+    for (int r = 0; r < 3 * WierszeProjektu; ++r)
+        Wiersze.push_back(NowyWiersz(r));
     for (int i = 0; i < 3; ++i) {
         EtykietaPanelu *stan = new EtykietaPanelu(okno);
         stan->setFont(ui::sansFont(8.25));
         stan->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        if (i == 0)
+            stan->UstawSkracanie(Skracanie::Środek);
         connect(stan, &EtykietaPanelu::clicked, this, &WidokPanelu::aktywowany);
         Dol[size_t(i)] = stan;
     }
@@ -81,6 +91,26 @@ WidokPanelu::WidokPanelu(int numer, QWidget *okno) : QObject(okno), Numer(numer)
     });
 }
 
+EtykietaPanelu *WidokPanelu::NowyWiersz(int r)
+{
+    auto *okno = static_cast<QWidget *>(parent());
+    auto *wiersz = new EtykietaPanelu(okno);
+    wiersz->setFont(ui::sansFont(9.75));
+    wiersz->UstawSkracanie(Skracanie::Nazwa);
+    connect(wiersz, &EtykietaPanelu::clicked, this, [this, r] { emit wierszKlik(r); });
+    connect(wiersz, &EtykietaPanelu::doubleClicked, this, [this, r] { emit wierszDwuklik(r); });
+    connect(wiersz, &EtykietaPanelu::pressed, this,
+            [this, r](Qt::MouseButton button) { emit wierszPrzycisk(r, button); });
+    if (!Wiersze.empty()) {
+        // Rows added later lie under a side panel covering this one, as the first does.
+        EtykietaPanelu *pierwszy = Wiersze.front();
+        PomalujZwykły(wiersz);
+        wiersz->stackUnder(pierwszy);
+        wiersz->setVisible(!pierwszy->isHidden());
+    }
+    return wiersz;
+}
+
 void WidokPanelu::UstawŚcieżkę(const QString &path)
 {
     QString cel = QDir::isAbsolutePath(path) ? path : Dir.Ścieżka() + u'/' + path;
@@ -88,13 +118,14 @@ void WidokPanelu::UstawŚcieżkę(const QString &path)
     platform::DirectoryListing odczyt;
     for (;;) {
         if (platform::canEnter(cel)) {
-            odczyt = platform::readDirectory(cel);
+            // The panel sorts by its own order; unsorted is the directory's.
+            odczyt = platform::readDirectory(cel, false);
             if (odczyt.ok)
                 break;
         }
         if (cel == u'/') {
             cel = platform::fallbackDirectory();
-            odczyt = platform::readDirectory(cel);
+            odczyt = platform::readDirectory(cel, false);
             break;
         }
         cel = QDir::cleanPath(cel + QStringLiteral("/.."));
@@ -102,6 +133,9 @@ void WidokPanelu::UstawŚcieżkę(const QString &path)
     const bool zmiana = cel != Dir.Ścieżka();
     Dir.Wczytaj(cel, std::move(odczyt.directories), File.Ukryte);
     File.Wczytaj(cel, std::move(odczyt.files));
+    m_największyPlik = 0;
+    for (qint32 k = 0; k < File.Liczba(); ++k)
+        m_największyPlik = std::max(m_największyPlik, File.Wpis(k).size);
     if (zmiana) {
         Stan.Katalog = platform::withSeparator(cel);
         emit katalogZmieniony();
@@ -191,6 +225,23 @@ void WidokPanelu::PokażPanel(qint32 first)
         wiersz->UstawNapis(s.Nazwy[size_t(i)]);
         UstawZnakWiersza(wiersz, s.Zaznaczenia[size_t(i)] == 1);
     }
+    if (!m_pełny)
+        return;
+    // The columns fit the widest size of the directory, not of the screen,
+    // so they stay put while the list scrolls.
+    const QFontMetrics fm = Wiersze.front()->fontMetrics();
+    const SzerokościKolumn najszersze{std::max(fm.horizontalAdvance(TekstZOdstępami(m_największyPlik)),
+                                               fm.horizontalAdvance(QStringLiteral(">KAT<"))),
+                                      fm.horizontalAdvance(QStringLiteral("00.00.0000 00:00")),
+                                      fm.horizontalAdvance(QStringLiteral("rwxrwxrwx"))};
+    const SzerokościKolumn szerokości = RozłóżKolumny(ui::toPixels(m_układ.PanelWidth), najszersze);
+    for (int r = 0; r <= s.OstatniWiersz; ++r) {
+        EtykietaPanelu *wiersz = Wiersze[size_t(r)];
+        const qint32 i = first + r;
+        wiersz->UstawSzerokościKolumn(szerokości);
+        wiersz->UstawKolumny(i >= 1 && i <= ostatni ? TekstyKolumn(Wpis(i), i <= s.LiczbaKatalogów)
+                                                    : std::array<QString, 3>{});
+    }
 }
 
 void WidokPanelu::PokażPozycję(qint32 k)
@@ -266,16 +317,7 @@ void WidokPanelu::Panel_DblClick(int r)
         return;
     }
     if (i == 1 && nazwa == QStringLiteral("..")) {
-        const QString opuszczony = Dir.Ścieżka().section(u'/', -1);
-        UstawŚcieżkę(QStringLiteral(".."));
-        WczytajPanel();
-        // Names here differ by case alone, so the real name is compared. A
-        // directory not listed (a hidden one) leaves the search past the
-        // directories: on the first file, or the last entry when none.
-        qint32 k = 1;
-        while (k <= s.LiczbaKatalogów && s.Rzeczywiste[size_t(k)] != opuszczony)
-            ++k;
-        PokażPozycję(std::min(k, std::max(s.LiczbaPozycji, qint32(1))));
+        WyjdźDoNadrzędnego();
     } else {
         const QString cel = platform::withSeparator(Dir.Ścieżka()) + nazwa;
         // A directory that cannot be entered leaves the panel as it is.
@@ -288,6 +330,29 @@ void WidokPanelu::Panel_DblClick(int r)
         PokażPanel(1);
         Panel_Click(0);
     }
+    Gora->UstawNapis(Dir.Ścieżka().toUpper());
+}
+
+void WidokPanelu::WyjdźDoNadrzędnego()
+{
+    StanPanelu &s = Stan;
+    const QString opuszczony = Dir.Ścieżka().section(u'/', -1);
+    UstawŚcieżkę(QStringLiteral(".."));
+    WczytajPanel();
+    // Names here differ by case alone, so the real name is compared. A
+    // directory not listed (a hidden one) leaves the search past the
+    // directories: on the first file, or the last entry when none.
+    qint32 k = 1;
+    while (k <= s.LiczbaKatalogów && s.Rzeczywiste[size_t(k)] != opuszczony)
+        ++k;
+    PokażPozycję(std::min(k, std::max(s.LiczbaPozycji, qint32(1))));
+}
+
+void WidokPanelu::DoNadrzędnego()
+{
+    if (Stan.LiczbaPozycji < 1 || Stan.Rzeczywiste[1] != QStringLiteral(".."))
+        return;
+    WyjdźDoNadrzędnego();
     Gora->UstawNapis(Dir.Ścieżka().toUpper());
 }
 
@@ -375,19 +440,184 @@ void WidokPanelu::PokażStan(int r)
 
 void WidokPanelu::Ułóż(const UkładOkna &u)
 {
+    m_układ = u;
+    const int R = u.WierszeKolumny;
     const auto &lewe = Numer == 1 ? u.LewyPanel1 : u.LewyPanel2;
-    for (int r = 0; r < 54; ++r)
-        ui::placeTwips(Wiersze[size_t(r)], lewe[size_t(r / 18)], 660 + 240 * (r % 18), u.Kolumna, 255);
+    const int liczba = m_pełny ? R : 3 * R;
+    const bool inna = liczba != int(Wiersze.size());
+    // Whether the bar shows decides how the rows are drawn again.
+    const bool zKursorem = ui::background(Wiersze[size_t(Stan.WierszKursora)]) == kolory().fileselbackground;
+    while (int(Wiersze.size()) < liczba)
+        Wiersze.push_back(NowyWiersz(int(Wiersze.size())));
+    for (int r = 0; r < liczba; ++r) {
+        EtykietaPanelu *wiersz = Wiersze[size_t(r)];
+        const int góra = GóraWierszy + KrokWiersza * (r % R);
+        if (m_pełny) {
+            ui::placeTwips(wiersz, lewe[0], góra, u.PanelWidth, WysokośćWiersza);
+        } else {
+            ui::placeTwips(wiersz, lewe[size_t(r / R)], góra, u.Kolumna, WysokośćWiersza);
+            wiersz->UstawSzerokościKolumn({});
+        }
+    }
+    if (inna)
+        UstawLiczbęWierszy(liczba);
+    if (inna && zKursorem)
+        PomalujKursor(Wiersze[size_t(Stan.WierszKursora)]);
+
+    const int dół = GóraStanu + u.Obniżenie;
     if (Numer == 1)
         ui::placeTwips(Gora, u.Gora1Left, 360, u.Gora1Width, 255);
     else
         ui::placeTwips(Gora, u.Gora2Left, 360, u.Gora2Width, 255);
+    ui::placeTwips(ZnakPorządku, 0, 0, szerokośćZnaku, 255);
     const auto &lewy = Numer == 1 ? u.Dol1Left : u.Dol2Left;
     for (int i = 0; i < 3; ++i)
-        ui::placeTwips(Dol[size_t(i)], lewy[size_t(i)], 5040, u.DolWidth[size_t(i)], 255);
+        ui::placeTwips(Dol[size_t(i)], lewy[size_t(i)], dół, u.DolWidth[size_t(i)], 255);
     m_szerokośćNazwy = u.DolWidth[0];
     if (Dol[1]->isHidden())
         ui::resizeTwips(Dol[0], szerokośćPodsumowania, 255);
     ui::placeTwips(imgGora, Numer == 1 ? u.imgGora1Left : u.imgGora2Left, 360, SzerokośćStrzałki, 255);
-    ui::placeTwips(imgDol, Numer == 1 ? u.imgDol1Left : u.imgDol2Left, 5040, SzerokośćStrzałki, 255);
+    ui::placeTwips(imgDol, Numer == 1 ? u.imgDol1Left : u.imgDol2Left, dół, SzerokośćStrzałki, 255);
+}
+
+// Drops the rows past the new number and draws the list again with the
+// entry under the cursor in view: from the same entry when it fits, else
+// pulled up so the view stays full at the list's end.
+void WidokPanelu::UstawLiczbęWierszy(int liczba)
+{
+    StanPanelu &s = Stan;
+    for (size_t r = size_t(liczba); r < Wiersze.size(); ++r) {
+        Wiersze[r]->hide();
+        Wiersze[r]->deleteLater();
+    }
+    Wiersze.resize(size_t(liczba));
+    const qint32 L = liczba - 1;
+    const qint32 kursor = s.PierwszaPozycja + s.WierszKursora;
+    qint32 pierwsza = 1;
+    if (s.LiczbaPozycji > 0) {
+        pierwsza = std::max(s.PierwszaPozycja, kursor - L);
+        pierwsza = std::max(1, std::min(pierwsza, s.LiczbaPozycji - L));
+    }
+    if (s.WierszKursora <= L)
+        PomalujZwykły(Wiersze[size_t(s.WierszKursora)]);
+    s.OstatniWiersz = L;
+    s.WierszKursora = s.LiczbaPozycji > 0 ? kursor - pierwsza : 0;
+    PokażPanel(pierwsza);
+}
+
+QRect WidokPanelu::Obszar() const
+{
+    const int lewy = (Numer == 1 ? m_układ.LewyPanel1 : m_układ.LewyPanel2)[0];
+    return QRect(QPoint(ui::toPixels(lewy), ui::toPixels(360)),
+                 QPoint(ui::toPixels(lewy + m_układ.PanelWidth) - 1,
+                        ui::toPixels(GóraStanu + m_układ.Obniżenie + 255) - 1));
+}
+
+void WidokPanelu::UstawWidok(bool pełny)
+{
+    if (pełny == m_pełny)
+        return;
+    m_pełny = pełny;
+    Ułóż(m_układ);
+}
+
+void WidokPanelu::Sortuj(Sortowanie klucz) { UstawPorządek(NastępnyPorządek(Kolejność(), klucz)); }
+
+void WidokPanelu::UstawPorządek(Porządek porządek)
+{
+    StanPanelu &s = Stan;
+    const qint32 kropki = s.LiczbaKatalogów - Dir.Liczba(); // 1 when ".." is listed
+    const bool wypisany = s.LiczbaPozycji > 0 && s.LiczbaPozycji == kropki + Dir.Liczba() + File.Liczba()
+                          && qint32(s.Zaznaczenia.size()) == s.LiczbaPozycji + 1;
+    // Marks and the cursor by where their entries stand in the listing.
+    std::vector<quint8> znaki(size_t(std::max(s.LiczbaPozycji, 0)) + 1, 0);
+    const auto miejsce = [&](qint32 i) {
+        if (i <= kropki)
+            return i;
+        if (i <= s.LiczbaKatalogów)
+            return kropki + 1 + Dir.Pozycja(i - kropki - 1);
+        return s.LiczbaKatalogów + 1 + File.Pozycja(i - s.LiczbaKatalogów - 1);
+    };
+    qint32 kursor = 0;
+    if (wypisany) {
+        for (qint32 i = 1; i <= s.LiczbaPozycji; ++i)
+            znaki[size_t(miejsce(i))] = s.Zaznaczenia[size_t(i)];
+        kursor = miejsce(s.PierwszaPozycja + s.WierszKursora);
+    }
+    Dir.Kolejność = File.Kolejność = porządek;
+    Dir.Uporządkuj();
+    File.Uporządkuj();
+    PokażPorządek();
+    if (!wypisany)
+        return;
+    const qint32 wiersz = s.WierszKursora;
+    WczytajPanel();
+    qint32 nowy = 1;
+    for (qint32 i = 1; i <= s.LiczbaPozycji; ++i) {
+        const qint32 m = miejsce(i);
+        UstawZnak(i, znaki[size_t(m)]);
+        if (m == kursor)
+            nowy = i;
+    }
+    const qint32 pierwsza = std::max(1, std::min(nowy - wiersz, s.LiczbaPozycji - s.OstatniWiersz));
+    PokażPanel(pierwsza);
+    Panel_Click(nowy - pierwsza);
+}
+
+void WidokPanelu::PokażPorządek()
+{
+    static const char16_t litery[] = u"NRDWB";
+    static const char *const nazwy[] = {"według nazwy", "według rozszerzenia", "według daty", "według wielkości",
+                                        "bez sortowania"};
+    const Porządek &p = Kolejność();
+    const int k = int(p.Klucz);
+    ZnakPorządku->setText(QChar(litery[k]) + (p.Odwrotnie ? QStringLiteral("▼") : QStringLiteral("▲")));
+    ZnakPorządku->setToolTip(QStringLiteral("Kolejność: ") + QString::fromUtf8(nazwy[k])
+                             + (p.Odwrotnie ? QStringLiteral(", odwrotnie") : QString()));
+}
+
+void WidokPanelu::Przewiń(qint32 pozycje)
+{
+    const StanPanelu &s = Stan;
+    if (s.LiczbaPozycji == 0)
+        return;
+    const qint32 L = s.OstatniWiersz;
+    const qint32 kursor = s.PierwszaPozycja + s.WierszKursora;
+    const qint32 pierwsza = std::clamp(s.PierwszaPozycja + pozycje, 1, std::max(1, s.LiczbaPozycji - L));
+    const qint32 nowy = std::clamp(kursor, pierwsza, std::min(pierwsza + L, s.LiczbaPozycji));
+    if (pierwsza != s.PierwszaPozycja)
+        PokażPanel(pierwsza);
+    Panel_Click(nowy - pierwsza);
+}
+
+void WidokPanelu::StronaWDół()
+{
+    const StanPanelu &s = Stan;
+    if (s.LiczbaPozycji == 0)
+        return;
+    const qint32 L = s.OstatniWiersz, t = s.PierwszaPozycja;
+    const qint32 cel = std::min(t + s.WierszKursora + L + 1, s.LiczbaPozycji);
+    if (cel <= t + L) {
+        Panel_Click(cel - t);
+        return;
+    }
+    const qint32 pierwsza = std::min(t + L + 1, std::max(1, s.LiczbaPozycji - L));
+    PokażPanel(pierwsza);
+    Panel_Click(cel - pierwsza);
+}
+
+void WidokPanelu::StronaWGórę()
+{
+    const StanPanelu &s = Stan;
+    if (s.LiczbaPozycji == 0)
+        return;
+    const qint32 L = s.OstatniWiersz, t = s.PierwszaPozycja;
+    const qint32 cel = std::max(t + s.WierszKursora - (L + 1), 1);
+    if (cel >= t) {
+        Panel_Click(cel - t);
+        return;
+    }
+    const qint32 pierwsza = std::max(t - (L + 1), 1);
+    PokażPanel(pierwsza);
+    Panel_Click(cel - pierwsza);
 }

@@ -9,11 +9,18 @@
 #include <ui/LabelButton.h>
 
 #include <QObject>
+#include <QRect>
 #include <array>
+#include <vector>
+
+class QLabel;
 
 // One file panel: its state and lists, and the controls that show them
-// (header, 54 rows, status line, scroll arrows). The controls are children
-// of the window, so every one keeps its place in the window's layout.
+// (header with the order's mark, rows, status line, scroll arrows). The
+// controls are children of the window, so every one keeps its place in the
+// window's layout. The brief view shows three columns of rows, the full view
+// one column of rows with each entry's size, date and permissions; the
+// number of rows follows the window's height.
 class WidokPanelu : public QObject
 {
     Q_OBJECT
@@ -27,7 +34,8 @@ public:
     ListaPlików File;
 
     EtykietaPanelu *Gora;
-    std::array<EtykietaPanelu *, 54> Wiersze{};
+    QLabel *ZnakPorządku; // at the header's left end
+    std::vector<EtykietaPanelu *> Wiersze; // the rows shown: OstatniWiersz + 1
     std::array<EtykietaPanelu *, 3> Dol{};
     oc::ui::LabelButton *imgGora, *imgDol;
 
@@ -67,10 +75,37 @@ public:
     void Panel_DblClick(int r);
     void Panel_MouseDown(int r, Qt::MouseButton button);
 
-    // Places the controls for the window's layout.
+    // Places the controls for the window's layout; a new number of rows
+    // keeps the entry under the cursor in view.
     void Ułóż(const UkładOkna &u);
+    // Rows in each column: the step of Left and Right.
+    int WierszeKolumny() const { return m_układ.WierszeKolumny; }
+    // The header, rows and status line, in the window's pixels.
+    QRect Obszar() const;
+
+    // The order: a key chosen (again: reversed), or one set whole. The
+    // marks and the entry under the cursor stay with their entries.
+    void Sortuj(Sortowanie klucz);
+    void UstawPorządek(Porządek porządek);
+    const Porządek &Kolejność() const { return File.Kolejność; }
+    // The full view (true) or the brief one.
+    void UstawWidok(bool pełny);
+    bool Pełny() const { return m_pełny; }
+
+    // The view moved by a number of entries (down when positive) within the
+    // list; the cursor stays on its entry while it is in view.
+    void Przewiń(qint32 pozycje);
+    // The cursor a page (the rows shown) further down or up.
+    void StronaWDół();
+    void StronaWGórę();
+    // The parent directory, as ".." opens it; nothing at the root.
+    void DoNadrzędnego();
 
 signals:
+    // Mouse on row r.
+    void wierszKlik(int r);
+    void wierszDwuklik(int r);
+    void wierszPrzycisk(int r, Qt::MouseButton button);
     // The panel was clicked and takes the keys; sent before the cursor moves.
     void aktywowany();
     // The cursor stands on an entry with this display name.
@@ -83,6 +118,13 @@ signals:
 
 private:
     void PokażStan(int r);
+    EtykietaPanelu *NowyWiersz(int r);
+    void UstawLiczbęWierszy(int liczba);
+    void PokażPorządek();
+    void WyjdźDoNadrzędnego();
 
     int m_szerokośćNazwy = 0; // the status line's first label when not summing up
+    UkładOkna m_układ;
+    bool m_pełny = false;
+    qint64 m_największyPlik = 0; // sizes the full view's size column
 };

@@ -74,6 +74,7 @@ void frmSplash::Krok(int numer)
         break;
     case 2:
         m_katalogi = ReadPaths();
+        m_ustawienia = WczytajUstawieniaPaneli(oc::platform::panelSettingsFileForReading());
         break;
     case 3:
         Sloty().Dialogi = oc::createObject(QStringLiteral("oc.ocmd"));
@@ -104,6 +105,7 @@ void frmSplash::Krok(int numer)
             błądKolorów = błąd.message();
         }
         auto okno = std::make_unique<frmMain>(m_katalogi[0], m_katalogi[1]);
+        okno->UstawUstawienia(m_ustawienia);
         okno->Form_Load();
         frmMain *główne = okno.release();
         główne->show();

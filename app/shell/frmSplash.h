@@ -1,5 +1,7 @@
 #pragma once
 
+#include <panels/UstawieniaPaneli.h>
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -30,4 +32,5 @@ protected:
 
 private:
     std::array<QString, 2> m_katalogi; // the panels' saved directories
+    UstawieniaPaneli m_ustawienia; // and their order and view
 };

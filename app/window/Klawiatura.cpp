@@ -41,6 +41,8 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         Short[3]->setCaption(QStringLiteral("Edytuj..."));
         tmrKlawisze->start();
     }
+    if (KlawiszWidoku(KeyCode, Shift))
+        return;
     const bool bez = Shift == 0;
     switch (KeyCode) {
     case ui::vk::Return:

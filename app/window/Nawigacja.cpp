@@ -47,13 +47,13 @@ void frmMain::StrzałkaWLewo()
 {
     WidokPanelu &w = Widok(m_aktywny);
     const StanPanelu &s = w.Stan;
-    const qint32 c = s.WierszKursora, t = s.PierwszaPozycja;
-    if (c >= 19) {
-        w.Panel_Click(c - 18);
+    const qint32 c = s.WierszKursora, t = s.PierwszaPozycja, k = w.WierszeKolumny();
+    if (c >= k + 1) {
+        w.Panel_Click(c - k);
     } else if (t == 1) {
         w.Panel_Click(0);
     } else {
-        w.PokażPanel(std::max(1, t - (18 - c)));
+        w.PokażPanel(std::max(1, t - (k - c)));
         w.Panel_Click(0);
     }
 }
@@ -62,15 +62,15 @@ void frmMain::StrzałkaWPrawo()
 {
     WidokPanelu &w = Widok(m_aktywny);
     const StanPanelu &s = w.Stan;
-    const qint32 c = s.WierszKursora, t = s.PierwszaPozycja, n = s.LiczbaPozycji;
+    const qint32 c = s.WierszKursora, t = s.PierwszaPozycja, n = s.LiczbaPozycji, k = w.WierszeKolumny();
     // Measured from the entry, not the row, so a scrolled list also ends
     // on its last entry.
-    if (t + c + 18 > n) {
+    if (t + c + k > n) {
         k_End();
-    } else if (c <= s.OstatniWiersz - 18) {
-        w.Panel_Click(c + 18);
+    } else if (c <= s.OstatniWiersz - k) {
+        w.Panel_Click(c + k);
     } else {
-        w.PokażPanel(t + 18);
+        w.PokażPanel(t + k);
         w.Panel_Click(c);
     }
 }
@@ -137,6 +137,12 @@ void frmMain::SwapPanels()
     PomalujZwykły(Panel1[size_t(a.WierszKursora)]);
     PomalujZwykły(Panel2[size_t(b.WierszKursora)]);
     std::swap(a.WierszKursora, b.WierszKursora);
+    // A panel in the full view has fewer rows: the same entry, on its last row.
+    for (StanPanelu *s : {&a, &b})
+        if (s->WierszKursora > s->OstatniWiersz) {
+            s->PierwszaPozycja += s->WierszKursora - s->OstatniWiersz;
+            s->WierszKursora = s->OstatniWiersz;
+        }
     for (int p = 1; p <= 2; ++p) {
         Widok(p).WczytajPanel();
         Widok(p).PokażPanel(Widok(p).Stan.PierwszaPozycja);

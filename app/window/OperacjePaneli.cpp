@@ -39,7 +39,11 @@ void frmMain::OdświeżPanel(int p)
     RefreshPanel(który);
 }
 
-void frmMain::PokażLinię() { DOSLab->setText(Linia().Napis()); }
+void frmMain::PokażLinię()
+{
+    DOSLab->setText(Linia().Napis());
+    UłóżLinięPoleceń();
+}
 
 void frmMain::Zakończ()
 {

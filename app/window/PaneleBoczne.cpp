@@ -22,7 +22,7 @@ using namespace oc;
 
 namespace {
 
-constexpr int wysokośćPanelu = 4935;
+constexpr int wysokośćPanelu = WysokośćPaneluBocznego;
 
 struct Etykieta
 {
@@ -144,17 +144,17 @@ void frmMain::UtwórzPaneleBoczne()
     connect(m_zzm, &QFutureWatcherBase::finished, this, &frmMain::PoZliczeniu);
 }
 
-void frmMain::UłóżPaneleBoczne(int szerokość)
+void frmMain::UłóżPaneleBoczne(int szerokość, int wysokość)
 {
-    ui::resizeTwips(Shape1, szerokość - 140, ui::heightTwips(Shape1));
-    ui::resizeTwips(Shape3, szerokość - 260, ui::heightTwips(Shape3));
+    ui::resizeTwips(Shape1, szerokość - 140, wysokość - 140);
+    ui::resizeTwips(Shape3, szerokość - 260, wysokość - 260);
     ui::moveTwips(Label4[25], szerokość / 2 - ui::widthTwips(Label4[25]) / 2, 0);
     for (QFrame *linia : Line1)
         ui::resizeTwips(linia, szerokość - 240 - ui::leftTwips(linia), 15);
     ui::resizeTwips(Label4[11], szerokość - 450, ui::heightTwips(Label4[11]));
 
-    ui::resizeTwips(Shape2[1], szerokość - 120, ui::heightTwips(Shape2[1]));
-    ui::resizeTwips(Shape2[0], szerokość - 210, ui::heightTwips(Shape2[0]));
+    ui::resizeTwips(Shape2[1], szerokość - 120, wysokość - 120);
+    ui::resizeTwips(Shape2[0], szerokość - 210, wysokość - 210);
     ui::moveTwips(Label3[8], szerokość / 2 - ui::widthTwips(Label3[8]) / 2, 0);
     for (const int podpis : {0, 1, 2, 9})
         ui::moveTwips(Label3[size_t(podpis)], szerokość / 2 - 1515, ui::topTwips(Label3[size_t(podpis)]));

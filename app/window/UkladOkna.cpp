@@ -13,10 +13,11 @@ constexpr int szerokośćZegara = 615;
 
 } // namespace
 
-void frmMain::ZastosujUkład(int W)
+void frmMain::ZastosujUkład(int W, int H)
 {
-    m_układ = ObliczUkład(W, szerokośćZegara, ui::twipsPerPixel());
+    m_układ = ObliczUkład(W, szerokośćZegara, ui::twipsPerPixel(), H);
     const UkładOkna &u = m_układ;
+    const int dy = u.Obniżenie;
 
     Widok(1).Ułóż(u);
     Widok(2).Ułóż(u);
@@ -28,23 +29,32 @@ void frmMain::ZastosujUkład(int W)
 
     UłóżLinięPoleceń();
 
-    ui::resizeTwips(Panel, u.PanelWidth, ui::heightTwips(Panel));
-    ui::resizeTwips(PanelB, u.PanelWidth, ui::heightTwips(PanelB));
-    UłóżPaneleBoczne(u.PanelWidth);
+    const int wysokośćBoczna = WysokośćPaneluBocznego + dy;
+    ui::resizeTwips(Panel, u.PanelWidth, wysokośćBoczna);
+    ui::resizeTwips(PanelB, u.PanelWidth, wysokośćBoczna);
+    UłóżPaneleBoczne(u.PanelWidth, wysokośćBoczna);
 
     const double piksel = ui::twipsPerPixel();
     for (int i = 0; i < 10; ++i) {
-        ui::placeTwips(Short[size_t(i)], u.ShortLeft[size_t(i)], 5700, u.ShortWidth, 255);
+        ui::placeTwips(Short[size_t(i)], u.ShortLeft[size_t(i)], 5700 + dy, u.ShortWidth, 255);
         const int szerokośćCyfry = ui::widthTwips(ShortCyfra[size_t(i)]);
-        ui::placeTwips(ShortCyfra[size_t(i)], u.ShortLeft[size_t(i)] - (piksel + szerokośćCyfry), 5720,
+        ui::placeTwips(ShortCyfra[size_t(i)], u.ShortLeft[size_t(i)] - (piksel + szerokośćCyfry), 5720 + dy,
                        szerokośćCyfry, 195);
     }
+    // The search box keeps to the bottom edge, where the load first put it.
+    ui::moveTwips(picWyszukaj, ui::leftTwips(picWyszukaj), H - int(12 * piksel + 495));
 }
 
 void frmMain::UłóżLinięPoleceń()
 {
     const int W = ui::widthTwips(this);
-    const int lewy = ui::leftTwips(Wskaznik) + ui::widthTwips(Wskaznik);
-    ui::placeTwips(DOSLab, lewy, 5340, W - ui::widthTwips(Wskaznik), 270);
-    ui::resizeTwips(DosLab2, ui::widthTwips(DOSLab) + ui::widthTwips(Wskaznik), 30);
+    const int góra = 5340 + m_układ.Obniżenie;
+    const int wskaźnik = ui::widthTwips(Wskaznik);
+    // A line wider than the window scrolls left, the prompt first, so the
+    // caret stays in sight; its caret phase does not move it.
+    const int tekst = ui::toTwips(DOSLab->fontMetrics().horizontalAdvance(Linia().Tekst() + u'_'));
+    const int przesunięcie = std::max(0, wskaźnik + tekst - W);
+    ui::moveTwips(Wskaznik, -przesunięcie, góra);
+    ui::placeTwips(DOSLab, wskaźnik - przesunięcie, góra, W - wskaźnik + przesunięcie, 270);
+    ui::placeTwips(DosLab2, 0, 5610 + m_układ.Obniżenie, ui::widthTwips(DOSLab) + wskaźnik, 30);
 }

@@ -44,4 +44,5 @@ void frmMain::Form_Unload(bool &Cancel)
     Sloty().Komunikaty.reset();
     Sloty().Menu.reset();
     ZapiszKatalogi(Dir1.Ścieżka(), Dir2.Ścieżka());
+    ZapiszUstawieniaPaneli(TekstUstawień(Ustawienia()));
 }

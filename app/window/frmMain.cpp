@@ -116,13 +116,10 @@ void frmMain::UtwórzPanele()
 {
     for (int p = 1; p <= 2; ++p) {
         WidokPanelu *widok = &Widok(p);
-        for (int r = 0; r < 54; ++r) {
-            EtykietaPanelu *wiersz = widok->Wiersze[size_t(r)];
-            connect(wiersz, &EtykietaPanelu::clicked, this, [this, p, r] { Panel_Click(p, r); });
-            connect(wiersz, &EtykietaPanelu::doubleClicked, this, [this, p, r] { Panel_DblClick(p, r); });
-            connect(wiersz, &EtykietaPanelu::pressed, this,
-                    [this, p, r](Qt::MouseButton button) { Panel_MouseDown(p, r, button); });
-        }
+        connect(widok, &WidokPanelu::wierszKlik, this, [this, p](int r) { Panel_Click(p, r); });
+        connect(widok, &WidokPanelu::wierszDwuklik, this, [this, p](int r) { Panel_DblClick(p, r); });
+        connect(widok, &WidokPanelu::wierszPrzycisk, this,
+                [this, p](int r, Qt::MouseButton button) { Panel_MouseDown(p, r, button); });
         connect(widok, &WidokPanelu::aktywowany, this, [this, p] { Gora_Click(p); });
         connect(widok, &WidokPanelu::kursorNaWpisie, this, [this, p] { Rozsz(p); });
         connect(widok, &WidokPanelu::kursorNaWpisie, this, [this, p] { OdświeżPanelBoczny(p); });
@@ -252,7 +249,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
     const int wysokość = std::max(height(), ui::toPixels(MinimalnaWysokość));
     if (szerokość != width() || wysokość != height())
         resize(szerokość, wysokość);
-    ZastosujUkład(ui::toTwips(szerokość));
+    ZastosujUkład(ui::toTwips(szerokość), ui::toTwips(wysokość));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

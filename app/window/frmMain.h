@@ -3,6 +3,7 @@
 #include <actions/Gospodarz.h>
 #include <actions/HistoriaPolecen.h>
 #include <actions/LiniaPolecen.h>
+#include <panels/UstawieniaPaneli.h>
 #include <panels/WidokPanelu.h>
 #include <ui/LabelButton.h>
 
@@ -68,7 +69,7 @@ private:
 
 public:
     // The panels' controls and lists under the names the panels have always had.
-    std::array<EtykietaPanelu *, 54> &Panel1, &Panel2;
+    std::vector<EtykietaPanelu *> &Panel1, &Panel2;
     EtykietaPanelu *&Gora1, *&Gora2;
     std::array<EtykietaPanelu *, 3> &Dol1, &Dol2;
     ListaKatalogów &Dir1, &Dir2;
@@ -108,6 +109,9 @@ public:
     void Form_KeyPress(int KeyAscii);
     // text: the key's text, which carries Caps Lock and Shift, when known.
     void Form_KeyUp(int KeyCode, int Shift, const QString &text = {});
+    // The page keys and the panels' order and view (Ctrl+F1 to Ctrl+F7);
+    // true when the key was one of them.
+    bool KlawiszWidoku(int KeyCode, int Shift);
 
     // Cursor movement on the active panel; each ends in a row click.
     void StrzałkaWDół();
@@ -157,6 +161,10 @@ public:
 
     const UkładOkna &Układ() const { return m_układ; }
 
+    // Each panel's order and view, as kept across runs.
+    void UstawUstawienia(const UstawieniaPaneli &ustawienia);
+    UstawieniaPaneli Ustawienia() const;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -164,6 +172,8 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The wheel scrolls the panel under the pointer.
+    void wheelEvent(QWheelEvent *event) override;
     // Files dropped from other programs on a panel's rows are copied there.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -173,7 +183,7 @@ private:
     void UtwórzPanele();
     void UtwórzPasekKlawiszy();
     void ZastosujKolory();
-    void ZastosujUkład(int W);
+    void ZastosujUkład(int W, int H);
     void ZmianaKatalogu(int p);
     void Timer1_Timer();
     void Timer2_Timer();
@@ -186,7 +196,7 @@ private:
     void OtwórzWyszukaj(QChar litera);
     void UtwórzBelkę();
     void UtwórzPaneleBoczne();
-    void UłóżPaneleBoczne(int szerokość);
+    void UłóżPaneleBoczne(int szerokość, int wysokość);
     void KoloryPaneliBocznych();
     void KolorTytułuBocznego();
     void Wyśrodkuj(std::initializer_list<int> pozycje);
@@ -218,6 +228,7 @@ private:
     quint64 m_pokolenieZZM = 0, m_liczonePokolenie = 0;
     QString m_czekającyZZM; // mount point -> last directory shown there
     ObserwatorKatalogow *m_obserwator = nullptr;
+    int m_kółko = 0; // wheel turned by less than a notch so far (eighths of a degree)
 };
 
 // Puts the window above all others (on) or back among them; 0 after

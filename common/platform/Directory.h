@@ -16,6 +16,7 @@ struct EntryInfo
     qint64 size = 0;       // bytes; 0 for directories; a link shows its target's size and time
     QDateTime modified;    // local time, as the local offset from UTC at that moment
     quint32 attributes = 0;
+    quint16 permissions = 0;  // the mode's permission bits (07777), of what is shown
     bool isDirectory = false; // a directory or a link to one: listed as a directory
     bool isLink = false;      // a symbolic link: recursive work treats it as one entry
 };
@@ -24,13 +25,14 @@ struct DirectoryListing
 {
     bool ok = false;                    // false when the directory cannot be read
     FileError error;                    // why, when it could not
-    std::vector<EntryInfo> directories; // sorted by name, without "." and ".."
-    std::vector<EntryInfo> files;       // sorted by name
+    std::vector<EntryInfo> directories; // without "." and ".."
+    std::vector<EntryInfo> files;
 };
 
 // Reads a directory in one pass: every entry with its size, time and
-// attributes, split into directories and files.
-DirectoryListing readDirectory(const QString &path);
+// attributes, split into directories and files, each sorted by name, or in
+// the order the directory gives them when byName is false.
+DirectoryListing readDirectory(const QString &path, bool byName = true);
 
 // One entry's information, read afresh; nullopt when it is gone.
 std::optional<EntryInfo> entryInfo(const QString &path);

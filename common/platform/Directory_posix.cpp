@@ -55,6 +55,7 @@ EntryInfo makeEntry(const QByteArray &name, const struct stat &own, const struct
     entry.size = entry.isDirectory ? 0 : qint64(shown.st_size);
     entry.modified = times.of(shown);
     entry.attributes = posix::attributesOf(name, own, target, stored);
+    entry.permissions = quint16(shown.st_mode & 07777);
     return entry;
 }
 
@@ -108,7 +109,7 @@ void append(std::vector<T> &to, std::vector<T> &from)
 
 } // namespace
 
-DirectoryListing readDirectory(const QString &path)
+DirectoryListing readDirectory(const QString &path, bool byName)
 {
     DirectoryListing listing;
     QByteArray base = encodeName(path);
@@ -163,8 +164,10 @@ DirectoryListing readDirectory(const QString &path)
         append(listing.directories, parts[w].directories);
         append(listing.files, parts[w].files);
     }
-    sortByName(listing.directories);
-    sortByName(listing.files);
+    if (byName) {
+        sortByName(listing.directories);
+        sortByName(listing.files);
+    }
     listing.ok = true;
     return listing;
 }

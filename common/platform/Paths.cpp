@@ -78,6 +78,32 @@ QString savedPathsFileForReading()
     return user.exists() && user.lastModified() > local.lastModified() ? user.filePath() : local.filePath();
 }
 
+namespace {
+
+QString beside(const QString &file, const QString &name)
+{
+    return QFileInfo(file).absolutePath() + u'/' + name;
+}
+
+const QString settingsName = QStringLiteral("oc.ust");
+
+} // namespace
+
+QString panelSettingsFile()
+{
+    return beside(savedPathsFile(), settingsName);
+}
+
+QString userPanelSettingsFile()
+{
+    return beside(userSavedPathsFile(), settingsName);
+}
+
+QString panelSettingsFileForReading()
+{
+    return beside(savedPathsFileForReading(), settingsName);
+}
+
 QString colourSchemeFile()
 {
     return sharedDataFile(QStringLiteral("data/kolory/xk.kol"));

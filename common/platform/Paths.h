@@ -17,6 +17,10 @@ QString userSavedPathsFile();
 // Where oc.pth is read from: the program's copy, unless the user's copy
 // is newer (a save that had to fall back) or the program's is missing.
 QString savedPathsFileForReading();
+// oc.ust, the panels' order and view, beside oc.pth in each of the three.
+QString panelSettingsFile();
+QString userPanelSettingsFile();
+QString panelSettingsFileForReading();
 QString colourSchemeFile();  // data/kolory/xk.kol
 QString helpFile();          // help/index.htm
 QString registrationProgram(); // data/ocreg

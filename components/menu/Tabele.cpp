@@ -22,14 +22,31 @@ int LewaWpisu(int wpis, int szerokośćPaska)
     return wpis == LiczbaWpisów - 1 ? szerokośćPaska - w.Szerokość : w.Lewa;
 }
 
+namespace {
+
+// The order and view items both panel lists end with.
+QList<Pozycja> PozycjePanelu()
+{
+    return {{QStringLiteral("Według &nazwy"), QStringLiteral("CTRL+F3")},
+            {QStringLiteral("Według &rozszerzenia"), QStringLiteral("CTRL+F4")},
+            {QStringLiteral("Według &daty"), QStringLiteral("CTRL+F5")},
+            {QStringLiteral("Według &wielkości"), QStringLiteral("CTRL+F6")},
+            {QStringLiteral("&Bez sortowania"), QStringLiteral("CTRL+F7")},
+            {QStringLiteral("Widok &skrócony"), QStringLiteral("CTRL+F1")},
+            {QStringLiteral("Widok &pełny"), QStringLiteral("CTRL+F2")}};
+}
+
+} // namespace
+
 QList<Pozycja> PozycjeMenu(int menu)
 {
     switch (menu) {
     case 0: return {{QStringLiteral("&Kalkulator"), {}}, {QStringLiteral("&Falrow"), {}}};
     case 1:
-        return {{QStringLiteral("&Zmień dysk"), QStringLiteral("ALT+F1")},
-                {QStringLiteral("&Filtr"), {}},
-                {QStringLiteral("&Odśwież"), {}}};
+        return QList<Pozycja>{{QStringLiteral("&Zmień dysk"), QStringLiteral("ALT+F1")},
+                              {QStringLiteral("&Filtr"), {}},
+                              {QStringLiteral("&Odśwież"), {}}}
+               + PozycjePanelu();
     case 2:
         return {{QStringLiteral("&Menu użytkownika"), QStringLiteral("F2")},
                 {QStringLiteral("&Podgląd pliku"), QStringLiteral("F3")},
@@ -39,9 +56,10 @@ QList<Pozycja> PozycjeMenu(int menu)
         return {{QStringLiteral("&Zamień panele"), QStringLiteral("CTRL+U")},
                 {QStringLiteral("&Info o systemie ..."), {}}};
     case 5:
-        return {{QStringLiteral("&Zmień dysk"), QStringLiteral("ALT+F2")},
-                {QStringLiteral("&Filtr"), {}},
-                {QStringLiteral("&Odśwież"), {}}};
+        return QList<Pozycja>{{QStringLiteral("&Zmień dysk"), QStringLiteral("ALT+F2")},
+                              {QStringLiteral("&Filtr"), {}},
+                              {QStringLiteral("&Odśwież"), {}}}
+               + PozycjePanelu();
     case 6:
         return {{QStringLiteral("&Pomoc ..."), QStringLiteral("F1")},
                 {QStringLiteral("&O programie ..."), QStringLiteral("S+F1")},
