@@ -11,6 +11,7 @@
 #include "frmOdtwarzacz.h"
 #include "frmSystemInfo.h"
 #include "frmZegar.h"
+#include "frmZmienNazwe.h"
 #include "WersjaProgramu.h"
 
 #include <component/Operations.h>
@@ -25,6 +26,7 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
         {"WybierzDysk", &Ocmd::WybierzDysk},
         {"Showmaska", &Ocmd::Showmaska},
         {"NewDirCreate", &Ocmd::NewDirCreate},
+        {"ZmienNazwe", &Ocmd::ZmienNazwe},
         {"EtykietaDyskuShow", &Ocmd::EtykietaDyskuShow},
         {"OCSystemInfo", &Ocmd::OCSystemInfo},
         {"kalkulator", &Ocmd::kalkulator},
@@ -67,6 +69,16 @@ QString Ocmd::NewDirCreate(float x, float y)
     ui::moveTwips(&okno, x, y);
     okno.exec();
     return okno.Wynik;
+}
+
+qint32 Ocmd::ZmienNazwe(float x, float y, QString &nazwa)
+{
+    frmZmienNazwe okno(nazwa);
+    ui::moveTwips(&okno, x, y);
+    if (okno.exec() != QDialog::Accepted)
+        return 0;
+    nazwa = okno.Wynik;
+    return 1;
 }
 
 QString Ocmd::PokażFiltr(float x, float y, const QString &filtr)

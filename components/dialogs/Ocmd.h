@@ -22,6 +22,9 @@ public:
     // The name typed for a new directory, to be made relative to the
     // panel's directory; "" when cancelled.
     QString NewDirCreate(float x, float y);
+    // A new name for an entry, its current one given and selected: 1 with
+    // the typed name written back, 0 when cancelled.
+    qint32 ZmienNazwe(float x, float y, QString &nazwa);
     // The label and facts of the volume that holds drive (a mount point or
     // any path on it).
     void EtykietaDyskuShow(float x, float y, QString &drive);
