@@ -81,6 +81,7 @@ void OknoPytania::keyPressEvent(QKeyEvent *event)
         return;
     case ui::vk::Right:
     case ui::vk::Down:
+    case ui::vk::Tab:
         Przycisk = (Przycisk + 1) % ile;
         Buttony();
         return;

@@ -13,9 +13,9 @@
 namespace occopy {
 
 // A question over the copy or move window, in its look: lines of text over
-// label buttons with access letters. The arrows move between the buttons,
-// Enter and Space press the one that has the focus, a button's letter
-// presses it, Esc and F10 press the last.
+// label buttons with access letters. The arrows and Tab move between the
+// buttons, Enter and Space press the one that has the focus, a button's
+// letter presses it, Esc and F10 press the last.
 class OknoPytania : public QDialog
 {
     Q_OBJECT
