@@ -3,8 +3,10 @@
 #include "Atrybuty.h"
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
+#include "Przenoszenie.h"
 #include "Sloty.h"
 #include "Wywolanie.h"
+#include "ZmianaNazwy.h"
 
 #include <panels/WidokPanelu.h>
 #include <platform/Paths.h>
@@ -109,6 +111,10 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
     case 2:
         if (item == 2)
             AttribFile(okno);
+        else if (item == 3)
+            MoveFilesD(okno);
+        else if (item == 4)
+            ZmieńNazwę(okno);
         else if (item >= 0 && item != 65535)
             NiedostępnaOpcja(okno);
         break;

@@ -5,8 +5,10 @@
 #include <actions/NowyKatalog.h>
 #include <actions/ObslugaMenu.h>
 #include <actions/Podglad.h>
+#include <actions/Przenoszenie.h>
 #include <actions/Usuwanie.h>
 #include <actions/WierszPolecen.h>
+#include <actions/ZmianaNazwy.h>
 #include <panels/Kolory.h>
 #include <ui/Colors.h>
 #include <ui/Keys.h>
@@ -137,6 +139,12 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (bez)
             CopyFilesD(*this);
         break;
+    case ui::vk::F6:
+        if (bez)
+            MoveFilesD(*this);
+        else if (Shift == 1)
+            ZmieńNazwę(*this);
+        break;
     case ui::vk::F7:
         if (bez)
             Short_Click(6);
@@ -210,6 +218,9 @@ void frmMain::Short_Click(int i)
         break;
     case 4:
         CopyFilesD(*this);
+        break;
+    case 5:
+        MoveFilesD(*this);
         break;
     case 6:
         NewDir(*this);

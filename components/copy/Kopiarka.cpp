@@ -58,6 +58,11 @@ private:
     int m_błąd = 0;
 };
 
+Zastany zastany(const QString &źródło, const QString &cel, const pliki::Wpis &z, const pliki::Wpis &c)
+{
+    return Zastany{źródło, cel, z.rozmiar, c.rozmiar, CzasPliku(z.czas), CzasPliku(c.czas), (c.tryb & 0222) == 0};
+}
+
 } // namespace
 
 QString NazwaPliku(const QString &ścieżka) { return ścieżka.mid(ścieżka.lastIndexOf(u'/') + 1); }
@@ -67,6 +72,9 @@ QString Kataloguj2(const QString &katalog) { return NazwaPliku(oc::platform::wit
 Kopiarka::Kopiarka() : m_kopia(std::make_unique<pliki::KopiaWpisu>())
 {
     m_kopia->Dalej = [this] { return Dalej(); };
+    m_kopia->Nadpisać = [this](const pliki::Wpis &źródło, const pliki::Wpis &cel) {
+        return !CzyNadpisać || CzyNadpisać(zastany(lstWynikF.at(m_plik), lstWynikF2.at(m_plik), źródło, cel));
+    };
     m_kopia->NaKrok = [this](qint64 gotowe) {
         m_postęp.Bajty = m_bajtyPrzedPlikiem + std::min(gotowe, m_rozmiary[std::size_t(m_plik)]);
         zgłoś();
@@ -280,6 +288,8 @@ void Kopiarka::Kopiowanie()
             break;
         m_plik = j;
         m_bajtyPrzedPlikiem = m_postęp.Bajty;
+        if (PrzedPlikiem)
+            PrzedPlikiem(j);
         const Miejsce z = rozdziel(lstWynikF.at(j));
         const Miejsce c = rozdziel(lstWynikF2.at(j));
         int kod = 0;
@@ -290,12 +300,17 @@ void Kopiarka::Kopiowanie()
         }
         if (wynik == Wynik::Przerwano)
             break;
-        if (wynik == Wynik::Skopiowano)
+        if (wynik == Wynik::Skopiowano) {
             ++m_postęp.Skopiowane;
-        else if (wynik == Wynik::BłądŹródła)
+        } else if (wynik == Wynik::BłądŹródła) {
             błąd(kod, lstWynikF.at(j));
-        else if (wynik == Wynik::BłądCelu)
+            if (PoBłędzieŹródła)
+                PoBłędzieŹródła(m_błędy.back());
+        } else if (wynik == Wynik::BłądCelu) {
             błąd(kod, lstWynikF2.at(j));
+        }
+        if (PoPliku)
+            PoPliku(j, wynik == Wynik::Skopiowano);
         m_postęp.Bajty = m_bajtyPrzedPlikiem + m_rozmiary[std::size_t(j)];
         m_postęp.Pliki = j + 1;
         if (licznik > 9) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pytania.h"
+
 #include <platform/FileCopy.h>
 #include <platform/FileError.h>
 
@@ -57,6 +59,15 @@ public:
     // inside a large file after each Krok bytes.
     std::function<void(const Postęp &)> NaPostęp = [](const Postęp &) {};
     qint64 Krok = qint64(16) << 20;
+    // Asked on the working thread for each existing target while Nadpisuj
+    // is on; true replaces it. Unset, every one is replaced.
+    std::function<bool(const Zastany &)> CzyNadpisać;
+    // Told on the working thread of each source that could not be read.
+    std::function<void(const oc::platform::FileError &)> PoBłędzieŹródła;
+    // On the working thread around each file of Kopiowanie: before it is
+    // opened, and after, with whether it was written whole.
+    std::function<void(qsizetype)> PrzedPlikiem;
+    std::function<void(qsizetype, bool)> PoPliku;
 
     void ClearLists();
     // The destination as typed, made whole: a relative path is taken from
@@ -82,6 +93,9 @@ public:
     // file in hand is removed, what was copied stays.
     void Przerwij();
     bool Przerwano() const { return m_przerwij; }
+    // Waits while held; false once stopped. Work built on this engine asks
+    // it too, so that one Esc holds or stops both.
+    bool Dalej();
 
     const std::vector<oc::platform::FileError> &Błędy() const { return m_błędy; }
     const Postęp &postęp() const { return m_postęp; }
@@ -93,7 +107,6 @@ private:
     void UstawAtrybutyKatalogów();
     void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane);
     void błąd(int kod, const QString &ścieżka);
-    bool Dalej();
     void zgłoś() { NaPostęp(m_postęp); }
 
     // Beside lstWynikD: the permission bits, the extended attributes of each

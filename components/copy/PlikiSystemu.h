@@ -39,6 +39,7 @@ struct Wpis
     Rodzaj rodzaj = Rodzaj::Inny;
     qint64 rozmiar = 0; // a link's own length
     quint32 tryb = 0;   // the permission bits
+    qint64 czas = 0;    // last modification, nanoseconds since the epoch
 };
 
 // The entry itself (a link is not followed).
@@ -89,6 +90,9 @@ public:
     std::function<void(qint64)> NaKrok = [](qint64) {};
     // Bytes moved between two questions to Dalej.
     qint64 Krok = qint64(16) << 20;
+    // Asked before an existing target (not the source itself, not a
+    // directory) is replaced; false keeps it. Unset, it is replaced.
+    std::function<bool(const Wpis &źródło, const Wpis &cel)> Nadpisać;
 
     // Copies `nazwa` of the directory zKatalogu to `nazwaCelu` of doKatalogu.
     // An existing target is skipped unless nadpisuj; the same file as the

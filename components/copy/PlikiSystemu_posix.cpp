@@ -40,7 +40,7 @@ Rodzaj rodzajWpisu(mode_t tryb)
 Wpis wpisZ(const QByteArray &nazwa, const struct stat &info)
 {
     return Wpis{nazwa, rodzajWpisu(info.st_mode), S_ISDIR(info.st_mode) ? 0 : qint64(info.st_size),
-                quint32(info.st_mode & 07777)};
+                quint32(info.st_mode & 07777), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 // The kernel's copy refuses these before moving a byte when it cannot serve
@@ -337,6 +337,8 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
         błąd = EISDIR;
         return Wynik::BłądCelu;
     }
+    if (Nadpisać && !Nadpisać(wpisZ({}, źródło.stan), wpisZ(nazwaCelu, obecny)))
+        return Wynik::Pominięto;
     if (S_ISREG(obecny.st_mode)) {
         // Read-only means kept, for the superuser too, as deleting has it.
         if ((obecny.st_mode & 0222) == 0) {

@@ -1,5 +1,9 @@
 #include "frmCopy.h"
 
+#include "WygladKopii.h"
+#include "frmBladZrodla.h"
+#include "frmNadpisz.h"
+
 #include <component/ComponentError.h>
 #include <component/createObject.h>
 #include <ui/Colors.h>
@@ -17,21 +21,16 @@
 namespace occopy {
 
 namespace ui = oc::ui;
+using namespace wygląd;
 
 namespace {
 
-constexpr quint32 TłoOkna = 0x00808080;
-constexpr quint32 TłoPola = 0x0080FFFF;
-constexpr quint32 TłoPrzełącznika = 0x00000000;
-constexpr quint32 TłoFokusu = 0x00FF8080;
-constexpr quint32 Biały = 0x00FFFFFF;
-constexpr quint32 Czarny = 0x00000000;
 // Failures named one by one in the report; the rest only counted.
 constexpr std::size_t WymienianeBłędy = 5;
 
-const QString Tytuł = QStringLiteral("Kopiowanie plików");
 const QString Włączony = QStringLiteral("[ x ]");
 const QString Wyłączony = QStringLiteral("[   ]");
+const QString Pytający = QStringLiteral("[ ? ]");
 
 template <class Etykieta = QLabel>
 Etykieta *etykieta(QWidget *okno, const char *nazwa, const QString &tekst, QRect twipsy, quint32 tekstKolor = Biały)
@@ -50,18 +49,13 @@ Etykieta *etykieta(QWidget *okno, const char *nazwa, const QString &tekst, QRect
     return e;
 }
 
-QString liniaPostępu(const Postęp &postęp)
-{
-    return QStringLiteral("Skopiowano: %1 plików z: %2").arg(postęp.Skopiowane).arg(postęp.WszystkiePliki);
-}
-
 } // namespace
 
 frmCopy::frmCopy(qint32 &wynikKopiowania, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_wynik(wynikKopiowania)
 {
     setObjectName(QStringLiteral("frmCopy"));
-    setWindowTitle(Tytuł);
+    setWindowTitle(m_napisy.tytuł);
     ui::setBackground(this, TłoOkna);
     ui::resizeTwips(this, 4680, 1740);
     for (ui::Shape *&ramka : Shape1)
@@ -109,7 +103,9 @@ frmCopy::frmCopy(qint32 &wynikKopiowania, QWidget *parent)
     Buttony();
 }
 
-frmCopy::~frmCopy()
+frmCopy::~frmCopy() { ZatrzymajPracę(); }
+
+void frmCopy::ZatrzymajPracę()
 {
     if (m_wątek) {
         kopiarka.Przerwij();
@@ -197,7 +193,8 @@ void frmCopy::Form_KeyDown(int kod)
 void frmCopy::Form_KeyPress(int znak)
 {
     if (Pole == 2 && (znak == ' ' || znak == 13)) {
-        Label5->setText(Label5->text() == Włączony ? Wyłączony : Włączony);
+        const QString stan = Label5->text();
+        Label5->setText(stan == Włączony ? Wyłączony : stan == Wyłączony ? Pytający : Włączony);
     } else if (Pole == 1) {
         QString cel = KopiujDo->text();
         if (znak == 8)
@@ -224,7 +221,9 @@ void frmCopy::Kopiuj()
     }
     KopiujDo->setText(cel);
     kopiarka.KatalogDocelowy = cel;
-    kopiarka.Nadpisuj = Label5->text() == Włączony;
+    kopiarka.Nadpisuj = Label5->text() != Wyłączony;
+    if (Label5->text() == Pytający)
+        UstawPytania();
     Label2->clear();
     Status->setText(QStringLiteral("Trwa skanowanie dysku"));
     PokażPytanie(false);
@@ -235,20 +234,45 @@ void frmCopy::Kopiuj()
         if (!std::exchange(m_postępCzeka, true))
             QMetaObject::invokeMethod(this, &frmCopy::PokażPostęp, Qt::QueuedConnection);
     };
-    const auto faza = [this](const QString &tekst) {
-        QMetaObject::invokeMethod(this, [this, tekst] { Status->setText(tekst); }, Qt::QueuedConnection);
-    };
-    m_wątek = QThread::create([this, faza] {
-        kopiarka.Skanuj();
-        kopiarka.AddFilesx();
-        faza(QStringLiteral("Trwa struktury tworzenie katalogów"));
-        kopiarka.TwórzDiry();
-        faza(QStringLiteral("Trwa kopiowanie plików"));
-        kopiarka.Kopiowanie();
-    });
+    m_wątek = QThread::create([this] { Pracuj(); });
     m_wątek->setParent(this);
     connect(m_wątek, &QThread::finished, this, &frmCopy::Koniec);
     m_wątek->start();
+}
+
+void frmCopy::Pracuj()
+{
+    kopiarka.Skanuj();
+    kopiarka.AddFilesx();
+    Faza(QStringLiteral("Trwa struktury tworzenie katalogów"));
+    kopiarka.TwórzDiry();
+    Faza(QStringLiteral("Trwa kopiowanie plików"));
+    kopiarka.Kopiowanie();
+}
+
+void frmCopy::Faza(const QString &tekst)
+{
+    QMetaObject::invokeMethod(this, [this, tekst] { Status->setText(tekst); }, Qt::QueuedConnection);
+}
+
+void frmCopy::UstawPytania()
+{
+    m_pytania.Przerwij = [this] { kopiarka.Przerwij(); };
+    m_pytania.PytajONadpisanie = [this](const Zastany &zastany) {
+        return NaWątkuOkna([this, &zastany] { return frmNadpisz::Zapytaj(this, zastany); });
+    };
+    m_pytania.PytajOBłąd = [this](const oc::platform::FileError &błąd) {
+        return NaWątkuOkna([this, &błąd] { return frmBladZrodla::Zapytaj(this, błąd); });
+    };
+    kopiarka.CzyNadpisać = [this](const Zastany &zastany) { return m_pytania.Nadpisać(zastany); };
+    kopiarka.PoBłędzieŹródła = [this](const oc::platform::FileError &błąd) { m_pytania.BłądŹródła(błąd); };
+}
+
+Odpowiedź frmCopy::NaWątkuOkna(const std::function<Odpowiedź()> &pytanie)
+{
+    Odpowiedź odpowiedź = Odpowiedź::Anuluj;
+    QMetaObject::invokeMethod(this, [&] { odpowiedź = pytanie(); }, Qt::BlockingQueuedConnection);
+    return odpowiedź;
 }
 
 void frmCopy::Anuluj()
@@ -272,16 +296,16 @@ void frmCopy::ZapytajOPrzerwanie()
     m_pyta = true;
     // Held while the user decides, so that "yes" stops where the question came.
     kopiarka.Wstrzymaj();
-    const QString pytanie = QStringLiteral("Przerwać kopiowanie plików?");
+    const QString &pytanie = m_napisy.pytanieOPrzerwanie;
     int odpowiedź = 1;
     try {
         const oc::ComponentPtr komunikaty = oc::createObject(QStringLiteral("notebox.notebox2"));
         odpowiedź = komunikaty
                         ->call(u"notebox2", qint32(ui::leftTwips(this) + 240), qint32(ui::topTwips(this) + 240),
-                               Tytuł, quint8(32), quint8(4), quint8(0), pytanie)
+                               m_napisy.tytuł, quint8(32), quint8(4), quint8(0), pytanie)
                         .toInt();
     } catch (const oc::ComponentError &) {
-        odpowiedź = QMessageBox::question(this, Tytuł, pytanie) == QMessageBox::Yes ? 0 : 1;
+        odpowiedź = QMessageBox::question(this, m_napisy.tytuł, pytanie) == QMessageBox::Yes ? 0 : 1;
     }
     m_pyta = false;
     if (odpowiedź == 0)
@@ -300,7 +324,7 @@ void frmCopy::PokażPostęp()
         postęp = m_postęp;
         m_postępCzeka = false;
     }
-    Label2->setText(liniaPostępu(postęp));
+    Label2->setText(m_napisy.postęp.arg(postęp.Skopiowane).arg(postęp.WszystkiePliki));
     Pasek->setValue(postęp.WszystkieBajty > 0 ? int(postęp.Bajty * 1000 / postęp.WszystkieBajty) : 0);
 }
 
@@ -319,15 +343,15 @@ void frmCopy::Koniec()
 
 void frmCopy::ZgłośBłędy()
 {
-    const std::vector<oc::platform::FileError> &błędy = kopiarka.Błędy();
+    const std::vector<oc::platform::FileError> błędy = BłędyPracy();
     if (błędy.empty())
         return;
-    QString tekst = QStringLiteral("Nie skopiowano pozycji: %1\n").arg(błędy.size());
+    QString tekst = m_napisy.niewykonane.arg(błędy.size()) + u'\n';
     for (std::size_t i = 0; i < std::min(błędy.size(), WymienianeBłędy); ++i)
         tekst += u'\n' + błędy[i].text();
     if (błędy.size() > WymienianeBłędy)
         tekst += QStringLiteral("\n(i %1 innych)").arg(błędy.size() - WymienianeBłędy);
-    QMessageBox okno(QMessageBox::Warning, Tytuł, tekst, QMessageBox::Ok, this);
+    QMessageBox okno(QMessageBox::Warning, m_napisy.tytuł, tekst, QMessageBox::Ok, this);
     okno.setTextFormat(Qt::PlainText);
     okno.exec();
 }

@@ -18,10 +18,12 @@ namespace occopy {
 // "Kopiowanie plików": asks for the destination and the overwrite switch,
 // then copies on a worker thread while showing the phase and the progress.
 // The fields are 1 the destination, 2 the switch, 3 "Kopiuj", 4 "Anuluj";
-// Enter in the destination starts the copy as "Kopiuj" does, and a blank
-// destination is refused with a message. Esc while copying asks whether to
-// stop. The work lists live in kopiarka
-// as long as the window.
+// Enter in the destination starts the work as "Kopiuj" does, and a blank
+// destination is refused with a message.
+// The switch goes "[ x ]" (replace), "[   ]" (keep), "[ ? ]" (ask for each
+// existing target and each source that cannot be read). Esc while copying
+// asks whether to stop. The work lists live in kopiarka as long as the
+// window. The move window is this window doing other work.
 class frmCopy : public QDialog
 {
     Q_OBJECT
@@ -51,8 +53,27 @@ public:
     QTimer *Timer1 = nullptr;
 
 protected:
+    // What the texts say of the work.
+    struct Napisy
+    {
+        QString tytuł = QStringLiteral("Kopiowanie plików");
+        QString pytanieOPrzerwanie = QStringLiteral("Przerwać kopiowanie plików?");
+        QString niewykonane = QStringLiteral("Nie skopiowano pozycji: %1");
+        QString postęp = QStringLiteral("Skopiowano: %1 plików z: %2");
+    };
+
+    // The work, on the worker thread once the user has started it.
+    virtual void Pracuj();
+    virtual std::vector<oc::platform::FileError> BłędyPracy() const { return kopiarka.Błędy(); }
+    // Shows the phase; from the worker thread.
+    void Faza(const QString &tekst);
+    // Stops the work and waits for its end, before the window goes.
+    void ZatrzymajPracę();
+
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+
+    Napisy m_napisy;
 
 private:
     void Timer1_Timer();
@@ -66,11 +87,15 @@ private:
     void PokażPostęp();
     void Koniec();
     void ZgłośBłędy();
+    void UstawPytania();
+    // Runs the question on the window's thread and waits for its answer.
+    Odpowiedź NaWątkuOkna(const std::function<Odpowiedź()> &pytanie);
 
     qint32 &m_wynik;
     QThread *m_wątek = nullptr;
     bool m_pyta = false;        // the stop question is open
     bool m_koniecCzeka = false; // the work ended while it was
+    Pytania m_pytania;
 
     // The newest progress from the worker, shown by one queued call at a time.
     std::mutex m_postępMutex;

@@ -12,9 +12,10 @@
 #include "frmOdtwarzacz.h"
 #include "frmSystemInfo.h"
 #include "frmZegar.h"
-#include <component/Wersja.h>
+#include "frmZmienNazwe.h"
 
 #include <component/Operations.h>
+#include <component/Wersja.h>
 #include <platform/Volumes.h>
 #include <ui/Twips.h>
 
@@ -27,6 +28,7 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
         {"Showmaska", &Ocmd::Showmaska},
         {"NewDirCreate", &Ocmd::NewDirCreate},
         {"NewFileCreate", &Ocmd::NewFileCreate},
+        {"ZmienNazwe", &Ocmd::ZmienNazwe},
         {"EtykietaDyskuShow", &Ocmd::EtykietaDyskuShow},
         {"OCSystemInfo", &Ocmd::OCSystemInfo},
         {"kalkulator", &Ocmd::kalkulator},
@@ -77,6 +79,16 @@ QString Ocmd::NewFileCreate(float x, float y)
     ui::moveTwips(&okno, x, y);
     okno.exec();
     return okno.Wynik;
+}
+
+qint32 Ocmd::ZmienNazwe(float x, float y, QString &nazwa)
+{
+    frmZmienNazwe okno(nazwa);
+    ui::moveTwips(&okno, x, y);
+    if (okno.exec() != QDialog::Accepted)
+        return 0;
+    nazwa = okno.Wynik;
+    return 1;
 }
 
 QString Ocmd::PokażFiltr(float x, float y, const QString &filtr)

@@ -25,6 +25,9 @@ public:
     // The name typed for a new file, in the same kind of window; "" when
     // cancelled.
     QString NewFileCreate(float x, float y);
+    // A new name for an entry, its current one given and selected: 1 with
+    // the typed name written back, 0 when cancelled.
+    qint32 ZmienNazwe(float x, float y, QString &nazwa);
     // The label and facts of the volume that holds drive (a mount point or
     // any path on it).
     void EtykietaDyskuShow(float x, float y, QString &drive);

@@ -50,7 +50,9 @@ QList<Pozycja> PozycjeMenu(int menu)
     case 2:
         return {{QStringLiteral("&Menu użytkownika"), QStringLiteral("F2")},
                 {QStringLiteral("&Podgląd pliku"), QStringLiteral("F3")},
-                {QStringLiteral("&Atrybuty plików"), {}}};
+                {QStringLiteral("&Atrybuty plików"), {}},
+                {QStringLiteral("Prze&nieś"), QStringLiteral("F6")},
+                {QStringLiteral("&Zmień nazwę"), QStringLiteral("S+F6")}};
     case 3: return {{QStringLiteral("&Formatuj dyskietkę ..."), {}}, {QStringLiteral("&Etykieta dysku ..."), {}}};
     case 4:
         return {{QStringLiteral("&Zamień panele"), QStringLiteral("CTRL+U")},

@@ -26,6 +26,9 @@ public:
         QList<Call> calls;
         // Answers per lower-cased operation, taken in turn; 0 when none is left.
         QHash<QString, QList<QVariant>> answers;
+        // Per lower-cased operation, taken in turn: what the call writes
+        // back into its last argument (passed by reference).
+        QHash<QString, QList<QVariant>> writtenBack;
         // Runs inside a call, before it answers (to look at the window then).
         std::function<void(const Call &)> during;
         QMutex lock;
@@ -54,6 +57,8 @@ public:
         if (m_record->during)
             m_record->during(call);
         QMutexLocker lock(&m_record->lock);
+        if (QList<QVariant> &back = m_record->writtenBack[call.operation]; !back.isEmpty() && !args.isEmpty())
+            args.last() = back.takeFirst();
         QList<QVariant> &queue = m_record->answers[call.operation];
         return queue.isEmpty() ? QVariant(0) : queue.takeFirst();
     }

@@ -106,9 +106,9 @@ void opiszKatalog(const QByteArray &root, const QByteArray &rel, bool pełny, QB
 
 } // namespace
 
-Tymczasowy::Tymczasowy()
+Tymczasowy::Tymczasowy(const QByteArray &gdzie)
 {
-    QByteArray wzór = QFile::encodeName(QDir::tempPath()) + "/tst_copy-XXXXXX";
+    QByteArray wzór = (gdzie.isEmpty() ? QFile::encodeName(QDir::tempPath()) : gdzie) + "/tst_copy-XXXXXX";
     if (mkdtemp(wzór.data()))
         m_ścieżka = wzór;
 }

@@ -15,12 +15,12 @@
 //                                   before; the value percent-encoded
 namespace drzewo {
 
-// A fresh directory under the temporary folder, removed with everything in
-// it, whatever bytes its names hold.
+// A fresh directory under the temporary folder (or under gdzie), removed
+// with everything in it, whatever bytes its names hold.
 class Tymczasowy
 {
 public:
-    Tymczasowy();
+    explicit Tymczasowy(const QByteArray &gdzie = {});
     ~Tymczasowy();
     Tymczasowy(const Tymczasowy &) = delete;
     Tymczasowy &operator=(const Tymczasowy &) = delete;

@@ -23,7 +23,7 @@ namespace {
 // start-up has run; any other box that opens is recorded in boxes and closed, and a
 // window still open after a while is closed as a failure.
 qint32 uruchom(oc::Component &copy, const QString &destination, const std::function<void(QWidget *)> &drive,
-               QStringList *boxes = nullptr)
+               QStringList *boxes = nullptr, QStringView run = u"RunCopy")
 {
     QTimer::singleShot(0, [&] {
         QWidget *okno = QApplication::activeModalWidget();
@@ -50,7 +50,7 @@ qint32 uruchom(oc::Component &copy, const QString &destination, const std::funct
         }
     });
     koniec.start(20000);
-    return copy.call(u"RunCopy", 3100.0f, 2000.0f, destination).toInt();
+    return copy.call(run, 3100.0f, 2000.0f, destination).toInt();
 }
 
 void klawisze(QWidget *okno, const QList<int> &keys)
@@ -72,6 +72,10 @@ private slots:
     void escWhileCopying_data();
     void escWhileCopying();
     void failuresReportedOnce();
+    void moveWindow_data();
+    void moveWindow();
+    void askForEachTarget_data();
+    void askForEachTarget();
 
 private:
     oc::test::TempRegistry m_registry;
@@ -109,8 +113,9 @@ void TstFrmCopy::keys_data()
         << QByteArray("@dst") << true << QList<int>{left, enter} << 0 << false << QStringList{};
     QTest::newRow("Kopiuj with overwrite on replaces")
         << QByteArray("@dst") << true << QList<int>{right, right, space} << 1 << true << QStringList{};
-    QTest::newRow("the switch turned off and on again")
-        << QByteArray("@dst") << true << QList<int>{right, enter, space, right, enter} << 1 << true << QStringList{};
+    QTest::newRow("the switch turned through its three states, back on")
+        << QByteArray("@dst") << true << QList<int>{right, enter, space, enter, right, enter} << 1 << true
+        << QStringList{};
     QTest::newRow("destination edited: Backspace and a typed letter")
         << QByteArray("@dsq") << true << QList<int>{back, Qt::Key_T, right, right, enter} << 1 << true
         << QStringList{};
@@ -240,6 +245,115 @@ void TstFrmCopy::failuresReportedOnce()
         oczekiwane << brakujące[i] + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ENOENT));
     oczekiwane << QStringLiteral("(i 2 innych)");
     QCOMPARE(boxes.first().split(u'\n'), oczekiwane);
+}
+
+void TstFrmCopy::moveWindow_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<bool>("sourceLeft");
+
+    const int right = Qt::Key_Right, down = Qt::Key_Down, enter = Qt::Key_Return, space = Qt::Key_Space;
+    QTest::newRow("Przenieś, overwrite on: moved over the target") << QList<int>{right, right, space} << 1 << true << false;
+    QTest::newRow("overwrite off: the source stays beside the target")
+        << QList<int>{right, space, down, enter} << 1 << false << true;
+    QTest::newRow("Esc: nothing moves") << QList<int>{Qt::Key_Escape} << 0 << false << true;
+}
+
+// Through the registered library, as the main program calls it.
+void TstFrmCopy::moveWindow()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, result);
+    QFETCH(bool, replaced);
+    QFETCH(bool, sourceLeft);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"}));
+    const QByteArrayList nowy = drzewo::opisz(root + "/src");
+    const QByteArrayList stary = drzewo::opisz(root + "/dst");
+
+    oc::ComponentPtr move = oc::createObject(QStringLiteral("occopy.clsOCMove"));
+    QCOMPARE(move->call(u"clearlists").toInt(), 0);
+    QCOMPARE(move->call(u"AddFileToMove", decodeName(root + "/src/x")).toInt(), 0);
+    QStringList texts;
+    const qint32 wynik = uruchom(*move, decodeName(root + "/dst"), [&](QWidget *okno) {
+        QVERIFY(okno);
+        texts << okno->windowTitle() << okno->findChild<QLabel *>(QStringLiteral("Label3"))->text()
+              << okno->findChild<QLabel *>(QStringLiteral("lblBut0"))->text();
+        klawisze(okno, keys);
+    }, nullptr, u"RunMove");
+    QCOMPARE(wynik, result);
+    QCOMPARE(texts, QStringList({"Przenoszenie plików", "Przenieś pliki/katalogi do", "Przenieś"}));
+    QCOMPARE(drzewo::opisz(root + "/dst"), replaced ? nowy : stary);
+    QCOMPARE(drzewo::opisz(root + "/src"), sourceLeft ? nowy : QByteArrayList{});
+}
+
+void TstFrmCopy::askForEachTarget_data()
+{
+    QTest::addColumn<QByteArray>("component");
+    QTest::addColumn<QByteArray>("source"); // below root, or absolute
+    QTest::addColumn<int>("answer");        // the key pressed in the question
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("replaced");
+
+    QTest::newRow("copy, N: Nadpisz") << QByteArray("occopy.clsOCCopy") << QByteArray("src/x") << int(Qt::Key_N)
+                                      << "Plik istnieje" << true;
+    QTest::newRow("copy, P: Pomiń") << QByteArray("occopy.clsOCCopy") << QByteArray("src/x") << int(Qt::Key_P)
+                                    << "Plik istnieje" << false;
+    QTest::newRow("move, W: Nadpisz wszystkie") << QByteArray("occopy.clsOCMove") << QByteArray("src/x")
+                                                << int(Qt::Key_W) << "Plik istnieje" << true;
+    QTest::newRow("move, Esc: Anuluj") << QByteArray("occopy.clsOCMove") << QByteArray("src/x")
+                                       << int(Qt::Key_Escape) << "Plik istnieje" << false;
+    QTest::newRow("copy, an unreadable source, A: Anuluj") << QByteArray("occopy.clsOCCopy")
+                                                           << QByteArray("/proc/self/mem") << int(Qt::Key_A)
+                                                           << "Błąd odczytu" << false;
+}
+
+// The switch's third state, "[ ? ]", asks over the working window.
+void TstFrmCopy::askForEachTarget()
+{
+    QFETCH(QByteArray, component);
+    QFETCH(QByteArray, source);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, replaced);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"}));
+    const QByteArrayList nowy = drzewo::opisz(root + "/src");
+    const QByteArrayList stary = drzewo::opisz(root + "/dst");
+    const bool przenoszenie = component.endsWith("Move");
+
+    oc::ComponentPtr c = oc::createObject(QString::fromLatin1(component));
+    c->call(u"clearlists");
+    c->call(przenoszenie ? u"AddFileToMove" : u"AddFileToCopy",
+            decodeName(source.startsWith('/') ? source : root + '/' + source));
+    QStringList pytania;
+    QString przełącznik;
+    QTimer odpowiadający;
+    QObject::connect(&odpowiadający, &QTimer::timeout, [&] {
+        // The library's classes are not this test's: known by name.
+        if (QWidget *okno = QApplication::activeModalWidget(); okno && okno->inherits("occopy::OknoPytania")) {
+            pytania << okno->windowTitle();
+            QTest::keyClick(okno, Qt::Key(answer));
+        }
+    });
+    odpowiadający.start(20);
+    const qint32 wynik = uruchom(*c, decodeName(root + "/dst"), [&](QWidget *okno) {
+        QVERIFY(okno);
+        klawisze(okno, {Qt::Key_Right, Qt::Key_Space, Qt::Key_Space});
+        przełącznik = okno->findChild<QLabel *>(QStringLiteral("Label5"))->text();
+        klawisze(okno, {Qt::Key_Right, Qt::Key_Return});
+    }, nullptr, przenoszenie ? u"RunMove" : u"RunCopy");
+    QCOMPARE(wynik, 1);
+    QCOMPARE(przełącznik, QStringLiteral("[ ? ]"));
+    QCOMPARE(pytania, QStringList{question});
+    QCOMPARE(drzewo::opisz(root + "/dst"), replaced ? nowy : stary);
+    QCOMPARE(drzewo::opisz(root + "/src"), przenoszenie && replaced ? QByteArrayList{} : nowy);
 }
 
 QTEST_MAIN(TstFrmCopy)

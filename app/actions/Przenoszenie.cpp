@@ -1,0 +1,79 @@
+#include "Przenoszenie.h"
+
+#include "Gospodarz.h"
+#include "PokazKomunikat.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
+#include <platform/Paths.h>
+#include <ui/Twips.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+using namespace oc;
+
+namespace {
+
+const QString klasa = QStringLiteral("occopy.clsOCMove");
+
+// One move component for one batch; true when the move ran.
+bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QString &cel)
+{
+    QWidget *nad = okno.Okno();
+    const ComponentPtr przenoszenie = UtwórzKomponent(nad, klasa);
+    if (!przenoszenie || !Wywołaj(nad, przenoszenie.get(), klasa, QStringLiteral("clearlists")))
+        return false;
+    for (const WybranaPozycja &pozycja : co)
+        if (!Wywołaj(nad, przenoszenie.get(), klasa,
+                     pozycja.katalog ? QStringLiteral("AddDirToMove") : QStringLiteral("AddFileToMove"),
+                     pozycja.ścieżka))
+            return false;
+    QVariantList args{float(ui::leftTwips(nad) + 3100), float(ui::topTwips(nad) + 2000), cel};
+    const std::optional<QVariant> wynik = Wywołaj(nad, przenoszenie.get(), klasa, QStringLiteral("RunMove"), args);
+    return wynik && wynik->toInt() == 1;
+}
+
+} // namespace
+
+QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QString &cel)
+{
+    const QString docelowy = QDir::cleanPath(QFileInfo(cel).canonicalFilePath());
+    if (docelowy.isEmpty())
+        return {};
+    for (const WybranaPozycja &pozycja : co) {
+        // The entry itself: a link is moved as the link, wherever it points.
+        const QFileInfo wpis(pozycja.ścieżka);
+        const bool katalog = pozycja.katalog && !wpis.isSymLink();
+        if (QDir::cleanPath(QFileInfo(wpis.absolutePath()).canonicalFilePath()) == docelowy)
+            return pozycja.katalog ? QStringLiteral("Nie można przenieść katalogu %1 na niego samego").arg(pozycja.ścieżka)
+                           : QStringLiteral("Nie można przenieść pliku %1 na niego samego").arg(pozycja.ścieżka);
+        const QString źródło = QDir::cleanPath(wpis.canonicalFilePath());
+        if (katalog && !źródło.isEmpty() && (docelowy == źródło || docelowy.startsWith(platform::withSeparator(źródło))))
+            return QStringLiteral("Nie można przenieść katalogu %1 do niego samego").arg(pozycja.ścieżka);
+    }
+    return {};
+}
+
+void MoveFilesD(Gospodarz &okno)
+{
+    const int s = okno.AktywnyPanel();
+    const int t = 3 - s;
+    WidokPanelu &źródło = okno.Widok(s);
+    const std::vector<WybranaPozycja> co = WybranePozycje(źródło);
+    if (co.empty())
+        return;
+    const QString cel = okno.Widok(t).Dir.Ścieżka();
+    if (const QString wSiebie = PrzeniesienieWSiebie(co, cel); !wSiebie.isEmpty()) {
+        PokażKomunikat(okno.Okno(), QStringLiteral("Przenieś"), wSiebie, 48, 0, 0);
+        return;
+    }
+    const QString sąsiad = SąsiadWybranych(źródło);
+    if (!Przenieś(okno, co, cel))
+        return;
+    okno.OdświeżPanel(t);
+    okno.OdświeżPanel(s);
+    if (const qint32 k = PozycjaNazwy(źródło, sąsiad); k > 0)
+        źródło.PokażPozycję(k);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Wybrane.h"
+
+#include <QString>
+#include <vector>
+
+class Gospodarz;
+
+// F6: moves the marked entries of the active panel, or the one under its
+// cursor, into the other panel's directory. ".." alone or an empty panel
+// does nothing; a move onto itself or into its own subtree is refused with
+// one message before anything moves. When the move ran both panels are read
+// anew, the cursor on the nearest entry that was not chosen.
+void MoveFilesD(Gospodarz &okno);
+
+// A move that would land on its own source: an entry into the directory it
+// is in, or a directory into itself or below itself. The message, or "".
+QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QString &cel);

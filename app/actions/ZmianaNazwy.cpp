@@ -1,0 +1,58 @@
+#include "ZmianaNazwy.h"
+
+#include "Gospodarz.h"
+#include "PokazKomunikat.h"
+#include "Sloty.h"
+#include "Wybrane.h"
+#include "Wywolanie.h"
+
+#include <panels/WidokPanelu.h>
+#include <platform/Rename.h>
+#include <ui/Twips.h>
+
+#include <QWidget>
+#include <cerrno>
+
+using namespace oc;
+
+QString PowódOdmowyNazwy(const QString &nazwa)
+{
+    if (nazwa.trimmed().isEmpty())
+        return QStringLiteral("Nazwa nie może być pusta");
+    if (nazwa.contains(u'/'))
+        return QStringLiteral("Nazwa nie może zawierać znaku \"/\"");
+    if (nazwa.contains(QChar(0)))
+        return QStringLiteral("Nazwa nie może zawierać znaku o kodzie 0");
+    if (nazwa == u"." || nazwa == u"..")
+        return QStringLiteral("Nazwy \".\" i \"..\" oznaczają katalogi i nie mogą być nadane");
+    return {};
+}
+
+void ZmieńNazwę(Gospodarz &okno)
+{
+    const int p = okno.AktywnyPanel();
+    WidokPanelu &panel = okno.Widok(p);
+    const qint32 k = panel.PozycjaKursora();
+    if (k == 0 || panel.Stan.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
+        return;
+    const QString stara = panel.Stan.Rzeczywiste[size_t(k)];
+    QWidget *nad = okno.Okno();
+    QVariantList args{float(ui::leftTwips(nad) + (p == 1 ? 1680 : 7000)), float(ui::topTwips(nad) + 2100), stara};
+    const std::optional<QVariant> wynik
+        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("ZmienNazwe"), args);
+    const QString nowa = args.value(2).toString();
+    if (!wynik || wynik->toInt() != 1 || nowa == stara)
+        return;
+    QString powód = PowódOdmowyNazwy(nowa);
+    platform::FileError błąd;
+    if (powód.isEmpty() && !platform::renameEntry(panel.Dir.Ścieżka(), stara, nowa, &błąd))
+        powód = błąd.code == EEXIST ? QStringLiteral("Pozycja o nazwie %1 już istnieje").arg(nowa)
+                                    : QStringLiteral("Nie można zmienić nazwy %1: %2").arg(stara, błąd.reason());
+    if (!powód.isEmpty()) {
+        PokażKomunikat(nad, QStringLiteral("Zmień nazwę"), powód, 48, 0, 0);
+        return;
+    }
+    okno.OdświeżPanel(p);
+    if (const qint32 nowaPozycja = PozycjaNazwy(panel, nowa); nowaPozycja > 0)
+        panel.PokażPozycję(nowaPozycja);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "frmMove.h"
+
+#include <component/Component.h>
+
+#include <memory>
+
+namespace occopy {
+
+// "occopy.clsOCMove": moves a batch of files and directory trees into one
+// directory, handed over and run as the copy's batch is.
+class ClsOCMove : public oc::Component
+{
+public:
+    ClsOCMove();
+    ~ClsOCMove() override;
+
+    QVariant invoke(QStringView operation, QVariantList &args) override;
+
+    qint32 ClearLists();
+    qint32 AddFileToMove(QString path);
+    qint32 AddDirToMove(QString path);
+    // Shows the move window modally at x, y (twips) with the destination to
+    // edit; 1 when the move ran (stopped part-way included), 0 when cancelled.
+    qint32 RunMove(float x, float y, QString destination);
+
+    qint32 WynikPrzenoszenia = 0;
+
+private:
+    frmMove &Okno();
+
+    std::unique_ptr<frmMove> m_okno;
+};
+
+} // namespace occopy

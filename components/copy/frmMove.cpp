@@ -1,0 +1,31 @@
+#include "frmMove.h"
+
+#include <ui/Twips.h>
+
+namespace occopy {
+
+frmMove::frmMove(qint32 &wynik, QWidget *parent) : frmCopy(wynik, parent)
+{
+    setObjectName(QStringLiteral("frmMove"));
+    m_napisy = Napisy{QStringLiteral("Przenoszenie plików"), QStringLiteral("Przerwać przenoszenie plików?"),
+                      QStringLiteral("Nie przeniesiono pozycji: %1"), QStringLiteral("Przeniesiono: %1 pozycji z: %2")};
+    setWindowTitle(m_napisy.tytuł);
+    Label1->setText(QStringLiteral(" Przenieś "));
+    Label1->adjustSize();
+    oc::ui::resizeTwips(Label1, oc::ui::widthTwips(Label1), 240);
+    Label3->setText(QStringLiteral("Przenieś pliki/katalogi do"));
+    lblBut[0]->setCaption(QStringLiteral("Przenieś"));
+}
+
+// The work borrows members of this class: it ends before they go.
+frmMove::~frmMove() { ZatrzymajPracę(); }
+
+void frmMove::Pracuj()
+{
+    przenośnik.KatalogDocelowy = kopiarka.KatalogDocelowy;
+    przenośnik.NaPostęp = kopiarka.NaPostęp;
+    Faza(QStringLiteral("Trwa przenoszenie plików"));
+    przenośnik.Przenieś();
+}
+
+} // namespace occopy

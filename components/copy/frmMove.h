@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Przenosnik.h"
+#include "frmCopy.h"
+
+namespace occopy {
+
+// "Przenoszenie plików": the copy window's look, fields and keys, moving the
+// batch instead. The work lists live in przenośnik, which copies through the
+// window's kopiarka where an entry goes to another file system.
+class frmMove : public frmCopy
+{
+    Q_OBJECT
+public:
+    // wynik gets 1 when the move ran, 0 when it was cancelled.
+    explicit frmMove(qint32 &wynik, QWidget *parent = nullptr);
+    ~frmMove() override;
+
+    Przenośnik przenośnik{kopiarka};
+
+protected:
+    void Pracuj() override;
+    std::vector<oc::platform::FileError> BłędyPracy() const override { return przenośnik.Błędy(); }
+};
+
+} // namespace occopy
