@@ -1,9 +1,11 @@
 #include "ObslugaMenu.h"
 
 #include "Atrybuty.h"
+#include "Cofnij.h"
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
 #include "Sloty.h"
+#include "Usuwanie.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
@@ -95,6 +97,10 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
     case 2:
         if (item == 2)
             AttribFile(okno);
+        else if (item == 3 || item == 4)
+            DeleteFileD(okno, item == 4);
+        else if (item == 5)
+            ListaCofnij(okno);
         else if (item >= 0 && item != 65535)
             NiedostępnaOpcja(okno);
         break;

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include <actions/Cofnij.h>
 #include <actions/Kopiowanie.h>
 #include <actions/NowyKatalog.h>
 #include <actions/ObslugaMenu.h>
@@ -97,6 +98,10 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
             RefreshPanel(który);
         }
         break;
+    case 'Z':
+        if (Shift == 2)
+            CofnijOstatnią(*this);
+        break;
     case ui::vk::Multiply:
         SzaraGwiazdka();
         break;
@@ -137,6 +142,8 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
     case ui::vk::F8:
         if (bez)
             DeleteFileD(*this);
+        else if (Shift == 1)
+            DeleteFileD(*this, true);
         else if (Shift == 4)
             HistoryWindow(*this);
         break;

@@ -33,7 +33,8 @@ struct TrashedEntry
 
 // Why no trash can take an entry: the trash directory cannot be made or is
 // unsafe (not the user's, a link), the file system is read-only, or the
-// entry holds a mounted file system. The FileError's path names the place.
+// entry holds a mounted file system. The FileError's path names the place,
+// its code the system's error nearest to the reason.
 enum class TrashProblem { None, NoTrash, ReadOnly, HoldsMount, OtherFileSystem, Failed };
 
 struct TrashError

@@ -62,7 +62,7 @@ QByteArray canonical(const QByteArray &path)
 QByteArray nearestExisting(QByteArray path, struct stat &st)
 {
     while (stat(path.constData(), &st) != 0) {
-        if (errno != ENOENT || path == "/")
+        if (path == "/")
             return {};
         path = posix::parentOf(path);
     }
@@ -293,7 +293,7 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error)
         return failed(error, encoded);
     const QByteArray real = joined(realParent, name);
     if (S_ISDIR(st.st_mode) && holdsMount(real))
-        return problem(error, TrashProblem::HoldsMount, encoded);
+        return problem(error, TrashProblem::HoldsMount, encoded, EBUSY);
     const std::optional<TrashPlace> place = placeFor(parent.get(), realParent, true, error);
     if (!place)
         return std::nullopt;

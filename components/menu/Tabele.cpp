@@ -33,7 +33,10 @@ QList<Pozycja> PozycjeMenu(int menu)
     case 2:
         return {{QStringLiteral("&Menu użytkownika"), QStringLiteral("F2")},
                 {QStringLiteral("&Podgląd pliku"), QStringLiteral("F3")},
-                {QStringLiteral("&Atrybuty plików"), {}}};
+                {QStringLiteral("&Atrybuty plików"), {}},
+                {QStringLiteral("&Usuń do kosza"), QStringLiteral("F8")},
+                {QStringLiteral("Usuń na &zawsze"), QStringLiteral("S+F8")},
+                {QStringLiteral("&Cofnij ..."), QStringLiteral("CTRL+Z")}};
     case 3: return {{QStringLiteral("&Formatuj dyskietkę ..."), {}}, {QStringLiteral("&Etykieta dysku ..."), {}}};
     case 4:
         return {{QStringLiteral("&Zamień panele"), QStringLiteral("CTRL+U")},
