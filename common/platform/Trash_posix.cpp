@@ -2,11 +2,11 @@
 
 #include "Internal_posix.h"
 #include "Names.h"
-#include "Walk.h"
 
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -228,10 +228,54 @@ void rewriteSizes(int trash, const QByteArray &name, const QByteArray &line)
         unlinkat(trash, temporary.constData(), 0);
 }
 
+// The disk space of a tree as du counts it, while it holds at most `budget`
+// more entries; false past that.
+bool diskUsage(int dir, qint64 &bytes, int &budget)
+{
+    DIR *listing = fdopendir(dir);
+    if (!listing) {
+        ::close(dir);
+        return false;
+    }
+    bool whole = true;
+    while (const dirent *item = readdir(listing)) {
+        const char *name = item->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        struct stat st;
+        if (--budget < 0) {
+            whole = false;
+            break;
+        }
+        if (fstatat(dirfd(listing), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        bytes += qint64(st.st_blocks) * 512;
+        if (S_ISDIR(st.st_mode)) {
+            const int child = openat(dirfd(listing), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child >= 0 && !diskUsage(child, bytes, budget)) {
+                whole = false;
+                break;
+            }
+        }
+    }
+    closedir(listing);
+    return whole;
+}
+
+// The line readers of the trash use instead of counting a directory
+// themselves. A tree too large to count at once gets none: they count it
+// when they need it, and trashing it stays one rename.
 void recordSize(const QByteArray &trash, const QByteArray &name, int info, const QByteArray &infoName)
 {
+    constexpr int Budget = 10000;
     qint64 bytes = 0;
-    walkTree(decodeName(joined(trash + "/files", name)), [&](const WalkEntry &entry) { bytes += entry.size; });
+    int budget = Budget;
+    const int top = ::open(joined(trash + "/files", name).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat own;
+    if (top >= 0 && fstat(top, &own) == 0)
+        bytes = qint64(own.st_blocks) * 512;
+    if (top < 0 || !diskUsage(top, bytes, budget))
+        return;
     struct stat st;
     if (fstatat(info, infoName.constData(), &st, 0) != 0)
         return;

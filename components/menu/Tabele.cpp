@@ -35,7 +35,7 @@ QList<Pozycja> PozycjeMenu(int menu)
                 {QStringLiteral("&Podgląd pliku"), QStringLiteral("F3")},
                 {QStringLiteral("&Atrybuty plików"), {}},
                 {QStringLiteral("&Usuń do kosza"), QStringLiteral("F8")},
-                {QStringLiteral("Usuń na &zawsze"), QStringLiteral("S+F8")},
+                {QStringLiteral("Usuń na za&wsze"), QStringLiteral("S+F8")},
                 {QStringLiteral("&Cofnij ..."), QStringLiteral("CTRL+Z")}};
     case 3: return {{QStringLiteral("&Formatuj dyskietkę ..."), {}}, {QStringLiteral("&Etykieta dysku ..."), {}}};
     case 4:

@@ -169,7 +169,10 @@ private slots:
         QCOMPARE(trashInfoPath(readAll(wpis->info)), std::optional<QByteArray>(encodeName(ścieżka)));
         QCOMPARE(QFileInfo(wpis->file).isSymLink(), rodzaj == QStringLiteral("dowiązanie"));
         const QByteArray rozmiary = readAll(kosz + QStringLiteral("/directorysizes"));
-        QCOMPARE(rozmiary.startsWith("5 "), rodzaj == QStringLiteral("katalog"));
+        const QByteArray linia = QByteArray::number(QFileInfo(wpis->info).lastModified().toSecsSinceEpoch()) + ' '
+                                 + percentEncode(encodeName(QFileInfo(wpis->file).fileName())) + '\n';
+        QCOMPARE(rozmiary.endsWith(linia) && rozmiary.split(' ').first().toLongLong() >= 5,
+                 rodzaj == QStringLiteral("katalog"));
 
         QVERIFY(restoreFromTrash(*wpis, ścieżka));
         QCOMPARE(identityOf(ścieżka)->inode, przed->inode);
