@@ -7,7 +7,9 @@
 
 #include <panels/WidokPanelu.h>
 #include <platform/Directory.h>
+#include <platform/Paths.h>
 #include <ui/Twips.h>
+#include <undo/Dziennik.h>
 
 #include <QWidget>
 #include <cerrno>
@@ -35,9 +37,13 @@ void NewDir(Gospodarz &okno)
         return;
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
+    const QString ścieżka = nazwa.startsWith(u'/') ? nazwa : platform::withSeparator(panel.Dir.Ścieżka()) + nazwa;
     platform::FileError błąd;
+    const std::unique_ptr<undo::Zapis> zapis = undo::Dziennik().zacznij(undo::Rodzaj::NowyKatalog, ścieżka);
     if (!platform::makeDirectory(panel.Dir.Ścieżka(), nazwa, &błąd))
         PokażKomunikat(nad, QStringLiteral("Błąd"), TekstBłęduNowegoKatalogu(błąd.code, błąd.reason()), 3, 0, 0);
+    else if (zapis)
+        zapis->utworzony(ścieżka);
 
     // The new directory, or the one that was already there, takes the cursor.
     okno.OdświeżPanel(p);

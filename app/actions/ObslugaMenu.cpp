@@ -1,10 +1,12 @@
 #include "ObslugaMenu.h"
 
 #include "Atrybuty.h"
+#include "Cofnij.h"
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
 #include "Przenoszenie.h"
 #include "Sloty.h"
+#include "Usuwanie.h"
 #include "Wywolanie.h"
 #include "ZmianaNazwy.h"
 
@@ -115,6 +117,10 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
             MoveFilesD(okno);
         else if (item == 4)
             ZmieńNazwę(okno);
+        else if (item == 5 || item == 6)
+            DeleteFileD(okno, item == 6);
+        else if (item == 7)
+            ListaCofnij(okno);
         else if (item >= 0 && item != 65535)
             NiedostępnaOpcja(okno);
         break;

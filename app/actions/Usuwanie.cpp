@@ -1,10 +1,12 @@
 #include "Usuwanie.h"
 
 #include "Gospodarz.h"
+#include "PokazKomunikat.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
 #include <platform/Paths.h>
+#include <platform/Trash.h>
 #include <ui/Twips.h>
 
 #include <QWidget>
@@ -17,6 +19,28 @@ const QString klasa = QStringLiteral("ocdelete.ocdel");
 
 QString KatalogPanelu(WidokPanelu &panel) { return platform::withSeparator(panel.Dir.Ścieżka()); }
 
+// A delete component told how its questions delete; nullptr when it cannot be had.
+ComponentPtr Usuwanie(QWidget *nad, qint32 tryb)
+{
+    ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    if (usuwanie && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("TrybUsuwania"), tryb))
+        return nullptr;
+    return usuwanie;
+}
+
+// The trash of the panel's file system, or the user's leave to delete for
+// good where there is none; nullopt when the user said no.
+std::optional<qint32> TrybKosza(Gospodarz &okno, const QString &katalog)
+{
+    platform::TrashError błąd;
+    if (platform::trashFor(katalog, &błąd))
+        return tryb_usuwania::DoKosza;
+    const QString pytanie = błąd.text() + QStringLiteral(". Usunąć na zawsze? Tego nie można cofnąć.");
+    if (PokażKomunikat(okno.Okno(), QStringLiteral("Kosz"), pytanie, 48, 4, 1) != 0)
+        return std::nullopt;
+    return tryb_usuwania::NaZawsze;
+}
+
 // Runs a batch already handed to the component; true when it was carried out.
 bool UsuńWszystko(Gospodarz &okno, Component *usuwanie)
 {
@@ -28,7 +52,7 @@ bool UsuńWszystko(Gospodarz &okno, Component *usuwanie)
 
 } // namespace
 
-void DeleteFileD(Gospodarz &okno)
+void DeleteFileD(Gospodarz &okno, bool naZawsze)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
@@ -36,16 +60,19 @@ void DeleteFileD(Gospodarz &okno)
     const qint32 k = panel.PozycjaKursora();
     if (k == 0 || s.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
         return;
+    const std::optional<qint32> tryb = naZawsze ? tryb_usuwania::NaZawsze : TrybKosza(okno, panel.Dir.Ścieżka());
+    if (!tryb)
+        return;
     if (s.IleZaznaczonych > 0) {
-        MoreDelete(okno);
+        MoreDelete(okno, *tryb);
         return;
     }
     if (k <= s.LiczbaKatalogów) {
-        DeleteDirx(okno);
+        DeleteDirx(okno, *tryb);
         return;
     }
     QWidget *nad = okno.Okno();
-    const ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    const ComponentPtr usuwanie = Usuwanie(nad, *tryb);
     if (!usuwanie)
         return;
     QVariantList args{float(ui::leftTwips(nad) + 3500), float(ui::topTwips(nad) + 2000),
@@ -68,13 +95,13 @@ void DeleteFileD(Gospodarz &okno)
     }
 }
 
-void MoreDelete(Gospodarz &okno)
+void MoreDelete(Gospodarz &okno, qint32 tryb)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
     const StanPanelu &s = panel.Stan;
     QWidget *nad = okno.Okno();
-    const ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    const ComponentPtr usuwanie = Usuwanie(nad, tryb);
     if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists")))
         return;
     const QString katalog = KatalogPanelu(panel);
@@ -94,7 +121,7 @@ void MoreDelete(Gospodarz &okno)
     panel.ZaznaczPlik(następny);
 }
 
-void DeleteDirx(Gospodarz &okno)
+void DeleteDirx(Gospodarz &okno, qint32 tryb)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
@@ -102,7 +129,7 @@ void DeleteDirx(Gospodarz &okno)
     if (k == 0)
         return;
     QWidget *nad = okno.Okno();
-    const ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    const ComponentPtr usuwanie = Usuwanie(nad, tryb);
     if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists"))
         || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"),
                     KatalogPanelu(panel) + panel.Stan.Rzeczywiste[size_t(k)]))

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include <actions/Cofnij.h>
 #include <actions/Edycja.h>
 #include <actions/Kopiowanie.h>
 #include <actions/NowyKatalog.h>
@@ -102,6 +103,10 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
             RefreshPanel(który);
         }
         break;
+    case 'Z':
+        if (Shift == 2)
+            CofnijOstatnią(*this);
+        break;
     case ui::vk::Multiply:
         SzaraGwiazdka();
         break;
@@ -152,6 +157,8 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
     case ui::vk::F8:
         if (bez)
             DeleteFileD(*this);
+        else if (Shift == 1)
+            DeleteFileD(*this, true);
         else if (Shift == 4)
             HistoryWindow(*this);
         break;

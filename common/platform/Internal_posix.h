@@ -7,6 +7,8 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace oc::platform {
@@ -66,5 +68,38 @@ quint32 attributesOf(const QByteArray &name, const struct stat &own, const struc
 
 // The last component of an encoded path, trailing "/" ignored.
 QByteArray lastComponent(const QByteArray &path);
+
+// An open descriptor, closed when it goes; -1 when nothing is open.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    Descriptor(Descriptor &&other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    Descriptor &operator=(Descriptor &&other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    bool ok() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+// The directory holding an encoded path, opened to work on its last
+// component by name; the path's own links before that are followed.
+Descriptor openParent(const QByteArray &path);
+// The encoded path without its last component ("/" for a top entry).
+QByteArray parentOf(const QByteArray &path);
+
+// renameat2 with RENAME_NOREPLACE (errno EEXIST when the target is taken);
+// 0 on success, -1 with errno set.
+int renameNoReplace(int fromDir, const char *from, int toDir, const char *to);
 
 } // namespace oc::platform::posix

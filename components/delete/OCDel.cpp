@@ -18,6 +18,7 @@ QVariant OCDel::invoke(QStringView operation, QVariantList &args)
         {"AddDirToDelete", &OCDel::AddDirToDelete},
         {"AddFileToDelete", &OCDel::AddFileToDelete},
         {"RunDeleteAll", &OCDel::RunDeleteAll},
+        {"TrybUsuwania", &OCDel::TrybUsuwania},
     };
     return operations.invoke(*this, operation, args);
 }
@@ -35,9 +36,16 @@ qint32 OCDel::DeleteFileO(float x, float y, QString &path)
     WynikUsuwaniaPliku = 0;
     frmDelF okno(WynikUsuwaniaPliku);
     okno.Plik = path;
+    okno.UstawTryb(m_tryb);
     oc::ui::moveTwips(&okno, x, y);
     okno.exec();
     return WynikUsuwaniaPliku;
+}
+
+qint32 OCDel::TrybUsuwania(qint32 tryb)
+{
+    m_tryb = tryb == 1 ? pytanie::Tryb::Kosz : tryb == 2 ? pytanie::Tryb::NaZawsze : pytanie::Tryb::Usuń;
+    return 0;
 }
 
 qint32 OCDel::ClearLists()
@@ -67,6 +75,7 @@ qint32 OCDel::RunDeleteAll(float x, float y)
         m_usuń.reset();
         return WynikUsuwania;
     }
+    okno.UstawTryb(m_tryb);
     oc::ui::moveTwips(&okno, x, y);
     okno.Timer1->start();
     okno.exec();

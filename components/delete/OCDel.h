@@ -28,6 +28,9 @@ public:
     // 1 when the batch ran (even with failures), 0 when answered no or
     // when nothing was chosen (no question is asked then).
     qint32 RunDeleteAll(float x, float y);
+    // How the next questions delete: 0 as always, 1 to the desktop trash,
+    // 2 for good (saying it cannot be undone). Returns 0.
+    qint32 TrybUsuwania(qint32 tryb);
 
     qint32 WynikUsuwaniaPliku = 0;
     qint32 WynikUsuwania = 0;
@@ -37,6 +40,7 @@ private:
     frmDelAll &Usuń();
 
     std::unique_ptr<frmDelAll> m_usuń;
+    pytanie::Tryb m_tryb = pytanie::Tryb::Usuń;
 };
 
 } // namespace ocdelete

@@ -50,6 +50,28 @@ void pomaluj(const std::array<ui::LabelButton *, 2> &przyciski, int przycisk)
         ui::setBackground(przyciski[i], i == przycisk ? TłoFokusu : TłoPrzycisku);
 }
 
+void ustawTryb(QWidget *okno, QLabel *tytuł, const QString &własny, const std::array<ui::LabelButton *, 2> &przyciski,
+               int góra, Tryb tryb)
+{
+    const QString tekst = tryb == Tryb::Kosz       ? własny + QStringLiteral(" do kosza")
+                          : tryb == Tryb::NaZawsze ? własny + QStringLiteral(" na zawsze")
+                                                   : własny;
+    okno->setWindowTitle(tekst);
+    tytuł->setText(u' ' + tekst + u' ');
+    tytuł->adjustSize();
+    ui::resizeTwips(tytuł, ui::widthTwips(tytuł), 240);
+    tytuł->move((okno->width() - tytuł->width()) / 2, 0);
+    if (tryb != Tryb::NaZawsze)
+        return;
+    constexpr int Miejsce = 300;
+    QLabel *ostrzeżenie = napis(okno, 240, góra, ui::widthTwips(okno) - 480, true);
+    ostrzeżenie->setText(QStringLiteral("Tego nie można cofnąć."));
+    ui::setForeground(ostrzeżenie, 0x0000FFFF);
+    for (ui::LabelButton *przycisk : przyciski)
+        ui::moveTwips(przycisk, ui::leftTwips(przycisk), ui::topTwips(przycisk) + Miejsce);
+    ui::resizeTwips(okno, ui::widthTwips(okno), ui::heightTwips(okno) + Miejsce);
+}
+
 std::optional<int> klawisz(int kod, int &przycisk)
 {
     switch (kod) {

@@ -29,6 +29,16 @@ void dopasuj(QWidget *okno, QLabel *tytuł, const std::array<oc::ui::Shape *, 2>
 // Paints the button that has the focus and the other one.
 void pomaluj(const std::array<oc::ui::LabelButton *, 2> &przyciski, int przycisk);
 
+// How a question deletes: as it always has, to the desktop trash, or for
+// good with the warning that it cannot be undone.
+enum class Tryb { Usuń = 0, Kosz = 1, NaZawsze = 2 };
+
+// The caption for the mode: the window's own, "... do kosza" or
+// "... na zawsze"; for good, a line under the question (at `góra` twips)
+// says it cannot be undone, and the buttons and the window make room.
+void ustawTryb(QWidget *okno, QLabel *tytuł, const QString &własny, const std::array<oc::ui::LabelButton *, 2> &przyciski,
+               int góra, Tryb tryb);
+
 // A key of either question: Home and the arrows move the focus to the other
 // button, T presses yes (0), N and Esc press no (1), Space and Enter press
 // the button that has the focus. Returns the pressed button, if any.

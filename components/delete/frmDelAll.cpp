@@ -61,12 +61,20 @@ void frmDelAll::Timer1_Timer()
     Timer1->stop();
 }
 
+void frmDelAll::UstawTryb(pytanie::Tryb tryb)
+{
+    Tryb = tryb;
+    pytanie::ustawTryb(this, Label1, QStringLiteral("Usuń"), lblBut, 870, tryb);
+}
+
 void frmDelAll::keyPressEvent(QKeyEvent *event)
 {
     const int kod = ui::virtualKey(event);
     if (m_wątek) {
-        if (kod == ui::vk::Escape)
+        if (kod == ui::vk::Escape) {
             Silnik.zatrzymaj();
+            SilnikKosza.zatrzymaj();
+        }
         return;
     }
     const std::optional<int> naciśnięty = pytanie::klawisz(kod, Przycisk);
@@ -87,7 +95,10 @@ void frmDelAll::lblBut_Click(int przycisk)
     Label2->setText(QStringLiteral("Proszę czekać ..."));
     Label3->clear();
     BłędyUsuwania = false;
-    m_wątek.reset(QThread::create([this, pliki = lstFiles, katalogi = lstDirs] { Silnik.usuń(pliki, katalogi); }));
+    if (Tryb == pytanie::Tryb::Kosz)
+        m_wątek.reset(QThread::create([this, wszystkie = lstDirs + lstFiles] { SilnikKosza.doKosza(wszystkie); }));
+    else
+        m_wątek.reset(QThread::create([this, pliki = lstFiles, katalogi = lstDirs] { Silnik.usuń(pliki, katalogi); }));
     connect(m_wątek.get(), &QThread::finished, this, &frmDelAll::Zakończ);
     m_wątek->start();
 }
@@ -97,18 +108,21 @@ void frmDelAll::Zakończ()
     m_wątek->wait();
     lstDirs.clear();
     lstFiles.clear();
-    BłędyUsuwania = !Silnik.Błędy.empty();
-    if (BłędyUsuwania)
+    BłędyUsuwania = !Silnik.Błędy.empty() || !SilnikKosza.Błędy.empty();
+    if (!Silnik.Błędy.empty())
         pokażBłąd(this, QStringLiteral("Wystąpiły błędy podczas usuwania plików/katalogów"), Silnik.Błędy);
+    if (!SilnikKosza.Błędy.empty())
+        pokażBłąd(this, QStringLiteral("Wystąpiły błędy podczas przenoszenia do kosza"), SilnikKosza.Błędy);
     m_wynik = 1;
     accept();
 }
 
 void frmDelAll::reject()
 {
-    if (m_wątek)
+    if (m_wątek) {
         Silnik.zatrzymaj();
-    else
+        SilnikKosza.zatrzymaj();
+    } else
         QDialog::reject();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kosz.h"
+#include "Pytanie.h"
 #include "Usuwanie.h"
 
 #include <ui/LabelButton.h>
@@ -44,6 +46,11 @@ public:
     bool BłędyUsuwania = false;
     // The engine behind the window; it holds the lists of the tree in hand.
     Usuwanie Silnik;
+    // Takes the batch to the trash instead, in that mode.
+    Kosz SilnikKosza;
+    // To the trash or for good; the caption says which.
+    void UstawTryb(pytanie::Tryb tryb);
+    pytanie::Tryb Tryb = pytanie::Tryb::Usuń;
 
 public slots:
     // While the deletion runs, closing only asks it to stop.

@@ -1,6 +1,7 @@
 #include "frmDelF.h"
 
 #include "Komunikat.h"
+#include "Kosz.h"
 #include "Pytanie.h"
 #include "Usuwanie.h"
 
@@ -49,6 +50,12 @@ void frmDelF::Form_Activate()
     Label3->setText(Plik.mid(Plik.lastIndexOf(u'/') + 1));
 }
 
+void frmDelF::UstawTryb(pytanie::Tryb tryb)
+{
+    Tryb = tryb;
+    pytanie::ustawTryb(this, Label1, QStringLiteral("Usuń plik"), Label4, 870, tryb);
+}
+
 void frmDelF::keyPressEvent(QKeyEvent *event)
 {
     const std::optional<int> naciśnięty = pytanie::klawisz(ui::virtualKey(event), Przycisk);
@@ -60,7 +67,14 @@ void frmDelF::keyPressEvent(QKeyEvent *event)
 void frmDelF::Label4_Click(int przycisk)
 {
     m_wynik = 0;
-    if (przycisk == 0) {
+    if (przycisk == 0 && Tryb == pytanie::Tryb::Kosz) {
+        Kosz kosz;
+        kosz.doKosza({Plik});
+        if (kosz.Błędy.empty())
+            m_wynik = 1;
+        else
+            pokażBłąd(this, QStringLiteral("Nie można przenieść do kosza pliku: ") + Plik, kosz.Błędy);
+    } else if (przycisk == 0) {
         Usuwanie usuwanie;
         if (usuwanie.usuńPlik(Plik))
             m_wynik = 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pytanie.h"
+
 #include <ui/LabelButton.h>
 #include <ui/Shape.h>
 
@@ -27,6 +29,9 @@ public:
     std::array<oc::ui::LabelButton *, 2> Label4{};
     std::array<oc::ui::Shape *, 2> Shape1{};
     int Przycisk = 0;
+    // To the trash or for good; the caption says which.
+    void UstawTryb(pytanie::Tryb tryb);
+    pytanie::Tryb Tryb = pytanie::Tryb::Usuń;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -52,7 +52,10 @@ QList<Pozycja> PozycjeMenu(int menu)
                 {QStringLiteral("&Podgląd pliku"), QStringLiteral("F3")},
                 {QStringLiteral("&Atrybuty plików"), {}},
                 {QStringLiteral("Prze&nieś"), QStringLiteral("F6")},
-                {QStringLiteral("&Zmień nazwę"), QStringLiteral("S+F6")}};
+                {QStringLiteral("&Zmień nazwę"), QStringLiteral("S+F6")},
+                {QStringLiteral("&Usuń do kosza"), QStringLiteral("F8")},
+                {QStringLiteral("Usuń na za&wsze"), QStringLiteral("S+F8")},
+                {QStringLiteral("&Cofnij ..."), QStringLiteral("CTRL+Z")}};
     case 3: return {{QStringLiteral("&Formatuj dyskietkę ..."), {}}, {QStringLiteral("&Etykieta dysku ..."), {}}};
     case 4:
         return {{QStringLiteral("&Zamień panele"), QStringLiteral("CTRL+U")},

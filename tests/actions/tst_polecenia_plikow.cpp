@@ -1,6 +1,8 @@
 #include "OknoTestowe.h"
 
 #include <actions/Atrybuty.h>
+#include <actions/Cofnij.h>
+#include <actions/frmCofnij.h>
 #include <actions/Kopiowanie.h>
 #include <actions/NowyKatalog.h>
 #include <actions/Sloty.h>
@@ -8,8 +10,13 @@
 #include <actions/Wywolanie.h>
 #include <ui/Colors.h>
 #include <ui/Twips.h>
+#include <platform/Trash.h>
+#include <undo/Dziennik.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QListWidget>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +45,8 @@ private slots:
     void newDirectory();
     void attributesHandOver_data();
     void attributesHandOver();
+    void undoPutsTheCursorBack_data();
+    void undoPutsTheCursorBack();
 
 private:
     // Stand-in for the copy and delete components created per command.
@@ -221,31 +230,58 @@ void TestPoleceniaPlikow::deleteHandsOver_data()
 {
     QTest::addColumn<QString>("kursor");
     QTest::addColumn<QStringList>("zaznaczone");
-    QTest::addColumn<QStringList>("oczekiwane");
-    QTest::newRow("file under the cursor") << "b.txt" << QStringList() << QStringList{"deletefileo:%/b.txt"};
+    QTest::addColumn<int>("klawisz");    // F8 with these modifiers
+    QTest::addColumn<int>("odpowiedź"); // to the question where no trash can be used; -1: a trash is there
+    QTest::addColumn<QStringList>("oczekiwane"); // "trybusuwania:N" with the mode it was given
+    QTest::newRow("no trash, deleting for good refused: nothing handed over")
+        << "b.txt" << QStringList() << int(Qt::NoModifier) << 1 << QStringList();
+    QTest::newRow("no trash, deleting for good accepted")
+        << "b.txt" << QStringList() << int(Qt::NoModifier) << 0
+        << QStringList{"trybusuwania:2", "deletefileo:%/b.txt"};
+    QTest::newRow("Shift+F8: for good") << "b.txt" << QStringList() << int(Qt::ShiftModifier) << -1
+                                        << QStringList{"trybusuwania:2", "deletefileo:%/b.txt"};
+    QTest::newRow("file under the cursor, to the trash") << "b.txt" << QStringList() << int(Qt::NoModifier) << -1
+                                                         << QStringList{"trybusuwania:1", "deletefileo:%/b.txt"};
     QTest::newRow("directory under the cursor")
-        << "Kat" << QStringList() << QStringList{"clearlists", "adddirtodelete:%/Kat", "rundeleteall"};
+        << "Kat" << QStringList() << int(Qt::NoModifier) << -1
+        << QStringList{"trybusuwania:1", "clearlists", "adddirtodelete:%/Kat", "rundeleteall"};
     QTest::newRow("marked: directories, then files")
-        << "b.txt" << QStringList{"c.txt", "Kat"}
-        << QStringList{"clearlists", "adddirtodelete:%/Kat", "addfiletodelete:%/c.txt", "rundeleteall"};
-    QTest::newRow("\"..\" with marks does nothing") << ".." << QStringList{"c.txt"} << QStringList();
+        << "b.txt" << QStringList{"c.txt", "Kat"} << int(Qt::NoModifier) << -1
+        << QStringList{"trybusuwania:1", "clearlists", "adddirtodelete:%/Kat", "addfiletodelete:%/c.txt",
+                       "rundeleteall"};
+    QTest::newRow("\"..\" with marks does nothing") << ".." << QStringList{"c.txt"} << int(Qt::NoModifier) << -1
+                                                    << QStringList();
 }
 
 void TestPoleceniaPlikow::deleteHandsOver()
 {
     QFETCH(QString, kursor);
     QFETCH(QStringList, zaznaczone);
+    QFETCH(int, klawisz);
+    QFETCH(int, odpowiedź);
     QFETCH(QStringList, oczekiwane);
     QTemporaryDir tmp;
-    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/"), QStringLiteral("b.txt"), QStringLiteral("c.txt")});
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("Kat/"), QStringLiteral("b.txt"), QStringLiteral("c.txt"),
+                              QStringLiteral("plik")});
+    // A data folder below a file: no home trash can be made.
+    const QByteArray dom = qgetenv("XDG_DATA_HOME");
+    if (odpowiedź >= 0)
+        qputenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("plik/dane")).toUtf8());
     OknoTestowe test;
+    test.komunikaty->answers[QStringLiteral("notebox2")] = {QVariant(std::max(odpowiedź, 0))};
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
     Zaznacz(okno, 1, zaznaczone);
 
-    QTest::keyClick(&okno, Qt::Key_F8);
+    QTest::keyClick(&okno, Qt::Key_F8, Qt::KeyboardModifiers(klawisz));
+    qputenv("XDG_DATA_HOME", dom);
 
-    QCOMPARE(Wywołania(*m_utworzony, tmp.path()), oczekiwane);
+    QStringList wywołania = Wywołania(*m_utworzony, tmp.path());
+    for (const ScriptedComponent::Call &call : m_utworzony->callsOf(QStringLiteral("trybusuwania")))
+        wywołania.replaceInStrings(QStringLiteral("trybusuwania"),
+                                   QStringLiteral("trybusuwania:") + call.args.value(0).toString());
+    QCOMPARE(wywołania, oczekiwane);
+    QCOMPARE(test.komunikaty->callsOf(QStringLiteral("notebox2")).size(), odpowiedź >= 0 ? 1 : 0);
     // Nothing was deleted (the stand-in answered 0): the marks stay.
     QCOMPARE(okno.Widok(1).Stan.IleZaznaczonych, qint32(zaznaczone.size()));
 }
@@ -388,6 +424,69 @@ void TestPoleceniaPlikow::attributesHandOver()
 
     QCOMPARE(Wywołania(*historia, tmp.path()), oczekiwane);
     Sloty().Historia.reset();
+}
+
+void TestPoleceniaPlikow::undoPutsTheCursorBack_data()
+{
+    QTest::addColumn<bool>("lista");       // through the "Cofnij" window, else Ctrl+Z
+    QTest::addColumn<QStringList>("przed"); // the panel's entries after the two operations
+    QTest::addColumn<QStringList>("po");
+    QTest::addColumn<QString>("kursor");
+    // The trash first, then F7; each undo takes back the latest not undone.
+    QTest::newRow("Ctrl+Z: the new directory goes")
+        << false << QStringList{"..", "nowy", "a.txt"} << QStringList{"..", "a.txt"} << "";
+    QTest::newRow("the list, the older one chosen: both back, the cursor on the restored file")
+        << true << QStringList{"..", "nowy", "a.txt"} << QStringList{"..", "a.txt", "z.txt"} << "z.txt";
+}
+
+void TestPoleceniaPlikow::undoPutsTheCursorBack()
+{
+    QFETCH(bool, lista);
+    QFETCH(QStringList, przed);
+    QFETCH(QStringList, po);
+    QFETCH(QString, kursor);
+    QTemporaryDir tmp, dom;
+    const QByteArray stary = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dom.path().toUtf8());
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("a.txt"), QStringLiteral("z.txt")});
+    {
+        std::unique_ptr<oc::undo::Zapis> zapis = oc::undo::Dziennik().zacznij(oc::undo::Rodzaj::Kosz, {});
+        zapis->wKoszu(*oc::platform::moveToTrash(tmp.filePath(QStringLiteral("z.txt"))));
+    }
+    OknoTestowe test;
+    test.dialogi->answers[QStringLiteral("newdircreate")] = {QStringLiteral("nowy")};
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    QTest::keyClick(&okno, Qt::Key_F7);
+    const StanPanelu &s = okno.Widok(1).Stan;
+    const auto nazwy = [&s] {
+        QStringList wynik;
+        for (qint32 i = 1; i <= s.LiczbaPozycji; ++i)
+            wynik << s.Rzeczywiste[size_t(i)];
+        return wynik;
+    };
+    QCOMPARE(nazwy(), przed);
+
+    if (lista) {
+        QTimer::singleShot(0, [] {
+            auto *okno = qobject_cast<frmCofnij *>(QApplication::activeModalWidget());
+            QVERIFY(okno);
+            QCOMPARE(okno->lstOperacje->count(), 2);
+            QTest::keyClick(okno->lstOperacje, Qt::Key_Down);
+            QTest::keyClick(okno, Qt::Key_Return);
+        });
+        ListaCofnij(okno);
+    } else {
+        QTest::keyClick(&okno, Qt::Key_Z, Qt::ControlModifier);
+    }
+    qputenv("XDG_DATA_HOME", stary);
+    QCOMPARE(nazwy(), po);
+    if (!kursor.isEmpty())
+        QCOMPARE(s.Rzeczywiste[size_t(okno.Widok(1).PozycjaKursora())], kursor);
+    const std::vector<oc::undo::Operacja> zostały = oc::undo::Dziennik(dom.filePath(
+        QStringLiteral("orvane-commander/cofnij"))).wczytaj();
+    QCOMPARE(zostały.size(), size_t(2));
+    QCOMPARE(zostały[0].cofnięta, lista);
+    QVERIFY(zostały[1].cofnięta);
 }
 
 QTEST_MAIN(TestPoleceniaPlikow)

@@ -5,10 +5,12 @@
 #include <frmDelF.h>
 
 #include <platform/Names.h>
+#include <undo/Dziennik.h>
 #include <ui/Colors.h>
 #include <ui/Twips.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSemaphore>
 #include <QTemporaryDir>
@@ -85,6 +87,8 @@ private slots:
     void failureReportedOnce();
     void escapeStopsTheRunAndNoKeyStartsAnother();
     void emptyBatchAsksNothing();
+    void modes_data();
+    void modes();
 };
 
 void TstFrmDel::answers_data()
@@ -278,6 +282,68 @@ void TstFrmDel::emptyBatchAsksNothing()
     QCOMPARE(ocdel.RunDeleteAll(0, 0), 0);
     QCoreApplication::processEvents();
     QVERIFY(!otwarte);
+}
+
+void TstFrmDel::modes_data()
+{
+    QTest::addColumn<bool>("wiele");
+    QTest::addColumn<qint32>("tryb");
+    QTest::addColumn<QStringList>("napisy"); // the caption, the warning line ("" for none)
+    QTest::newRow("file for good: says it cannot be undone")
+        << false << 2 << QStringList{" Usuń plik na zawsze ", "Tego nie można cofnąć."};
+    QTest::newRow("batch for good") << true << 2 << QStringList{" Usuń na zawsze ", "Tego nie można cofnąć."};
+    QTest::newRow("file to the trash") << false << 1 << QStringList{" Usuń plik do kosza ", ""};
+    QTest::newRow("batch to the trash") << true << 1 << QStringList{" Usuń do kosza ", ""};
+}
+
+// The caption says which it is; to the trash, the entries are there and
+// recorded for undo, for good they are gone.
+void TstFrmDel::modes()
+{
+    QFETCH(bool, wiele);
+    QFETCH(qint32, tryb);
+    QFETCH(QStringList, napisy);
+    QTemporaryDir dir, dom;
+    qputenv("XDG_DATA_HOME", dom.path().toUtf8());
+    const QByteArray root = dir.path().toUtf8();
+    QVERIFY(zbuduj(root, {"f kat/a", "f nazwa.txt"}));
+    QStringList widziane;
+    bool zostałoOtwarte = false;
+    const auto odczytaj = [&](QDialog *okno, QLabel *tytuł) {
+        widziane << tytuł->text();
+        QString ostrzeżenie;
+        for (QLabel *napis : okno->findChildren<QLabel *>())
+            if (napis->text().contains(QStringLiteral("cofnąć")))
+                ostrzeżenie = napis->text();
+        widziane << ostrzeżenie;
+        QTest::keyClick(okno, Qt::Key_Return);
+    };
+    OCDel ocdel;
+    ocdel.TrybUsuwania(tryb);
+    QString plik = dir.filePath(QStringLiteral("nazwa.txt"));
+    if (wiele) {
+        gdyOtwarte<frmDelAll>([&](frmDelAll *okno) {
+            QVERIFY(QTest::qWaitFor([okno] { return !okno->Label3->text().isEmpty(); }));
+            odczytaj(okno, okno->Label1);
+        }, zostałoOtwarte);
+        ocdel.ClearLists();
+        ocdel.AddDirToDelete(dir.filePath(QStringLiteral("kat")));
+        ocdel.AddFileToDelete(plik);
+        QCOMPARE(ocdel.RunDeleteAll(2000, 1500), 1);
+    } else {
+        gdyOtwarte<frmDelF>([&](frmDelF *okno) { odczytaj(okno, okno->Label1); }, zostałoOtwarte);
+        QCOMPARE(ocdel.DeleteFileO(2000, 1500, plik), 1);
+    }
+    QVERIFY(!zostałoOtwarte);
+    QCOMPARE(widziane, napisy);
+    const QByteArrayList zostało = wiele ? QByteArrayList() : QByteArrayList{"kat", "kat/a"};
+    QCOMPARE(pozostałe(root), zostało);
+    const QStringList wKoszu = QDir(dom.filePath(QStringLiteral("Trash/files"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QCOMPARE(wKoszu, tryb == 1 ? (wiele ? QStringList{"kat", "nazwa.txt"} : QStringList{"nazwa.txt"}) : QStringList());
+    const std::vector<oc::undo::Operacja> zapisane = oc::undo::Dziennik().wczytaj();
+    QCOMPARE(zapisane.size(), size_t(tryb == 1 ? 1 : 0));
+    if (tryb == 1)
+        QCOMPARE(zapisane[0].kroki.size(), size_t(wiele ? 2 : 1));
 }
 
 QTEST_MAIN(TstFrmDel)

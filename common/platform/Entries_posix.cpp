@@ -1,0 +1,100 @@
+#include "Entries.h"
+
+#include "Internal_posix.h"
+#include "Names.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace oc::platform {
+
+namespace posix {
+
+QByteArray parentOf(const QByteArray &path)
+{
+    QByteArray trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith('/'))
+        trimmed.chop(1);
+    const qsizetype slash = trimmed.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : trimmed.left(slash);
+}
+
+Descriptor openParent(const QByteArray &path)
+{
+    return Descriptor(::open(parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+int renameNoReplace(int fromDir, const char *from, int toDir, const char *to)
+{
+    if (renameat2(fromDir, from, toDir, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL)
+        return -1;
+    // A file system that does not know the flag: look, then rename. The
+    // window between the two is as small as it gets there.
+    struct stat st;
+    if (fstatat(toDir, to, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    if (errno != ENOENT)
+        return -1;
+    return renameat(fromDir, from, toDir, to);
+}
+
+} // namespace posix
+
+std::optional<Identity> identityOf(const QString &path)
+{
+    struct stat st;
+    if (lstat(encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    Identity id;
+    id.device = quint64(st.st_dev);
+    id.inode = quint64(st.st_ino);
+    id.size = qint64(st.st_size);
+    id.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    id.directory = S_ISDIR(st.st_mode);
+    return id;
+}
+
+bool renameNoReplace(const QString &from, const QString &to, FileError *error)
+{
+    const QByteArray a = encodeName(from), b = encodeName(to);
+    const posix::Descriptor fromDir = posix::openParent(a);
+    if (!fromDir.ok())
+        return fail(error, lastError(from));
+    const posix::Descriptor toDir = posix::openParent(b);
+    if (!toDir.ok())
+        return fail(error, lastError(to));
+    if (posix::renameNoReplace(fromDir.get(), posix::lastComponent(a).constData(), toDir.get(),
+                               posix::lastComponent(b).constData())
+        != 0)
+        return fail(error, lastError(errno == EEXIST ? to : from));
+    return true;
+}
+
+bool removeFile(const QString &path, FileError *error)
+{
+    const QByteArray encoded = encodeName(path);
+    const posix::Descriptor dir = posix::openParent(encoded);
+    if (!dir.ok() || unlinkat(dir.get(), posix::lastComponent(encoded).constData(), 0) != 0)
+        return fail(error, lastError(path));
+    return true;
+}
+
+bool removeEmptyDirectory(const QString &path, FileError *error)
+{
+    const QByteArray encoded = encodeName(path);
+    const posix::Descriptor dir = posix::openParent(encoded);
+    if (!dir.ok() || unlinkat(dir.get(), posix::lastComponent(encoded).constData(), AT_REMOVEDIR) != 0)
+        return fail(error, lastError(path));
+    return true;
+}
+
+} // namespace oc::platform
