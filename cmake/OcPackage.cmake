@@ -15,9 +15,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 # The shared libraries the binaries link (Qt and the C++ runtime) come from
-# the binaries themselves; the fonts the windows are drawn in are added here.
+# the binaries themselves; the fonts the windows are drawn in and Qt's Polish
+# texts, which are loaded by name, are added here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 include(CPack)
 
 # The package's file list and an installed copy, against the layout the

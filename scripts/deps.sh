@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-# clang and its runtime for the fuzzers; dpkg-dev and file for the package.
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev fonts-liberation2 attr
-  clang libclang-rt-14-dev dpkg-dev file)
+# clang and its runtime for the fuzzers; dpkg-dev and file for the package;
+# Qt's Polish texts, which the program loads at start.
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev fonts-liberation2 attr
+  qt6-translations-l10n clang libclang-rt-14-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
 #include "Sloty.h"
+#include "WierszPolecen.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
@@ -131,7 +132,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
 void PokażPomoc(Gospodarz &okno, qint32 &which)
 {
     if (which == 0) {
-        platform::programStarter().open(platform::helpFile());
+        OtwórzDokument(okno, platform::helpFile());
     } else if (which == 1) {
         QWidget *nad = okno.Okno();
         Wywołaj(nad, Sloty().Dialogi.get(), dialogi, QStringLiteral("ShowAbout"), float(ui::leftTwips(nad) + 2500),
