@@ -16,9 +16,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 # The shared libraries the binaries link (Qt and the C++ runtime) come from
 # the binaries themselves; the fonts the windows are drawn in, the encoding
-# detector and Qt's SVG picture reader (a plugin, loaded by name) are added here.
+# detector, Qt's SVG picture reader (a plugin) and Qt's Polish texts, which
+# are loaded by name, are added here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libuchardet0, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libuchardet0, libqt6svg6, qt6-translations-l10n")
 include(CPack)
 
 # The package's file list and an installed copy, against the layout the

@@ -38,7 +38,7 @@ package)
   awk '$1 !~ /^d/ {print $6}' <<<"$listing" | sed 's|^\./usr/||' | same_files "$@"
   grep -q '^-rwxr-xr-x .* \./usr/bin/orvane-commander$' <<<"$listing" || { echo "launcher not executable"; exit 1; }
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2 libuchardet0 libqt6svg6; do
+  for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2 libuchardet0 libqt6svg6 qt6-translations-l10n; do
     grep -q "\b$package\b" <<<"$depends" || { echo "Depends lacks $package: $depends"; exit 1; }
   done
   ;;

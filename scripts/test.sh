@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds Orvane Commander with its tests and runs every test headless; then
-# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-asan, any report fails), and the fuzzers for a bounded number of
-# inputs each (build-fuzz, clang).
+# Builds Orvane Commander with its tests and runs every test headless (as
+# root, the tests with rows about files one may not read or write run again
+# as an unprivileged user); then the whole suite again under AddressSanitizer
+# and UndefinedBehaviorSanitizer (build-asan, any report fails), and the
+# fuzzers for a bounded number of inputs each (build-fuzz, clang). The last
+# lines count the rows the tests skipped: a skip means a missing tool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -11,6 +13,11 @@ jobs=$(nproc)
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_BUILD_TESTS=ON
 cmake --build build-tests -j"$jobs"
 (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+skipped=$(grep -c '^SKIP' build-tests/Testing/Temporary/LastTest.log || true)
+unprivileged="the suite ran unprivileged"
+if [ "$(id -u)" -eq 0 ]; then
+  unprivileged=$(scripts/unprivileged.sh build-tests | tee /dev/stderr | tail -n 1)
+fi
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DOC_SANITIZE=ON -DOC_BUILD_TESTS=ON
 cmake --build build-asan -j"$jobs"
@@ -25,3 +32,5 @@ suppressions=$PWD/scripts/lsan-suppressions.txt
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_FUZZ=ON -DOC_BUILD_TESTS=OFF
 cmake --build build-fuzz -j"$jobs" --target fuzzers
 (cd build-fuzz && ctest --output-on-failure -j"$jobs")
+
+echo "Skipped rows (QSKIP): $skipped in the suite; $unprivileged"

@@ -4,6 +4,8 @@ void HistoriaPoleceń::DodajDoHistorii(const QString &linia)
 {
     if (!lstHistoria.contains(linia, Qt::CaseInsensitive))
         lstHistoria.append(linia);
+    if (!linia.isEmpty())
+        PozycjaHistorii = qint32(lstHistoria.size());
 }
 
 QString HistoriaPoleceń::Cofnij()

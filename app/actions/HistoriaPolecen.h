@@ -7,12 +7,11 @@
 class HistoriaPoleceń
 {
 public:
-    // Appends the line unless it is already there in some letter case.
+    // Appends the line unless it is already there in some letter case; the
+    // next recall starts again from the newest line.
     void DodajDoHistorii(const QString &linia);
     // Ctrl+E: one line further back, staying on the oldest; "" when empty.
     QString Cofnij();
-    // After a line went to the interpreter recall starts again from the newest.
-    void UstawNaKoniec() { PozycjaHistorii = qint32(lstHistoria.size()); }
     // The sixteen newest lines, oldest first.
     QStringList Najnowsze() const;
 

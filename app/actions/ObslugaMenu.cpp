@@ -7,6 +7,7 @@
 #include "Przenoszenie.h"
 #include "Sloty.h"
 #include "Usuwanie.h"
+#include "WierszPolecen.h"
 #include "Wywolanie.h"
 #include "ZmianaNazwy.h"
 
@@ -157,7 +158,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
 void PokażPomoc(Gospodarz &okno, qint32 &which)
 {
     if (which == 0) {
-        platform::programStarter().open(platform::helpFile());
+        OtwórzDokument(okno, platform::helpFile());
     } else if (which == 1) {
         QWidget *nad = okno.Okno();
         Wywołaj(nad, Sloty().Dialogi.get(), dialogi, QStringLiteral("ShowAbout"), float(ui::leftTwips(nad) + 2500),

@@ -47,6 +47,12 @@ QString DlaPowłoki(const QString &nazwa)
 // panel shows them upper-cased.
 std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog, const QString &arg)
 {
+    // As the shell has it: nothing or an unquoted "~" is the home folder.
+    const QString słowo = arg.trimmed();
+    if (słowo.isEmpty() || słowo == u'~' || słowo.startsWith(QStringLiteral("~/"))) {
+        const QString domowy = QDir::homePath() + słowo.mid(1);
+        return MożnaWejść(katalog, domowy) ? std::optional(domowy) : std::nullopt;
+    }
     if (MożnaWejść(katalog, arg))
         return arg;
     // As Ctrl+Enter writes a name: quoted when needed, a blank after it.
@@ -92,11 +98,14 @@ void DoInterpretera(Gospodarz &okno, int p, const QString &linia)
 {
     const QString katalog = okno.Widok(p).Dir.Ścieżka();
     okno.Historia().DodajDoHistorii(linia);
-    if (!linia.isEmpty())
-        okno.Historia().UstawNaKoniec();
     const platform::Command polecenie = platform::interpreterCommand(linia);
     platform::programStarter().start(polecenie.program, polecenie.arguments, katalog);
     okno.Linia().Wyczyść();
+    if (platform::terminalProgram().isEmpty())
+        PokażKomunikat(okno.Okno(), QStringLiteral("Wiersz poleceń"),
+                       QStringLiteral("Nie ma programu terminala (") + platform::terminalCandidates()
+                           + QStringLiteral("), więc polecenie działa bez okna i jego wyników nie widać."),
+                       1, 0, 0);
     QTimer::singleShot(przerwaPrzedOdświeżeniem, okno.Okno(), [&okno, p] { OdświeżPoPoleceniu(okno, p); });
 }
 
@@ -233,11 +242,20 @@ void HistoryWindow(Gospodarz &okno)
 
 void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString &nazwa)
 {
-    if (okno.Widok(p).Dir.Ścieżka() == u'/' && nazwa == QStringLiteral("autoexec.bat")
+    if (okno.Widok(p).Dir.Ścieżka() == u'/' && nazwa.compare(QStringLiteral("autoexec.bat"), Qt::CaseInsensitive) == 0
         && PokażKomunikat(okno.Okno(), QStringLiteral("AUTOEXEC.BAT"),
                           QStringLiteral("Czy chcesz uruchomić plik AUTOEXEC.BAT ??"), 48, 4, 0) != 0)
         return;
-    platform::programStarter().open(ścieżka);
+    OtwórzDokument(okno, ścieżka);
+}
+
+void OtwórzDokument(Gospodarz &okno, const QString &ścieżka)
+{
+    if (!platform::programStarter().open(ścieżka))
+        PokażKomunikat(okno.Okno(), QStringLiteral("Błąd"),
+                       QStringLiteral("Nie można otworzyć pliku \"%1\": nie ma programu, który otwiera dokumenty (%2).")
+                           .arg(ścieżka, platform::documentOpenerName()),
+                       1, 0, 0);
 }
 
 bool MożnaWejść(const QString &katalog, const QString &podkatalog)

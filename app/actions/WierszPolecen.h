@@ -36,6 +36,9 @@ void HistoryWindow(Gospodarz &okno);
 // Double click or Enter on a file: the document opener starts it, after
 // asking first for AUTOEXEC.BAT in the root.
 void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString &nazwa);
+// The desktop's opener opens the document; when there is none, one message
+// says so.
+void OtwórzDokument(Gospodarz &okno, const QString &ścieżka);
 
 // True when the subdirectory, taken relative to the directory (or absolute),
 // can be entered.

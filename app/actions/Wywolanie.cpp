@@ -53,21 +53,29 @@ QString TekstBłęduKomponentu(const QString &klasa, const QString &operacja, co
     return QStringLiteral("Komponent \"%1\" nie mógł wykonać operacji \"%2\": %3").arg(klasa, operacja, powód);
 }
 
+std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód,
+                                       QVariantList &args)
+{
+    if (!komponent) {
+        powód = QStringLiteral("komponent nie został utworzony");
+        return std::nullopt;
+    }
+    try {
+        return komponent->invoke(operacja, args);
+    } catch (const oc::ComponentError &błąd) {
+        powód = błąd.message();
+    } catch (const std::exception &błąd) {
+        powód = QString::fromLocal8Bit(błąd.what());
+    }
+    return std::nullopt;
+}
+
 std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, const QString &klasa,
                                 const QString &operacja, QVariantList &args)
 {
     QString powód;
-    if (!komponent) {
-        powód = QStringLiteral("komponent nie został utworzony");
-    } else {
-        try {
-            return komponent->invoke(operacja, args);
-        } catch (const oc::ComponentError &błąd) {
-            powód = błąd.message();
-        } catch (const std::exception &błąd) {
-            powód = QString::fromLocal8Bit(błąd.what());
-        }
-    }
+    if (std::optional<QVariant> odpowiedź = SpróbujWywołać(komponent, operacja, powód, args))
+        return odpowiedź;
     PokażBłąd(nad, komponent, TekstBłęduKomponentu(klasa, operacja, powód));
     return std::nullopt;
 }

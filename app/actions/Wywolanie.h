@@ -23,6 +23,19 @@ std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, c
     return Wywołaj(nad, komponent, klasa, operacja, args);
 }
 
+// The same call for a caller with a message of its own: on failure the
+// answer is empty and powód says why; nothing is shown.
+std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód,
+                                       QVariantList &args);
+
+template <class... A>
+std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód,
+                                       A &&...values)
+{
+    QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
+    return SpróbujWywołać(komponent, operacja, powód, args);
+}
+
 // Creates a component for one command (copy, delete); one that cannot be
 // created gives the standard message and nullptr.
 oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const QString &klasa);

@@ -9,7 +9,9 @@
 struct StanPanelu
 {
     QString Katalog;                   // real path, always ending with "/"
-    std::vector<QString> Nazwy;        // display names: directories upper-, files lower-cased
+    // Display names: directories upper-, files lower-cased, the real name
+    // where that would read like another entry's.
+    std::vector<QString> Nazwy;
     std::vector<QString> Rzeczywiste;  // the names as the file system gives them
     std::vector<quint8> Zaznaczenia;   // 1 = marked
     qint32 LiczbaPozycji = 0;

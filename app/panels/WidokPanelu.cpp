@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 
@@ -45,6 +46,21 @@ QPixmap Strzałka(bool wGórę)
         trójkąt << QPointF(m, m) << QPointF(bok - m, m) << QPointF(bok / 2.0, bok - m);
     painter.drawPolygon(trójkąt);
     return obraz;
+}
+
+// Names here differ by letter case alone ("Docs", "DOCS"): entries whose
+// display names would read the same show their real names instead.
+void RozróżnijNazwy(StanPanelu &s)
+{
+    QHash<QString, qint32> ile;
+    ile.reserve(s.LiczbaPozycji);
+    for (qint32 i = 1; i <= s.LiczbaPozycji; ++i)
+        ++ile[s.Nazwy[size_t(i)]];
+    if (ile.size() == s.LiczbaPozycji)
+        return;
+    for (qint32 i = 1; i <= s.LiczbaPozycji; ++i)
+        if (ile.value(s.Nazwy[size_t(i)]) > 1)
+            s.Nazwy[size_t(i)] = s.Rzeczywiste[size_t(i)];
 }
 
 } // namespace
@@ -201,6 +217,7 @@ void WidokPanelu::WczytajPanel()
         s.Rzeczywiste[size_t(i)] = File.Wpis(k).name;
         s.Nazwy[size_t(i)] = File.Wpis(k).name.toLower();
     }
+    RozróżnijNazwy(s);
 }
 
 void WidokPanelu::WyczyśćPanel()
@@ -415,7 +432,7 @@ void WidokPanelu::PokażStan(int r)
             ui::resizeTwips(Dol[0], m_szerokośćNazwy, 255);
             Dol[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
-        Dol[0]->UstawNapis(Wiersze[size_t(r)]->Napis());
+        Dol[0]->UstawNapis(s.Rzeczywiste[size_t(i)]);
         const platform::EntryInfo *wpis = Wpis(i);
         if (!wpis) { // ".."
             Dol[1]->UstawNapis(QString());

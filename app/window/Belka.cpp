@@ -4,6 +4,7 @@
 #include <actions/Sloty.h>
 #include <actions/Wywolanie.h>
 #include <ui/Colors.h>
+#include <ui/ProgramIcon.h>
 #include <ui/Twips.h>
 
 #include <QAction>
@@ -84,6 +85,7 @@ void frmMain::UtwórzBelkę()
     }
     imgRogu = new ui::LabelButton(this);
     ui::placeTwips(imgRogu, 20, 20, 240, 240);
+    imgRogu->setPixmap(ui::programIcon(imgRogu->height()));
     connect(imgRogu, &ui::LabelButton::pressed, this, [this](Qt::MouseButton) { imgRogu_MouseDown(); });
     Label1->installEventFilter(this);
 
@@ -106,17 +108,18 @@ void frmMain::UtwórzBelkę()
     connect(mnuPop1, &QMenu::triggered, this, [this](QAction *action) { m_wybórMenu = action->data().toInt(); });
 }
 
-bool frmMain::Zwinięte() const { return ui::heightTwips(this) == WysokośćZwinięta; }
-
 void frmMain::Zwijanka()
 {
-    if (Zwinięte()) {
+    // The flag goes first: the resize it asks for is laid out by it.
+    if (m_zwinięte) {
+        m_zwinięte = false;
         ui::resizeTwips(this, ui::widthTwips(this), m_zapisanaWysokość);
         cmdB[2]->setPixmap(imgSt(0));
         UstawNaWierzchu(this, mnuTop->isChecked());
         cmdB[2]->setToolTip(QStringLiteral("Zwiń do paska"));
     } else {
         m_zapisanaWysokość = ui::heightTwips(this);
+        m_zwinięte = true;
         ui::resizeTwips(this, ui::widthTwips(this), WysokośćZwinięta);
         cmdB[2]->setToolTip(QStringLiteral("Rozwiń z paska"));
         cmdB[2]->setPixmap(imgSt(1));
@@ -191,6 +194,9 @@ void frmMain::imgRogu_MouseDown()
 
 void frmMain::Zegar_Click()
 {
-    Wywołaj(this, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("PokazZegar"),
-            float(ui::leftTwips(this) + 4085), float(ui::topTwips(this) + 2100));
+    QString powód;
+    if (!SpróbujWywołać(Sloty().Dialogi.get(), QStringLiteral("PokazZegar"), powód,
+                        float(ui::leftTwips(this) + 4085), float(ui::topTwips(this) + 2100)))
+        PokażKomunikat(this, QStringLiteral("Błąd krytyczny"), QStringLiteral("Nie mogę wyświetlić zegara !!!"), 1, 0,
+                       0);
 }

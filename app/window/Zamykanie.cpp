@@ -5,6 +5,8 @@
 #include <actions/ZapiszKatalogi.h>
 #include <ui/Twips.h>
 
+#include <QApplication>
+
 using namespace oc;
 
 namespace {
@@ -23,6 +25,15 @@ bool ZgodaNaKoniec(frmMain &okno)
     return !odpowiedź || odpowiedź->toInt() == 0;
 }
 
+// The game and the other windows of their own go with the main window, or
+// the program would live on behind them.
+void ZamknijInneOkna(const QWidget *główne)
+{
+    for (QWidget *okno : QApplication::topLevelWidgets())
+        if (okno != główne && okno->isVisible())
+            okno->close();
+}
+
 } // namespace
 
 void frmMain::Form_Unload(bool &Cancel)
@@ -31,6 +42,7 @@ void frmMain::Form_Unload(bool &Cancel)
         Cancel = true;
         return;
     }
+    ZamknijInneOkna(this);
     for (int p = 1; p <= 2; ++p) {
         StanPanelu &s = Widok(p).Stan;
         s.Nazwy.assign(1, QString());

@@ -243,7 +243,7 @@ void frmMain::Timer1_Timer()
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (ui::heightTwips(this) == WysokośćZwinięta)
+    if (m_zwinięte)
         return;
     const int szerokość = std::max(width(), ui::toPixels(MinimalnaSzerokość));
     const int wysokość = std::max(height(), ui::toPixels(MinimalnaWysokość));

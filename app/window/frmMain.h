@@ -148,7 +148,7 @@ public:
     void cmdB_Click(int index);
     void imgRogu_MouseDown();
     void Zegar_Click();
-    bool Zwinięte() const;
+    bool Zwinięte() const { return m_zwinięte; }
 
     // The side panels over the inactive file panel.
     void PanelL();
@@ -214,6 +214,7 @@ private:
     void ZmianyNaDysku(int panele);
 
     qint32 m_aktywny = 1; // the panel that has the keys
+    bool m_zwinięte = false;
     int m_zapisanaWysokość = 0; // twips, while rolled up
     bool m_zmaksymalizowane = false;
     int m_wybórMenu = 0; // the corner menu's last choice

@@ -12,7 +12,8 @@ struct FileError
     QString path;
 
     bool failed() const { return code != 0; }
-    // The system's description of the error number.
+    // What the error number means: in Polish for the errors a file manager
+    // meets, else as the system says it.
     QString reason() const;
     // "path: reason", as a report line.
     QString text() const;

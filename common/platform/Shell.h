@@ -19,6 +19,13 @@ QStringList splitCommandLine(const QString &line);
 // interactive, inside a terminal window when one is available.
 Command interpreterCommand(const QString &line);
 
+// The terminal window program; empty when none is installed.
+QString terminalProgram();
+// Where a terminal is looked for, to tell the user when none was found.
+QString terminalCandidates();
+// The desktop's document opener, to tell the user when it is missing.
+QString documentOpenerName();
+
 // A command that runs a script in a terminal window when one is available,
 // else plainly; the caller waits for it.
 Command scriptCommand(const QString &scriptPath);

@@ -17,8 +17,8 @@ QString userShell()
     return shell.isEmpty() ? QStringLiteral("/bin/sh") : shell;
 }
 
-// $TERMINAL, then the system's default terminal, then xterm; empty when
-// there is none to be found.
+} // namespace
+
 QString terminalProgram()
 {
     const QString chosen = qEnvironmentVariable("TERMINAL");
@@ -35,7 +35,9 @@ QString terminalProgram()
     return {};
 }
 
-} // namespace
+QString terminalCandidates() { return QStringLiteral("zmienna TERMINAL, x-terminal-emulator, xterm"); }
+
+QString documentOpenerName() { return QStringLiteral("xdg-open"); }
 
 QStringList splitCommandLine(const QString &line)
 {

@@ -4,8 +4,10 @@
 #include "Fonts.h"
 #include "Twips.h"
 
-#include <QLabel>
+#include <QApplication>
 #include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QObject>
 #include <QWidget>
 #include <QWindow>
@@ -13,6 +15,12 @@
 namespace oc::ui {
 
 namespace {
+
+std::function<void(QWindow *)> &systemMove()
+{
+    static std::function<void(QWindow *)> move;
+    return move;
+}
 
 class DragFilter : public QObject
 {
@@ -22,11 +30,39 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonPress)
-            if (QWindow *window = static_cast<QWidget *>(watched)->window()->windowHandle())
-                window->startSystemMove();
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            m_press = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+            m_held = true;
+            break;
+        case QEvent::MouseMove: {
+            const auto *move = static_cast<QMouseEvent *>(event);
+            if (!m_held || move->buttons() == Qt::NoButton)
+                break;
+            if ((move->globalPosition().toPoint() - m_press).manhattanLength() < QApplication::startDragDistance())
+                break;
+            // The window manager keeps the pointer until the button goes up.
+            m_held = false;
+            if (QWindow *window = static_cast<QWidget *>(watched)->window()->windowHandle()) {
+                if (systemMove())
+                    systemMove()(window);
+                else
+                    window->startSystemMove();
+            }
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            m_held = false;
+            break;
+        default:
+            break;
+        }
         return false;
     }
+
+private:
+    QPoint m_press;
+    bool m_held = false;
 };
 
 } // namespace
@@ -48,5 +84,7 @@ QLabel *makeTitleStrip(QWidget *window, const QString &text)
     makeTitleDrag(label);
     return label;
 }
+
+void setSystemMove(std::function<void(QWindow *)> move) { systemMove() = std::move(move); }
 
 } // namespace oc::ui

@@ -29,7 +29,8 @@ constexpr int WysokośćPola = 240;
 OknoAtrybutow::OknoAtrybutow(const QString &tytuł, int szerokość, int wysokość, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setWindowTitle(tytuł);
+    // Both windows carry one caption; the strip names the single file's own.
+    setWindowTitle(QStringLiteral("Atrybuty plików"));
     ui::setBackground(this, TłoOkna);
     ui::resizeTwips(this, szerokość, wysokość);
     for (ui::Shape *&shape : Shape1)

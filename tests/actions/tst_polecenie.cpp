@@ -131,7 +131,6 @@ private slots:
         QCOMPARE(h.Cofnij(), QString());
         for (const char *l : {"a", "b", "c"})
             h.DodajDoHistorii(QString::fromLatin1(l));
-        h.UstawNaKoniec();
         QCOMPARE(h.Cofnij(), QStringLiteral("c"));
         QCOMPARE(h.Cofnij(), QStringLiteral("b"));
         QCOMPARE(h.Cofnij(), QStringLiteral("a"));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -38,7 +39,10 @@ private slots:
     void executableFilePair();
     void documentNameHandedToTheStarter();
     void interpreterRelistsKeepingPosition();
+    void nothingFailsUnseen_data();
+    void nothingFailsUnseen();
     void historyKeepsTheFirstLetterCase();
+    void historyRecall_data();
     void historyRecall();
     void historyWindowEmpty();
     void historyWindowSixteenNewest();
@@ -199,7 +203,11 @@ void TestWierszPolecen::cd_data()
     QTest::addColumn<QString>("cel");       // relative to the root; empty when it stays
     QTest::addColumn<QString>("komunikat"); // empty when none
     QTest::newRow("cd .. moves up") << "cd .." << "" << "";
-    QTest::newRow("cd alone") << "cd" << "w" << "Katalog: '' nie istnieje";
+    // As in the shell: nothing or "~" is the home folder.
+    QTest::newRow("cd alone goes home") << "cd" << "dom" << "";
+    QTest::newRow("cd ~ goes home") << "cd ~" << "dom" << "";
+    QTest::newRow("~/x is x at home") << "cd ~/Sub" << "dom/Sub" << "";
+    QTest::newRow("~/x missing at home") << "cd ~/nowhere" << "w" << "Katalog: '~/NOWHERE' nie istnieje";
     QTest::newRow("missing directory") << "cd nowhere" << "w" << "Katalog: 'NOWHERE' nie istnieje";
     QTest::newRow("as typed") << "CD Docs" << "w/Docs" << "";
     QTest::newRow("other letter case") << "cd docs" << "w/Docs" << "";
@@ -217,7 +225,11 @@ void TestWierszPolecen::cd()
     QFETCH(QString, cel);
     QFETCH(QString, komunikat);
     QTemporaryDir tmp;
-    UtwórzDrzewo(tmp.path(), {QStringLiteral("w/Docs/Deep/"), QStringLiteral("w/My Dir/"), QStringLiteral("w/plik")});
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("w/Docs/Deep/"), QStringLiteral("w/My Dir/"), QStringLiteral("w/plik"),
+                              QStringLiteral("dom/Sub/")});
+    const QByteArray dom = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(tmp.path() + QStringLiteral("/dom")));
+    const auto przywróć = qScopeGuard([&] { qputenv("HOME", dom); });
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path() + QStringLiteral("/w"), tmp.path());
     RecordingStarter starter;
@@ -356,6 +368,53 @@ void TestWierszPolecen::interpreterRelistsKeepingPosition()
     QCOMPARE(okno.AktywnyPanel(), 1);
 }
 
+void TestWierszPolecen::nothingFailsUnseen_data()
+{
+    QTest::addColumn<int>("co");          // 0 a command line, 1 Enter on a document, 2 F1
+    QTest::addColumn<bool>("terminal");   // one is installed
+    QTest::addColumn<QString>("brakuje"); // named in the one message; empty for none
+    QTest::newRow("a command with no terminal installed") << 0 << false << "x-terminal-emulator";
+    QTest::newRow("a document with no opener") << 1 << true << "xdg-open";
+    QTest::newRow("help with no opener") << 2 << true << "xdg-open";
+    QTest::newRow("a command in a terminal") << 0 << true << "";
+}
+
+void TestWierszPolecen::nothingFailsUnseen()
+{
+    QFETCH(int, co);
+    QFETCH(bool, terminal);
+    QFETCH(QString, brakuje);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), {QStringLiteral("notes.txt")});
+    if (terminal)
+        UtwórzProgram(tmp.path() + QStringLiteral("/x-terminal-emulator"));
+    const QByteArray path = qgetenv("PATH"), wybrany = qgetenv("TERMINAL");
+    qputenv("PATH", QFile::encodeName(tmp.path()));
+    qunsetenv("TERMINAL");
+    const auto przywróć = qScopeGuard([&] {
+        qputenv("PATH", path);
+        if (!wybrany.isNull())
+            qputenv("TERMINAL", wybrany);
+    });
+    OknoTestowe test;
+    frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
+    RecordingStarter starter;
+    starter.startSucceeds = co == 0;
+    if (co == 0) {
+        Uruchom(okno, QStringLiteral("ls"));
+    } else if (co == 1) {
+        okno.Panel_Click(1, 1);
+        Klawisz(okno, Qt::Key_Return);
+    } else {
+        Klawisz(okno, Qt::Key_F1);
+    }
+    QCOMPARE(starter.calls.size(), 1);
+    const auto komunikaty = test.komunikaty->callsOf(QStringLiteral("notebox2"));
+    QCOMPARE(komunikaty.size(), brakuje.isEmpty() ? 0 : 1);
+    if (!brakuje.isEmpty())
+        QVERIFY2(komunikaty[0].args[6].toString().contains(brakuje), qPrintable(komunikaty[0].args[6].toString()));
+}
+
 void TestWierszPolecen::historyKeepsTheFirstLetterCase()
 {
     QTemporaryDir tmp;
@@ -370,20 +429,29 @@ void TestWierszPolecen::historyKeepsTheFirstLetterCase()
     QCOMPARE(starter.calls.size(), 2);
 }
 
+void TestWierszPolecen::historyRecall_data()
+{
+    QTest::addColumn<QStringList>("linie");
+    QTest::newRow("interpreter lines") << QStringList{"one", "two", "three"};
+    // Recall starts from the newest line whatever kind of line was added.
+    QTest::newRow("cd lines") << QStringList{"cd /usr", "cd /var", "cd /tmp"};
+}
+
 void TestWierszPolecen::historyRecall()
 {
+    QFETCH(QStringList, linie);
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
     RecordingStarter starter;
     Klawisz(okno, Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
-    for (const char *linia : {"one", "two", "three"})
-        Uruchom(okno, QString::fromLatin1(linia));
+    for (const QString &linia : linie)
+        Uruchom(okno, linia);
     Wpisz(okno, QStringLiteral("typed"));
-    for (const char *oczekiwana : {"three", "two", "one", "one"}) {
+    for (int i : {2, 1, 0, 0}) {
         Klawisz(okno, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(okno.DOSLab->text(), QString::fromLatin1(oczekiwana) + u'_');
+        QCOMPARE(okno.DOSLab->text(), linie[i] + u'_');
     }
 }
 

@@ -1,5 +1,7 @@
 #include "OknoTestowe.h"
 
+#include <actions/Sloty.h>
+#include <component/ComponentError.h>
 #include <ui/Twips.h>
 
 #include <QAction>
@@ -19,6 +21,7 @@ private slots:
     void cornerMenu_data();
     void cornerMenu();
     void alwaysOnTopTwiceIsOff();
+    void clockAsksTheDialogComponent_data();
     void clockAsksTheDialogComponent();
 };
 
@@ -71,9 +74,12 @@ void TestChrome::rollUpAndBackToTheExactHeight()
         }
     };
     zwiń();
-    QCOMPARE(oc::ui::heightTwips(&okno), 360);
+    // 360 twips, however many pixels that rounds to at this resolution.
+    QVERIFY(okno.Zwinięte());
+    QCOMPARE(okno.height(), oc::ui::toPixels(360));
     QCOMPARE(okno.cmdB[2]->toolTip(), QStringLiteral("Rozwiń z paska"));
     zwiń();
+    QVERIFY(!okno.Zwinięte());
     QCOMPARE(oc::ui::heightTwips(&okno), wysokość);
     QCOMPARE(okno.cmdB[2]->toolTip(), QStringLiteral("Zwiń do paska"));
 }
@@ -106,6 +112,9 @@ void TestChrome::cornerMenu()
         QCOMPARE(komunikaty.first().args.value(2).toString(), QStringLiteral("Przenieś"));
     QCOMPARE(okno.isVisible(), visible);
     QCOMPARE(okno.height(), wysokość);
+    // The corner shows the program's own icon.
+    const QImage ikona = okno.imgRogu->pixmap().toImage();
+    QVERIFY(!ikona.isNull() && ikona.pixelColor(ikona.rect().center()).alpha() > 0);
 }
 
 void TestChrome::alwaysOnTopTwiceIsOff()
@@ -128,12 +137,35 @@ void TestChrome::alwaysOnTopTwiceIsOff()
     QVERIFY(okno.isVisible());
 }
 
+void TestChrome::clockAsksTheDialogComponent_data()
+{
+    QTest::addColumn<int>("komponent"); // 0 there, 1 missing, 2 failing
+    QTest::newRow("shown") << 0;
+    QTest::newRow("the dialog component is missing") << 1;
+    QTest::newRow("the dialog component fails") << 2;
+}
+
 void TestChrome::clockAsksTheDialogComponent()
 {
+    QFETCH(int, komponent);
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    if (komponent == 1)
+        Sloty().Dialogi.reset();
+    if (komponent == 2)
+        test.dialogi->during = [](const ScriptedComponent::Call &) { throw oc::ComponentError(QStringLiteral("brak")); };
     emit okno.Zegar->clicked();
+    const QList<ScriptedComponent::Call> komunikaty = test.komunikaty->callsOf(QStringLiteral("notebox2"));
+    if (komponent) {
+        QCOMPARE(komunikaty.size(), 1);
+        const QVariantList &a = komunikaty.first().args;
+        QCOMPARE(a[2].toString(), QStringLiteral("Błąd krytyczny"));
+        QCOMPARE(a[3].toInt(), 1);
+        QCOMPARE(a[6].toString(), QStringLiteral("Nie mogę wyświetlić zegara !!!"));
+        return;
+    }
+    QVERIFY(komunikaty.isEmpty());
     const QList<ScriptedComponent::Call> zegar = test.dialogi->callsOf(QStringLiteral("pokazzegar"));
     QCOMPARE(zegar.size(), 1);
     QCOMPARE(zegar.first().args.value(0).toFloat(), float(oc::ui::leftTwips(&okno) + 4085));

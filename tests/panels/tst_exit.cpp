@@ -3,6 +3,7 @@
 #include <actions/Sloty.h>
 #include <ui/Twips.h>
 
+#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,8 +32,11 @@ void TestExit::answeredNoStaysOpen()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     test.komunikaty->answers[QStringLiteral("notebox2")] = {1};
+    QWidget gra(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    gra.show();
     QVERIFY(!okno.close());
     QVERIFY(okno.isVisible());
+    QVERIFY(gra.isVisible());
     QVERIFY(!QFile::exists(oc_pth(test)));
     QVERIFY(Sloty().Komunikaty && Sloty().Dialogi && Sloty().Menu);
 
@@ -65,7 +69,15 @@ void TestExit::answeredYesSavesTwoLines()
     const QString prawy = korzeń ? QStringLiteral("/") : drugi.path();
     frmMain &okno = test.Otwórz(tmp.path(), prawy);
     test.komunikaty->answers[QStringLiteral("notebox2")] = {0};
+    // Windows of their own (the game, its start window) go too, or the
+    // program would live on behind them.
+    QWidget gra(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    QDialog start;
+    gra.show();
+    start.show();
     QVERIFY(okno.close());
+    QVERIFY(!gra.isVisible());
+    QVERIFY(!start.isVisible());
     QFile plik(oc_pth(test));
     QVERIFY(plik.open(QIODevice::ReadOnly));
     QCOMPARE(plik.readAll(), (tmp.path() + u'\n' + prawy + u'\n').toUtf8());

@@ -88,7 +88,7 @@ void TestKeyboard::movement()
     QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, nowaPierwsza);
     QCOMPARE(okno.Widok(1).Stan.WierszKursora, nowyWiersz);
     const qint32 i = nowaPierwsza + nowyWiersz;
-    QCOMPARE(okno.Dol1[0]->Napis(), okno.Widok(1).Stan.Nazwy[size_t(i)]);
+    QCOMPARE(okno.Dol1[0]->Napis(), okno.Widok(1).Stan.Rzeczywiste[size_t(i)]);
     QCOMPARE(oc::ui::background(okno.Panel1[size_t(nowyWiersz)]), OknoTestowe::fileselbackground);
 }
 

@@ -107,13 +107,13 @@ void TestLayout::rolledUpMovesNothing()
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    okno.resize(okno.width(), oc::ui::toPixels(360));
-    QTRY_COMPARE(oc::ui::heightTwips(&okno), 360);
+    okno.Zwijanka();
+    QTRY_COMPARE(okno.height(), oc::ui::toPixels(360));
     const QRect wiersz = okno.Panel2[40]->geometry();
     const QRect klawisz = okno.Short[9]->geometry();
     okno.resize(oc::ui::toPixels(14000), oc::ui::toPixels(360));
     QTRY_COMPARE(okno.width(), oc::ui::toPixels(14000));
-    QCOMPARE(oc::ui::heightTwips(&okno), 360);
+    QCOMPARE(okno.height(), oc::ui::toPixels(360));
     QCOMPARE(okno.Panel2[40]->geometry(), wiersz);
     QCOMPARE(okno.Short[9]->geometry(), klawisz);
 }

@@ -18,6 +18,8 @@ class TestListing : public QObject
 private slots:
     void rootWithoutDotDot();
     void tempExample();
+    void caseTwinsShowRealNames_data();
+    void caseTwinsShowRealNames();
     void emptyDirectoryHasOnlyDotDot();
     void hiddenEntriesLeftOut();
     void relistingClearsMarks();
@@ -64,6 +66,33 @@ void TestListing::tempExample()
     QCOMPARE(s.WierszKursora, 0);
     QCOMPARE(s.PierwszaPozycja, 1);
     QCOMPARE(okno.Panel1[3]->Napis(), QStringLiteral("x.txt"));
+}
+
+void TestListing::caseTwinsShowRealNames_data()
+{
+    QTest::addColumn<QStringList>("wpisy");
+    QTest::addColumn<QStringList>("nazwy"); // after ".."
+    QTest::newRow("three directories read as one")
+        << QStringList{"Docs/", "DOCS/", "docs/", "Other/"} << QStringList{"DOCS", "Docs", "docs", "OTHER"};
+    QTest::newRow("two files read as one") << QStringList{"a.TXT", "A.txt", "b.TXT"} << QStringList{"A.txt", "a.TXT", "b.txt"};
+    QTest::newRow("a directory and a file read apart") << QStringList{"Docs/", "docs"} << QStringList{"DOCS", "docs"};
+}
+
+void TestListing::caseTwinsShowRealNames()
+{
+    QFETCH(QStringList, wpisy);
+    QFETCH(QStringList, nazwy);
+    QTemporaryDir tmp;
+    UtwórzDrzewo(tmp.path(), wpisy);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    const StanPanelu &s = okno.Widok(1).Stan;
+    QCOMPARE(QStringList(s.Nazwy.begin() + 2, s.Nazwy.end()), nazwy);
+    // The status line names the entry as it really is.
+    for (int r = 1; r <= int(nazwy.size()); ++r) {
+        okno.Panel_Click(1, r);
+        QCOMPARE(okno.Dol1[0]->Napis(), s.Rzeczywiste[size_t(r + 1)]);
+    }
 }
 
 void TestListing::emptyDirectoryHasOnlyDotDot()

@@ -120,7 +120,7 @@ void TestSelection::shortenedListPutsTheCursorOnTheLastEntry()
     for (int r = 0; r < 54; ++r)
         if (r != row)
             QVERIFY2(oc::ui::background(okno.Panel1[size_t(r)]) != OknoTestowe::fileselbackground, qPrintable(QString::number(r)));
-    QCOMPARE(okno.Dol1[0]->Napis(), s.Nazwy[size_t(s.LiczbaPozycji)]);
+    QCOMPARE(okno.Dol1[0]->Napis(), s.Rzeczywiste[size_t(s.LiczbaPozycji)]);
     QTest::keyClick(&okno, Qt::Key_Insert);
     Przetwórz();
     QCOMPARE(s.IleZaznaczonych, s.LiczbaPozycji > 1 ? 1 : 0);

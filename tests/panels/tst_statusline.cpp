@@ -79,7 +79,7 @@ void TestStatusLine::directoryAndDotDotViews()
     QCOMPARE(okno.Dol1[2]->Napis(), QString());
 
     okno.Panel_Click(1, 1);
-    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("KATALOG"));
+    QCOMPARE(okno.Dol1[0]->Napis(), QStringLiteral("Katalog"));
     QCOMPARE(okno.Dol1[1]->Napis(), QStringLiteral(">KAT<"));
     const QDateTime czas = QFileInfo(tmp.path() + QStringLiteral("/Katalog")).lastModified();
     QCOMPARE(okno.Dol1[2]->Napis(), czas.toString(QStringLiteral("dd.MM.yyyy hh:mm")));

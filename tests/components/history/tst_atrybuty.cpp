@@ -50,6 +50,7 @@ struct Przebieg
     int pole = 0;       // the focus before the last key
     QString pola;       // the boxes before the last key
     QString opis;       // Label3 before the last key
+    QString tytuł;      // the window's caption and its title strip
     QStringList komunikaty;
 };
 
@@ -90,6 +91,7 @@ Przebieg przeprowadź(const std::function<void()> &pokaż, const QList<int> &kla
         QVERIFY(okno);
         QVERIFY(QTest::qWaitFor([okno] { return !okno->Timer1->isActive(); }));
         przebieg.naStarcie = pudełka(okno);
+        przebieg.tytuł = okno->windowTitle() + u'|' + okno->Label1->text();
         for (qsizetype i = 0; i < klawisze.size(); ++i) {
             if (i == klawisze.size() - 1) {
                 przebieg.pole = okno->Pole;
@@ -378,6 +380,7 @@ private slots:
         const Przebieg przebieg = przeprowadź([&] { QCOMPARE(ocmd.ShowAttribWindow(2000, 1000, p), 0); }, klawisze);
         QCOMPARE(przebieg.naStarcie, pola);
         QCOMPARE(przebieg.opis, nazwa.toLower());
+        QCOMPARE(przebieg.tytuł, QStringLiteral("Atrybuty plików|Atrybuty pliku"));
         QVERIFY(przebieg.komunikaty.isEmpty());
         QCOMPARE(atrybuty(p), jest);
     }
