@@ -103,7 +103,7 @@ void Kopiarka::ClearLists()
     m_wstrzymaj = false;
 }
 
-QString Kopiarka::KatalogDocelowyZ(const QString &wpisany) const
+QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, const QStringList &lstFiles)
 {
     if (wpisany.trimmed().isEmpty())
         return {};

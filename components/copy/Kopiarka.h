@@ -26,6 +26,11 @@ QString NazwaPliku(const QString &ścieżka);
 // own name, however deep its source lies.
 QString Kataloguj2(const QString &katalog);
 
+// The destination as typed, made whole: a relative path is taken from the
+// directory of the chosen entries (never the process's), "/" is added at
+// the end. "" when nothing but blanks was typed.
+QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, const QStringList &lstFiles);
+
 struct Postęp
 {
     qint64 Pliki = 0;          // files dealt with: copied, skipped or failed
@@ -70,10 +75,8 @@ public:
     std::function<void(qsizetype, bool)> PoPliku;
 
     void ClearLists();
-    // The destination as typed, made whole: a relative path is taken from
-    // the directory of the chosen entries (never the process's), "/" is
-    // added at the end. "" when nothing but blanks was typed.
-    QString KatalogDocelowyZ(const QString &wpisany) const;
+    // KatalogDocelowyZ below, for this batch.
+    QString KatalogDocelowyZ(const QString &wpisany) const { return occopy::KatalogDocelowyZ(wpisany, lstDirs, lstFiles); }
     // Lists the chosen directories depth first, each directory before its
     // contents. A chosen directory that holds the destination is refused.
     void Skanuj();

@@ -210,9 +210,9 @@ void frmCopy::Kopiuj()
 {
     if (m_wątek)
         return;
-    const QString cel = kopiarka.KatalogDocelowyZ(KopiujDo->text());
+    const QString cel = Cel(KopiujDo->text());
     if (cel.isEmpty()) {
-        QMessageBox okno(QMessageBox::Warning, Tytuł, QStringLiteral("Nie podano katalogu docelowego."),
+        QMessageBox okno(QMessageBox::Warning, m_napisy.tytuł, QStringLiteral("Nie podano katalogu docelowego."),
                          QMessageBox::Ok, this);
         okno.exec();
         Pole = 1;

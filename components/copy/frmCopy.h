@@ -64,6 +64,8 @@ protected:
 
     // The work, on the worker thread once the user has started it.
     virtual void Pracuj();
+    // The destination typed, made whole for the batch in hand.
+    virtual QString Cel(const QString &wpisany) const { return kopiarka.KatalogDocelowyZ(wpisany); }
     virtual std::vector<oc::platform::FileError> BłędyPracy() const { return kopiarka.Błędy(); }
     // Shows the phase; from the worker thread.
     void Faza(const QString &tekst);

@@ -20,6 +20,10 @@ public:
 
 protected:
     void Pracuj() override;
+    QString Cel(const QString &wpisany) const override
+    {
+        return KatalogDocelowyZ(wpisany, przenośnik.lstDirs, przenośnik.lstFiles);
+    }
     std::vector<oc::platform::FileError> BłędyPracy() const override { return przenośnik.Błędy(); }
 };
 

@@ -357,14 +357,17 @@ void TestWierszPolecen::interpreterRelistsKeepingPosition()
     QCOMPARE(starter.calls[0].arguments, oc::platform::interpreterCommand(QStringLiteral("dir")).arguments);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
 
-    // What the command made shows after the pause, the view left where it was.
+    // What the command made shows after the pause; the cursor stays on its
+    // entry, in the same row, though a new name came before it.
+    const QString podKursorem = okno.Widok(1).Stan.Nazwy[37];
     UtwórzDrzewo(tmp.path(), {QStringLiteral("a-new")});
     QCOMPARE(okno.Widok(1).Stan.LiczbaPozycji, 101);
     QTRY_COMPARE(okno.Widok(1).Stan.LiczbaPozycji, 102);
-    QCOMPARE(okno.Widok(1).Stan.Nazwy[2], QStringLiteral("a-new"));
-    QCOMPARE(okno.Widok(1).Stan.PierwszaPozycja, 30);
-    QCOMPARE(okno.Widok(1).Stan.WierszKursora, 7);
-    QCOMPARE(okno.Panel1[0]->Napis(), okno.Widok(1).Stan.Nazwy[30]);
+    const StanPanelu &stan = okno.Widok(1).Stan;
+    QCOMPARE(stan.Nazwy[2], QStringLiteral("a-new"));
+    QCOMPARE(stan.WierszKursora, 7);
+    QCOMPARE(stan.Nazwy[stan.PierwszaPozycja + stan.WierszKursora], podKursorem);
+    QCOMPARE(okno.Panel1[0]->Napis(), stan.Nazwy[stan.PierwszaPozycja]);
     QCOMPARE(okno.AktywnyPanel(), 1);
 }
 

@@ -159,12 +159,17 @@ void TestKeyStorm::storm()
     });
     okno.activateWindow();
 
-    // A window that opens modally stops the storm: note it and close it.
+    // A window that opens modally stops the storm: note it and close it. The
+    // viewer on F3 is the program's own and is meant to open.
     QStringList modalne;
+    int podglądy = 0;
     QTimer straż;
     connect(&straż, &QTimer::timeout, &straż, [&] {
         if (QWidget *w = QApplication::activeModalWidget()) {
-            modalne << w->windowTitle();
+            if (w->windowTitle().endsWith(QStringLiteral(" - Podgląd")))
+                ++podglądy;
+            else
+                modalne << w->windowTitle();
             w->close();
         }
     });
@@ -192,8 +197,9 @@ void TestKeyStorm::storm()
     QTest::qWait(50);
     ustawTwórcęKomponentów({});
     Sloty().Historia.reset();
-    qInfo("%d keys in %lld ms: %d component calls, %d per-command components, %d quick searches, %lld things started",
-          klawisze, zegar.elapsed(), wywołania, utworzone, wyszukiwania, qlonglong(starter.calls.size()));
+    qInfo("%d keys in %lld ms: %d component calls, %d per-command components, %d quick searches, %d views, "
+          "%lld things started",
+          klawisze, zegar.elapsed(), wywołania, utworzone, wyszukiwania, podglądy, qlonglong(starter.calls.size()));
 
     QVERIFY2(modalne.isEmpty(), qPrintable(modalne.join(u',')));
     QVERIFY2(okno.isVisible(), "the window closed although every exit question was answered no");

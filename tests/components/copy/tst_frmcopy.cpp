@@ -253,10 +253,15 @@ void TstFrmCopy::moveWindow_data()
     QTest::addColumn<bool>("sourceLeft");
 
     const int right = Qt::Key_Right, down = Qt::Key_Down, enter = Qt::Key_Return, space = Qt::Key_Space;
-    QTest::newRow("Przenieś, overwrite on: moved over the target") << QList<int>{right, right, space} << 1 << true << false;
+    QTest::addColumn<QByteArray>("destination"); // "@" for the absolute path of root
+
+    QTest::newRow("Przenieś, overwrite on: moved over the target")
+        << QList<int>{right, right, space} << 1 << true << false << QByteArray("@dst");
+    QTest::newRow("a relative destination is taken from the source's directory")
+        << QList<int>{right, right, space} << 1 << true << false << QByteArray("../dst");
     QTest::newRow("overwrite off: the source stays beside the target")
-        << QList<int>{right, space, down, enter} << 1 << false << true;
-    QTest::newRow("Esc: nothing moves") << QList<int>{Qt::Key_Escape} << 0 << false << true;
+        << QList<int>{right, space, down, enter} << 1 << false << true << QByteArray("@dst");
+    QTest::newRow("Esc: nothing moves") << QList<int>{Qt::Key_Escape} << 0 << false << true << QByteArray("@dst");
 }
 
 // Through the registered library, as the main program calls it.
@@ -266,6 +271,7 @@ void TstFrmCopy::moveWindow()
     QFETCH(int, result);
     QFETCH(bool, replaced);
     QFETCH(bool, sourceLeft);
+    QFETCH(QByteArray, destination);
 
     const drzewo::Tymczasowy dir;
     const QByteArray &root = dir.ścieżka();
@@ -277,7 +283,8 @@ void TstFrmCopy::moveWindow()
     QCOMPARE(move->call(u"clearlists").toInt(), 0);
     QCOMPARE(move->call(u"AddFileToMove", decodeName(root + "/src/x")).toInt(), 0);
     QStringList texts;
-    const qint32 wynik = uruchom(*move, decodeName(root + "/dst"), [&](QWidget *okno) {
+    const QByteArray cel = destination.startsWith('@') ? root + '/' + destination.mid(1) : destination;
+    const qint32 wynik = uruchom(*move, decodeName(cel), [&](QWidget *okno) {
         QVERIFY(okno);
         texts << okno->windowTitle() << okno->findChild<QLabel *>(QStringLiteral("Label3"))->text()
               << okno->findChild<QLabel *>(QStringLiteral("lblBut0"))->text();

@@ -110,8 +110,8 @@ void TstStanMenu::keys_data()
     QTest::newRow("Enter chooses") << 102 << QList<int>{vk::Down, vk::Return} << 2 << 1 << "zamyka listę, wybór";
     QTest::newRow("Space chooses") << 100 << QList<int>{vk::Space} << 0 << 0 << "zamyka listę, wybór";
     QTest::newRow("Up from the first item wraps to the last") << 106 << QList<int>{vk::Up} << 6 << 3 << "0 na 3";
-    QTest::newRow("Down from the last item wraps to the first") << 101 << QList<int>{vk::Down, vk::Down, vk::Down}
-                                                                << 1 << 0 << "2 na 0";
+    QTest::newRow("Down from the last item wraps to the first") << 104 << QList<int>{vk::Down, vk::Down} << 4 << 0
+                                                                << "1 na 0";
     QTest::newRow("P in Pliki: Podgląd pliku, then Enter")
         << 102 << QList<int>{'P'} << 2 << 1 << "0 na 1, sobie Enter";
     QTest::newRow("Left in a list: the neighbour's list") << 100 << QList<int>{vk::Left} << 0 << 0

@@ -72,9 +72,10 @@ void TestOcreg::registersEveryClassUnderItsAbsolutePath()
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 
     const oc::Registry entries(registry);
-    QCOMPARE(entries.classes().size(), 7);
+    QCOMPARE(entries.classes().size(), 8);
     QCOMPARE(entries.libraryOf(QStringLiteral("notebox.notebox2")), inBin(QStringLiteral("notebox.so")));
     QCOMPARE(entries.libraryOf(QStringLiteral("OCCOPY.CLSOCCOPY")), inBin(QStringLiteral("occopy.so")));
+    QCOMPARE(entries.libraryOf(QStringLiteral("occopy.clsOCMove")), inBin(QStringLiteral("occopy.so")));
     QCOMPARE(entries.libraryOf(QStringLiteral("oc.ocmd")), inBin(QStringLiteral("oc.so")));
     QCOMPARE(entries.libraryOf(QStringLiteral("oc2.ocmd")), inBin(QStringLiteral("oc2.so")));
 }

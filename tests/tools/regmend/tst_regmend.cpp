@@ -367,8 +367,8 @@ void TestRegmend::realRegistration()
     const oc::Registry entries(registry.file());
     const QList<QPair<QString, QString>> classes{
         {"oc.ocmd", "oc.so"},           {"oc2.Ocmd", "oc2.so"},         {"occopy.clsOCCopy", "occopy.so"},
-        {"ocdelete.ocdel", "ocdelete.so"}, {"menuoc.class1", "menuoc.so"}, {"notebox.notebox2", "notebox.so"},
-        {"ocfalrow.clsFalrow", "ocfalrow.so"}};
+        {"occopy.clsOCMove", "occopy.so"}, {"ocdelete.ocdel", "ocdelete.so"}, {"menuoc.class1", "menuoc.so"},
+        {"notebox.notebox2", "notebox.so"}, {"ocfalrow.clsFalrow", "ocfalrow.so"}};
     for (const auto &[classId, library] : classes)
         QCOMPARE(entries.libraryOf(classId), oc::test::binDir() + u'/' + library);
     // mp3.so is absent: its line failed and the script went on to the game.
