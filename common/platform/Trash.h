@@ -50,8 +50,8 @@ struct TrashError
 // anything: nullopt, with the reason, when none can be used.
 std::optional<TrashPlace> trashFor(const QString &directory, TrashError *error = nullptr);
 
-// The trash rules for one top directory, as the specification of the trash
-// orders them: $topdir/.Trash when it is a real directory with the sticky
+// The trash of one top directory, in the order desktops look for it:
+// $topdir/.Trash when it is a real directory with the sticky
 // bit (its $uid directory the user's own, made 0700 when missing), else
 // $topdir/.Trash-$uid, the user's own and no link, made 0700 when missing.
 // With create false nothing is made, only checked.

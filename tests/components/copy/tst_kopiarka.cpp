@@ -1,4 +1,5 @@
 #include "Drzewo.h"
+#include "LimitZapisu.h"
 
 #include <Kopiarka.h>
 
@@ -21,31 +22,6 @@ namespace {
 
 // Failures as "error number|path below root", for comparing with a table.
 QByteArray błąd(int kod, const QByteArray &ścieżka) { return QByteArray::number(kod) + '|' + ścieżka; }
-
-// Writes past this many bytes fail with EFBIG instead of ending the process.
-class LimitZapisu
-{
-public:
-    explicit LimitZapisu(qint64 bajty)
-    {
-        if (bajty <= 0)
-            return;
-        getrlimit(RLIMIT_FSIZE, &m_było);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_było;
-        limit.rlim_cur = rlim_t(bajty);
-        m_ustawiony = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~LimitZapisu()
-    {
-        if (m_ustawiony)
-            setrlimit(RLIMIT_FSIZE, &m_było);
-    }
-
-private:
-    rlimit m_było{};
-    bool m_ustawiony = false;
-};
 
 // An access list giving the user with this id read permission, as the
 // kernel keeps it in system.posix_acl_access.
