@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     int pliki = 10000;
     int kliknięcia = 2000;
-    if (!czytajArgumenty(app.arguments(), pliki, kliknięcia, "bench_click [liczba zaznaczonych plików] [liczba kliknięć]"))
+    if (!czytajArgumenty(app.arguments(), pliki, kliknięcia,
+                         "bench_click [liczba zaznaczonych plików] [liczba kliknięć]"))
         return 2;
     QTextStream out(stdout);
 

@@ -45,7 +45,8 @@ bool małePliki(const QString &root, int pliki)
         if (!QDir().mkpath(QStringLiteral("%1/k%2").arg(root).arg(k)))
             return false;
     for (int i = 0; i < pliki; ++i)
-        if (!zapisz(QStringLiteral("%1/k%2/plik%3.dat").arg(root).arg(i % Katalogi).arg(i), 1 + (qint64(i) * 7919) % 16384))
+        if (!zapisz(QStringLiteral("%1/k%2/plik%3.dat").arg(root).arg(i % Katalogi).arg(i),
+                    1 + (qint64(i) * 7919) % 16384))
             return false;
     return true;
 }
@@ -79,7 +80,10 @@ QString naDysku(const QString &ścieżka)
     return QString::fromLocal8Bit(du.readAllStandardOutput()).section(u'\t', 0, 0);
 }
 
-void zapiszBrudne() { QProcess::execute(QStringLiteral("sync"), {}); }
+void zapiszBrudne()
+{
+    QProcess::execute(QStringLiteral("sync"), {});
+}
 
 // The copy as the window runs it, less the window; false on any failure.
 bool silnik(const QString &źródło, const QString &cel, bool zPostępem)
@@ -125,8 +129,7 @@ bool zmierz(const QString &źródło, const QString &roboczy, int razy, bool usu
 {
     bool dobrze = true;
     int numer = 0;
-    auto jeden = [&](double &najlepszyCzas, QString *naDyskuCelu,
-                     const std::function<bool(const QString &)> &kopia) {
+    auto jeden = [&](double &najlepszyCzas, QString *naDyskuCelu, const std::function<bool(const QString &)> &kopia) {
         const QString cel = QStringLiteral("%1/cel%2").arg(roboczy).arg(++numer);
         QDir().mkpath(cel);
         zapiszBrudne();

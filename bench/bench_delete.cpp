@@ -79,7 +79,8 @@ int main(int argc, char *argv[])
     double czasRm = std::numeric_limits<double>::max();
     for (int przebieg = 0; przebieg < razy; ++przebieg) {
         if (!uruchom(QStringLiteral("cp"), {QStringLiteral("-a"), wzór, naSilnik})
-            || !uruchom(QStringLiteral("cp"), {QStringLiteral("-a"), wzór, naRm}) || !uruchom(QStringLiteral("sync"), {})) {
+            || !uruchom(QStringLiteral("cp"), {QStringLiteral("-a"), wzór, naRm})
+            || !uruchom(QStringLiteral("sync"), {})) {
             out << "Nie można skopiować drzewa\n";
             return 1;
         }

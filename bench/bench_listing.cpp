@@ -21,7 +21,8 @@ namespace {
 bool zbudujKatalog(const QString &root, int wpisy)
 {
     for (int i = 0; i < wpisy; ++i) {
-        const QString nazwa = QStringLiteral("%1/%2%3").arg(root, i % 3 ? QStringLiteral("plik") : QStringLiteral("Plik")).arg(i);
+        const QString nazwa
+            = QStringLiteral("%1/%2%3").arg(root, i % 3 ? QStringLiteral("plik") : QStringLiteral("Plik")).arg(i);
         if (i % 50 == 0) {
             if (!QDir().mkdir(nazwa))
                 return false;

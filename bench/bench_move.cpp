@@ -41,7 +41,10 @@ QStringList wszystkie(const QString &katalog)
     return ścieżki;
 }
 
-void zapiszBrudne() { QProcess::execute(QStringLiteral("sync"), {}); }
+void zapiszBrudne()
+{
+    QProcess::execute(QStringLiteral("sync"), {});
+}
 
 // The move as the window runs it, less the window; false on any failure.
 bool silnik(const QString &z, const QString &cel)

@@ -61,11 +61,13 @@ int main(int argc, char *argv[])
         for (int p = 1; p <= 2; ++p)
             okno.Widok(p).UstawWidok(pełny);
         int wiersze = 0;
-        const double czas = najlepszy(razy, [&] {
-            ZmieńWysokość(okno, wysoka);
-            wiersze = int(okno.Panel1.size() + okno.Panel2.size());
-            ZmieńWysokość(okno, MinimalnaWysokość);
-        }) / 2;
+        const double czas = najlepszy(razy,
+                                      [&] {
+                                          ZmieńWysokość(okno, wysoka);
+                                          wiersze = int(okno.Panel1.size() + okno.Panel2.size());
+                                          ZmieńWysokość(okno, MinimalnaWysokość);
+                                      })
+                            / 2;
         out << "zmiana wysokości okna, " << (pełny ? "widok pełny" : "widok skrócony") << ", " << wpisy
             << " pozycji w obu panelach: " << czas << " ms (" << wiersze << " wierszy w wysokim oknie)\n";
     }

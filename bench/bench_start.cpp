@@ -4,8 +4,8 @@
 // It starts itself again as the program ("--program").
 #include "Pomiar.h"
 
-#include <shell/frmSplash.h>
 #include <platform/Paths.h>
+#include <shell/frmSplash.h>
 #include <ui/Fonts.h>
 #include <window/frmMain.h>
 

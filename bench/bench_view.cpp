@@ -83,23 +83,24 @@ int main(int argc, char *argv[])
     double doKońca = std::numeric_limits<double>::max();
     const double doPierwszej = najlepszy(razy, [&] {
         QString komunikat;
-        auto podgląd = std::make_unique<frmPodglad>(
-            std::make_unique<Przeglądanie>(OtwórzDoPodglądu(plik.fileName(), komunikat)), QStringLiteral("rzadki.bin"),
-            BarwyPodglądu{});
+        auto podgląd
+            = std::make_unique<frmPodglad>(std::make_unique<Przeglądanie>(OtwórzDoPodglądu(plik.fileName(), komunikat)),
+                                           QStringLiteral("rzadki.bin"), BarwyPodglądu{});
         Malowanie m;
         podgląd->picTekst->installEventFilter(&m);
         podgląd->show();
         czekajNaMalowanie(m);
         po = std::max(po, pamięćKiB());
         doKońca = std::min(doKońca, najlepszy(1, [&] {
-            QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
-            QCoreApplication::sendEvent(podgląd.get(), &end);
-            czekajNaMalowanie(m);
-        }));
+                               QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+                               QCoreApplication::sendEvent(podgląd.get(), &end);
+                               czekajNaMalowanie(m);
+                           }));
         przeczytane = podgląd->przeglądanie().strony().Przeczytane();
     });
     out << "pierwsza strona pliku " << gib << " GiB: " << doPierwszej << " ms\n";
     out << "koniec pliku (End): " << doKońca << " ms\n";
-    out << "pamięć: " << double(po - przed) / 1024 << " MB więcej, przeczytano " << przeczytane / 1024 << " KiB pliku\n";
+    out << "pamięć: " << double(po - przed) / 1024 << " MB więcej, przeczytano " << przeczytane / 1024
+        << " KiB pliku\n";
     return 0;
 }

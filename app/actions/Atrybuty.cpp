@@ -43,7 +43,8 @@ void AttribFile(Gospodarz &okno)
         if (s.Zaznaczenia[size_t(i)] != 1)
             continue;
         const bool katalogWpisu = i <= s.LiczbaKatalogów;
-        if (!Wywołaj(nad, atrybuty, klasa, katalogWpisu ? QStringLiteral("AddAtribDir") : QStringLiteral("AddAtribFile"),
+        if (!Wywołaj(nad, atrybuty, klasa,
+                     katalogWpisu ? QStringLiteral("AddAtribDir") : QStringLiteral("AddAtribFile"),
                      katalog + s.Rzeczywiste[size_t(i)]))
             return;
     }

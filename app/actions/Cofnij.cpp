@@ -78,10 +78,10 @@ void Cofnij(Gospodarz &okno, undo::Dziennik &dziennik, const std::vector<undo::O
     cofanie.nowaNazwa = [nad](const QString &zajęte) {
         const QFileInfo miejsce(zajęte);
         bool ok = false;
-        const QString nazwa = QInputDialog::getText(
-            nad, QStringLiteral("Cofnij"),
-            QStringLiteral("Miejsce %1 jest zajęte. Pod jaką nazwą przywrócić?").arg(zajęte), QLineEdit::Normal,
-            WolnaNazwa(zajęte), &ok);
+        const QString nazwa
+            = QInputDialog::getText(nad, QStringLiteral("Cofnij"),
+                                    QStringLiteral("Miejsce %1 jest zajęte. Pod jaką nazwą przywrócić?").arg(zajęte),
+                                    QLineEdit::Normal, WolnaNazwa(zajęte), &ok);
         if (!ok || nazwa.isEmpty() || nazwa.contains(u'/') || nazwa == QStringLiteral(".")
             || nazwa == QStringLiteral(".."))
             return QString();

@@ -24,7 +24,9 @@ void OtwórzWEdytorze(QWidget *nad, const QString &plik, const QString &katalog)
         if (!platform::programStarter().open(plik))
             PokażKomunikat(nad, QStringLiteral("Edycja"),
                            QStringLiteral("Żaden program nie otwiera pliku „%1”. Wskaż edytor w zmiennej VISUAL "
-                                          "lub EDITOR.").arg(plik), 48, 0, 0);
+                                          "lub EDITOR.")
+                               .arg(plik),
+                           48, 0, 0);
         return;
     }
     if (!platform::programStarter().start(edytor->program, edytor->arguments, katalog))

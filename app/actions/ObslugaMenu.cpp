@@ -150,8 +150,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
             NiedostępnaOpcja(okno);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -172,13 +171,12 @@ void FiltrPanelu(Gospodarz &okno, int q)
     WidokPanelu &panel = okno.Widok(q);
     ListaPlików &pliki = panel.File;
     const auto znak = [](bool włączony) { return włączony ? u'1' : u'0'; };
-    const QString flagi = QString(znak(pliki.TylkoDoOdczytu)) + znak(pliki.Systemowe) + znak(pliki.Ukryte)
-                          + znak(pliki.Zwykłe);
+    const QString flagi
+        = QString(znak(pliki.TylkoDoOdczytu)) + znak(pliki.Systemowe) + znak(pliki.Ukryte) + znak(pliki.Zwykłe);
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, Sloty().Dialogi.get(), dialogi, QStringLiteral("Showmaska"),
-                  float(ui::leftTwips(nad) + 3615), float(ui::topTwips(nad) + 1330),
-                  QStringLiteral("3") + flagi + pliki.Wzorzec);
+        = Wywołaj(nad, Sloty().Dialogi.get(), dialogi, QStringLiteral("Showmaska"), float(ui::leftTwips(nad) + 3615),
+                  float(ui::topTwips(nad) + 1330), QStringLiteral("3") + flagi + pliki.Wzorzec);
     QString r = odpowiedź ? odpowiedź->toString() : QString();
     // Fewer than the four switches is no answer: as cancelled.
     if (r.size() < 4)

@@ -28,7 +28,7 @@ struct Przeglądarka
 };
 
 constexpr Przeglądarka przeglądarki[] = {
-    {".wav", "playwavfile", true}, {".mid", "playmidifile", true}, {".mp3", "playmp3file", true},
+    {".wav", "playwavfile", true},  {".mid", "playmidifile", true}, {".mp3", "playmp3file", true},
     {".bmp", "ShowBMPFile", false}, {".gif", "ShowBMPFile", false}, {".jpg", "ShowBMPFile", false},
     {".wmf", "ShowBMPFile", false}, {".ico", "ShowBMPFile", false}, {".emf", "ShowBMPFile", false},
     {".ani", "ShowBMPFile", false}, {".dib", "ShowBMPFile", false},

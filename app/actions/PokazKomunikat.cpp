@@ -5,8 +5,8 @@
 
 #include <ui/Twips.h>
 
-qint32 PokażKomunikat(const QWidget *nad, const QString &Title, const QString &Text, quint8 Ikona,
-                      quint8 Buttony, quint8 DefaultButton)
+qint32 PokażKomunikat(const QWidget *nad, const QString &Title, const QString &Text, quint8 Ikona, quint8 Buttony,
+                      quint8 DefaultButton)
 {
     const qint32 left = nad ? oc::ui::leftTwips(nad) : 0;
     const qint32 top = nad ? oc::ui::topTwips(nad) : 0;

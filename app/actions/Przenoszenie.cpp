@@ -47,10 +47,12 @@ QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QStrin
         const QFileInfo wpis(pozycja.ścieżka);
         const bool katalog = pozycja.katalog && !wpis.isSymLink();
         if (QDir::cleanPath(QFileInfo(wpis.absolutePath()).canonicalFilePath()) == docelowy)
-            return pozycja.katalog ? QStringLiteral("Nie można przenieść katalogu %1 na niego samego").arg(pozycja.ścieżka)
-                           : QStringLiteral("Nie można przenieść pliku %1 na niego samego").arg(pozycja.ścieżka);
+            return pozycja.katalog
+                       ? QStringLiteral("Nie można przenieść katalogu %1 na niego samego").arg(pozycja.ścieżka)
+                       : QStringLiteral("Nie można przenieść pliku %1 na niego samego").arg(pozycja.ścieżka);
         const QString źródło = QDir::cleanPath(wpis.canonicalFilePath());
-        if (katalog && !źródło.isEmpty() && (docelowy == źródło || docelowy.startsWith(platform::withSeparator(źródło))))
+        if (katalog && !źródło.isEmpty()
+            && (docelowy == źródło || docelowy.startsWith(platform::withSeparator(źródło))))
             return QStringLiteral("Nie można przenieść katalogu %1 do niego samego").arg(pozycja.ścieżka);
     }
     return {};

@@ -17,7 +17,10 @@ namespace {
 
 const QString klasa = QStringLiteral("ocdelete.ocdel");
 
-QString KatalogPanelu(WidokPanelu &panel) { return platform::withSeparator(panel.Dir.Ścieżka()); }
+QString KatalogPanelu(WidokPanelu &panel)
+{
+    return platform::withSeparator(panel.Dir.Ścieżka());
+}
 
 // A delete component told how its questions delete; nullptr when it cannot be had.
 ComponentPtr Usuwanie(QWidget *nad, qint32 tryb)
@@ -107,13 +110,15 @@ void MoreDelete(Gospodarz &okno, qint32 tryb)
     const QString katalog = KatalogPanelu(panel);
     for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i)
         if (s.Zaznaczenia[size_t(i)] == 1
-            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"), katalog + s.Rzeczywiste[size_t(i)]))
+            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"),
+                        katalog + s.Rzeczywiste[size_t(i)]))
             return;
     QString następny;
     panel.UstalNastępneNieInsertowePole(następny);
     for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
         if (s.Zaznaczenia[size_t(i)] == 1
-            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddFileToDelete"), katalog + s.Rzeczywiste[size_t(i)]))
+            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddFileToDelete"),
+                        katalog + s.Rzeczywiste[size_t(i)]))
             return;
     if (!UsuńWszystko(okno, usuwanie.get()))
         return;

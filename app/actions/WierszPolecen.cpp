@@ -18,8 +18,8 @@
 #include <ui/Twips.h>
 
 #include <QDir>
-#include <QWidget>
 #include <QTimer>
+#include <QWidget>
 #include <optional>
 
 using namespace oc;
@@ -28,7 +28,10 @@ namespace {
 
 constexpr int przerwaPrzedOdświeżeniem = 200; // ms for a short command to finish
 
-QString KatalogPanelu(Gospodarz &okno, int p) { return platform::withSeparator(okno.Widok(p).Dir.Ścieżka()); }
+QString KatalogPanelu(Gospodarz &okno, int p)
+{
+    return platform::withSeparator(okno.Widok(p).Dir.Ścieżka());
+}
 
 // A name that the shell would split or expand goes in quotes; one that
 // starts with "-" is made relative, so no command takes it for an option.
@@ -195,9 +198,7 @@ void DosText(Gospodarz &okno)
                                          katalog);
         break;
     }
-    case Polecenie::Rodzaj::Interpreter:
-        DoInterpretera(okno, p, linia);
-        break;
+    case Polecenie::Rodzaj::Interpreter: DoInterpretera(okno, p, linia); break;
     }
     okno.PokażLinię();
 }
@@ -244,7 +245,8 @@ void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString
 {
     if (okno.Widok(p).Dir.Ścieżka() == u'/' && nazwa.compare(QStringLiteral("autoexec.bat"), Qt::CaseInsensitive) == 0
         && PokażKomunikat(okno.Okno(), QStringLiteral("AUTOEXEC.BAT"),
-                          QStringLiteral("Czy chcesz uruchomić plik AUTOEXEC.BAT ??"), 48, 4, 0) != 0)
+                          QStringLiteral("Czy chcesz uruchomić plik AUTOEXEC.BAT ??"), 48, 4, 0)
+               != 0)
         return;
     OtwórzDokument(okno, ścieżka);
 }

@@ -42,8 +42,7 @@ oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const QString &klasa)
             return twórcaKomponentów()(klasa);
         return oc::createObject(klasa);
     } catch (const oc::ComponentError &błąd) {
-        PokażBłąd(nad, nullptr,
-                  QStringLiteral("Nie można utworzyć komponentu \"%1\": %2").arg(klasa, błąd.message()));
+        PokażBłąd(nad, nullptr, QStringLiteral("Nie można utworzyć komponentu \"%1\": %2").arg(klasa, błąd.message()));
     }
     return nullptr;
 }

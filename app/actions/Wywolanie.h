@@ -29,8 +29,7 @@ std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QStrin
                                        QVariantList &args);
 
 template <class... A>
-std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód,
-                                       A &&...values)
+std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód, A &&...values)
 {
     QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
     return SpróbujWywołać(komponent, operacja, powód, args);

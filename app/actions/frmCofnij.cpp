@@ -88,16 +88,10 @@ void frmCofnij::keyPressEvent(QKeyEvent *event)
 {
     switch (ui::virtualKey(event)) {
     case ui::vk::Return:
-    case ui::vk::Space:
-        Wybierz();
-        break;
+    case ui::vk::Space: Wybierz(); break;
     case ui::vk::Escape:
-    case ui::vk::F10:
-        reject();
-        break;
-    default:
-        QDialog::keyPressEvent(event);
-        break;
+    case ui::vk::F10: reject(); break;
+    default: QDialog::keyPressEvent(event); break;
     }
 }
 

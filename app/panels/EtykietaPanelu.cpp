@@ -73,17 +73,10 @@ void EtykietaPanelu::Odśwież()
     QString widoczny = pełny;
     const int szerokość = SzerokośćNapisu();
     switch (m_skracanie) {
-    case Skracanie::Nazwa:
-        widoczny = SkróćNazwę(pełny, fontMetrics(), szerokość);
-        break;
-    case Skracanie::Środek:
-        widoczny = fontMetrics().elidedText(pełny, Qt::ElideMiddle, szerokość);
-        break;
-    case Skracanie::Ścieżka:
-        widoczny = SkróćŚcieżkę(pełny, fontMetrics(), szerokość);
-        break;
-    case Skracanie::Brak:
-        break;
+    case Skracanie::Nazwa: widoczny = SkróćNazwę(pełny, fontMetrics(), szerokość); break;
+    case Skracanie::Środek: widoczny = fontMetrics().elidedText(pełny, Qt::ElideMiddle, szerokość); break;
+    case Skracanie::Ścieżka: widoczny = SkróćŚcieżkę(pełny, fontMetrics(), szerokość); break;
+    case Skracanie::Brak: break;
     }
     if (widoczny != text())
         setText(widoczny);

@@ -37,11 +37,11 @@ bool JestPlikiem(const QString &path)
 
 const QStringList &NazwyOpisów()
 {
-    static const QStringList nazwy{
-        QStringLiteral("dirinfo"),      QStringLiteral("fileid.diz"), QStringLiteral("readme.txt"),
-        QStringLiteral("readme"),       QStringLiteral("czytaj.to"),  QStringLiteral("czytajto"),
-        QStringLiteral("czytajto.txt"), QStringLiteral("read.me"),    QStringLiteral("file_id.diz"),
-        QStringLiteral("descript.ion")};
+    static const QStringList nazwy{QStringLiteral("dirinfo"),      QStringLiteral("fileid.diz"),
+                                   QStringLiteral("readme.txt"),   QStringLiteral("readme"),
+                                   QStringLiteral("czytaj.to"),    QStringLiteral("czytajto"),
+                                   QStringLiteral("czytajto.txt"), QStringLiteral("read.me"),
+                                   QStringLiteral("file_id.diz"),  QStringLiteral("descript.ion")};
     return nazwy;
 }
 

@@ -29,4 +29,7 @@ void ListaPlików::Wczytaj(const QString &path, std::vector<oc::platform::EntryI
     Uporządkuj();
 }
 
-void ListaPlików::Uporządkuj() { m_kolejność = KolejnośćWpisów(m_wpisy, Kolejność, false); }
+void ListaPlików::Uporządkuj()
+{
+    m_kolejność = KolejnośćWpisów(m_wpisy, Kolejność, false);
+}

@@ -15,8 +15,8 @@ class ObserwatorKatalogow : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int Odstęp = 300;   // ms between two reports in a burst
-    static constexpr int Zwłoka = 40;    // ms from a lone change to its report
+    static constexpr int Odstęp = 300; // ms between two reports in a burst
+    static constexpr int Zwłoka = 40;  // ms from a lone change to its report
 
     explicit ObserwatorKatalogow(QObject *parent = nullptr);
 

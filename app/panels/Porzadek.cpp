@@ -8,7 +8,8 @@ namespace {
 
 // The letters in the Polish order; each takes the next unit from "a" on, and
 // every other unit above "a" moves up by the nine letters let in.
-constexpr char16_t alfabet[] = u"aąbcćdeęfghijklłmnńoóp" u"qrsśtuvwxyzźż";
+constexpr char16_t alfabet[] = u"aąbcćdeęfghijklłmnńoóp"
+                               u"qrsśtuvwxyzźż";
 constexpr int wstawione = int(std::size(alfabet)) - 1 - 26;
 // Every Polish letter lies below this unit.
 constexpr int zakresTablicy = 0x180;
@@ -61,8 +62,7 @@ QStringView Rozszerzenie(QStringView nazwa)
     return kropka > 0 ? nazwa.mid(kropka + 1) : QStringView();
 }
 
-std::vector<qint32> KolejnośćWpisów(const std::vector<oc::platform::EntryInfo> &wpisy, Porządek porządek,
-                                    bool katalogi)
+std::vector<qint32> KolejnośćWpisów(const std::vector<oc::platform::EntryInfo> &wpisy, Porządek porządek, bool katalogi)
 {
     std::vector<qint32> kolejność(wpisy.size());
     std::iota(kolejność.begin(), kolejność.end(), 0);
@@ -99,8 +99,7 @@ std::vector<qint32> KolejnośćWpisów(const std::vector<oc::platform::EntryInfo
                 if (wpisy[x].size != wpisy[y].size)
                     return wpisy[x].size > wpisy[y].size;
                 break;
-            default:
-                break;
+            default: break;
             }
             if (const int w = nazwy[x].compare(nazwy[y]))
                 return w < 0;

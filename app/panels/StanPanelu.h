@@ -8,12 +8,12 @@
 // index up to LiczbaKatalogów is a directory (or ".."), a higher one a file.
 struct StanPanelu
 {
-    QString Katalog;                   // real path, always ending with "/"
+    QString Katalog; // real path, always ending with "/"
     // Display names: directories upper-, files lower-cased, the real name
     // where that would read like another entry's.
     std::vector<QString> Nazwy;
-    std::vector<QString> Rzeczywiste;  // the names as the file system gives them
-    std::vector<quint8> Zaznaczenia;   // 1 = marked
+    std::vector<QString> Rzeczywiste; // the names as the file system gives them
+    std::vector<quint8> Zaznaczenia;  // 1 = marked
     qint32 LiczbaPozycji = 0;
     qint32 LiczbaKatalogów = 0;
     qint32 PierwszaPozycja = 1;

@@ -21,7 +21,10 @@ QString DwaMiejsca(const QString &tekst)
 namespace {
 
 // The decimal text of a floating-point value, with the digits a double holds.
-QString TekstLiczby(double wartość) { return QString::number(wartość, 'g', 15); }
+QString TekstLiczby(double wartość)
+{
+    return QString::number(wartość, 'g', 15);
+}
 
 } // namespace
 

@@ -6,7 +6,10 @@
 namespace {
 
 // Rounds halves to even, as the layout's integer conversions do.
-int Zaokrąglij(double wartość) { return int(std::nearbyint(wartość)); }
+int Zaokrąglij(double wartość)
+{
+    return int(std::nearbyint(wartość));
+}
 
 } // namespace
 

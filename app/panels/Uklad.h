@@ -8,15 +8,15 @@
 // everything under the panels down with the bottom edge.
 struct UkładOkna
 {
-    int WierszeKolumny = 18; // rows in each column of a panel
-    int Obniżenie = 0;       // how far the status lines and all below lie under their design tops
-    int Kolumna = 0; // width of every panel row
+    int WierszeKolumny = 18;         // rows in each column of a panel
+    int Obniżenie = 0;               // how far the status lines and all below lie under their design tops
+    int Kolumna = 0;                 // width of every panel row
     std::array<int, 3> LewyPanel1{}; // left of each column of the left panel
     std::array<int, 3> LewyPanel2{};
     int Gora1Left = 0, Gora1Width = 0;
     int Gora2Left = 0, Gora2Width = 0;
     int ZegarLeft = 0;
-    std::array<int, 3> DolWidth{};   // the same for both panels
+    std::array<int, 3> DolWidth{}; // the same for both panels
     std::array<int, 3> Dol1Left{}, Dol2Left{};
     std::array<int, 4> cmdBLeft{};
     int imgGora1Left = 0, imgDol1Left = 0, imgGora2Left = 0, imgDol2Left = 0;

@@ -1,9 +1,9 @@
 #include "WidokPanelu.h"
 
+#include "InfoKatalogu.h"
 #include "Kolory.h"
 #include "RysowanieWierszy.h"
 #include "TekstDaty.h"
-#include "InfoKatalogu.h"
 #include "TekstRozmiaru.h"
 #include "WidokPelny.h"
 #include "Zaznaczenia.h"
@@ -158,7 +158,10 @@ void WidokPanelu::UstawŚcieżkę(const QString &path)
     }
 }
 
-void WidokPanelu::OdświeżListy() { UstawŚcieżkę(Dir.Ścieżka()); }
+void WidokPanelu::OdświeżListy()
+{
+    UstawŚcieżkę(Dir.Ścieżka());
+}
 
 const platform::EntryInfo *WidokPanelu::Wpis(qint32 i) const
 {
@@ -525,9 +528,9 @@ void WidokPanelu::UstawLiczbęWierszy(int liczba)
 QRect WidokPanelu::Obszar() const
 {
     const int lewy = (Numer == 1 ? m_układ.LewyPanel1 : m_układ.LewyPanel2)[0];
-    return QRect(QPoint(ui::toPixels(lewy), ui::toPixels(360)),
-                 QPoint(ui::toPixels(lewy + m_układ.PanelWidth) - 1,
-                        ui::toPixels(GóraStanu + m_układ.Obniżenie + 255) - 1));
+    return QRect(
+        QPoint(ui::toPixels(lewy), ui::toPixels(360)),
+        QPoint(ui::toPixels(lewy + m_układ.PanelWidth) - 1, ui::toPixels(GóraStanu + m_układ.Obniżenie + 255) - 1));
 }
 
 void WidokPanelu::UstawWidok(bool pełny)
@@ -538,7 +541,10 @@ void WidokPanelu::UstawWidok(bool pełny)
     Ułóż(m_układ);
 }
 
-void WidokPanelu::Sortuj(Sortowanie klucz) { UstawPorządek(NastępnyPorządek(Kolejność(), klucz)); }
+void WidokPanelu::Sortuj(Sortowanie klucz)
+{
+    UstawPorządek(NastępnyPorządek(Kolejność(), klucz));
+}
 
 void WidokPanelu::UstawPorządek(Porządek porządek)
 {
@@ -584,8 +590,8 @@ void WidokPanelu::UstawPorządek(Porządek porządek)
 void WidokPanelu::PokażPorządek()
 {
     static const char16_t litery[] = u"NRDWB";
-    static const char *const nazwy[] = {"według nazwy", "według rozszerzenia", "według daty", "według wielkości",
-                                        "bez sortowania"};
+    static const char *const nazwy[]
+        = {"według nazwy", "według rozszerzenia", "według daty", "według wielkości", "bez sortowania"};
     const Porządek &p = Kolejność();
     const int k = int(p.Klucz);
     ZnakPorządku->setText(QChar(litery[k]) + (p.Odwrotnie ? QStringLiteral("▼") : QStringLiteral("▲")));

@@ -34,7 +34,7 @@ public:
     ListaPlików File;
 
     EtykietaPanelu *Gora;
-    QLabel *ZnakPorządku; // at the header's left end
+    QLabel *ZnakPorządku;                  // at the header's left end
     std::vector<EtykietaPanelu *> Wiersze; // the rows shown: OstatniWiersz + 1
     std::array<EtykietaPanelu *, 3> Dol{};
     oc::ui::LabelButton *imgGora, *imgDol;

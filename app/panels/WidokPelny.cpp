@@ -28,8 +28,12 @@ QString TekstUprawnień(quint16 prawa)
         if (prawa & (0400 >> i))
             tekst[i] = QChar(litery[i % 3]);
     // Set-user-id, set-group-id and sticky take the place of an x.
-    const struct { quint16 bit; int miejsce; char16_t znak; } specjalne[] = {
-        {04000, 2, u's'}, {02000, 5, u's'}, {01000, 8, u't'}};
+    const struct
+    {
+        quint16 bit;
+        int miejsce;
+        char16_t znak;
+    } specjalne[] = {{04000, 2, u's'}, {02000, 5, u's'}, {01000, 8, u't'}};
     for (const auto &s : specjalne)
         if (prawa & s.bit)
             tekst[s.miejsce] = tekst.at(s.miejsce) == u'x' ? QChar(s.znak) : QChar(s.znak).toUpper();

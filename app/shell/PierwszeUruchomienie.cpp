@@ -24,17 +24,23 @@ std::function<void()> &koniecProgramu()
 
 } // namespace
 
-void ustawOknoInformacji(OknoInformacji show) { oknoInformacji() = std::move(show); }
+void ustawOknoInformacji(OknoInformacji show)
+{
+    oknoInformacji() = std::move(show);
+}
 
-void ustawKoniecProgramu(std::function<void()> end) { koniecProgramu() = std::move(end); }
+void ustawKoniecProgramu(std::function<void()> end)
+{
+    koniecProgramu() = std::move(end);
+}
 
 void PierwszeUruchomienie()
 {
     const QString title = QStringLiteral("Orvane Commander");
-    const QString text = QStringLiteral(
-        "To jest pierwsze uruchomienie programu Orvane Commander. Po kliknięciu w przycisk OK, "
-        "uruchomi się mały programik do rejestrowania w systemie wymaganych bibliotek DLL. "
-        "Dopiero po tym zabiegu będzie można uruchomić program Orvane Commander.");
+    const QString text
+        = QStringLiteral("To jest pierwsze uruchomienie programu Orvane Commander. Po kliknięciu w przycisk OK, "
+                         "uruchomi się mały programik do rejestrowania w systemie wymaganych bibliotek DLL. "
+                         "Dopiero po tym zabiegu będzie można uruchomić program Orvane Commander.");
     if (oknoInformacji())
         oknoInformacji()(title, text);
     else

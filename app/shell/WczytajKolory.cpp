@@ -56,8 +56,7 @@ Kolory WczytajKolory(const QString &file)
 {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
-        throw BłądSchematuKolorów(
-            QStringLiteral("Nie można otworzyć pliku schematu kolorów %1").arg(file));
+        throw BłądSchematuKolorów(QStringLiteral("Nie można otworzyć pliku schematu kolorów %1").arg(file));
     const QByteArray bytes = input.readAll();
     if (bytes.isEmpty())
         throw BłądSchematuKolorów(QStringLiteral("Plik schematu kolorów %1 jest pusty (wiersz 1)").arg(file));
@@ -85,7 +84,8 @@ Kolory WczytajKolory(const QString &file)
         if (!zaokrąglijDo32Bitów(value, colours.*field))
             throw BłądSchematuKolorów(QStringLiteral("Wartość w wierszu %1 pliku schematu kolorów %2 "
                                                      "nie mieści się w 32 bitach")
-                                          .arg(number + 1).arg(file));
+                                          .arg(number + 1)
+                                          .arg(file));
     }
     return colours;
 }

@@ -10,8 +10,8 @@
 class BłądSchematuKolorów : public std::runtime_error
 {
 public:
-    explicit BłądSchematuKolorów(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit BłądSchematuKolorów(const QString &message) : std::runtime_error(message.toStdString()), m_message(message)
+    {}
 
     QString message() const { return m_message; }
 

@@ -9,10 +9,10 @@
 #include <component/Wersja.h>
 #include <component/createObject.h>
 #include <platform/Paths.h>
-#include <window/frmMain.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
 #include <ui/Twips.h>
+#include <window/frmMain.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -25,8 +25,7 @@
 
 namespace ui = oc::ui;
 
-frmSplash::frmSplash()
-    : lblWersja(new QLabel(this)), lblOpis(new QLabel(this)), Timer1(new QTimer(this))
+frmSplash::frmSplash() : lblWersja(new QLabel(this)), lblOpis(new QLabel(this)), Timer1(new QTimer(this))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Orvane Commander"));
@@ -69,9 +68,7 @@ void frmSplash::Timer1_Timer()
 void frmSplash::Krok(int numer)
 {
     switch (numer) {
-    case 1:
-        m_katalogi = {};
-        break;
+    case 1: m_katalogi = {}; break;
     case 2:
         m_katalogi = ReadPaths();
         m_ustawienia = WczytajUstawieniaPaneli(oc::platform::panelSettingsFileForReading());
@@ -117,8 +114,7 @@ void frmSplash::Krok(int numer)
                            błądKolorów + QStringLiteral(". Program używa kolorów domyślnych."), 1, 0, 0);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

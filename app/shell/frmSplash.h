@@ -32,5 +32,5 @@ protected:
 
 private:
     std::array<QString, 2> m_katalogi; // the panels' saved directories
-    UstawieniaPaneli m_ustawienia; // and their order and view
+    UstawieniaPaneli m_ustawienia;     // and their order and view
 };

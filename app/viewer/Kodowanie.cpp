@@ -19,7 +19,10 @@ Kodowanie utf16(bool bigEndian)
 }
 
 // Code units below 0x20 that plain text holds.
-bool zwykłyZnakSterujący(char c) { return c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\x1b' || c == '\b'; }
+bool zwykłyZnakSterujący(char c)
+{
+    return c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\x1b' || c == '\b';
+}
 
 bool binarny(QByteArrayView b)
 {
@@ -107,7 +110,7 @@ Wykrycie Wykryj(QByteArrayView początek)
 
     const QByteArray zgadnięte = RozstrzygnijŚrodkowoeuropejskie(Zgadnij(początek), początek);
     static const std::pair<const char *, const char *> znane[] = {
-        {"ASCII", "ASCII"}, {"UTF-8", "UTF-8"}, {"WINDOWS-1250", "windows-1250"},
+        {"ASCII", "ASCII"},           {"UTF-8", "UTF-8"},  {"WINDOWS-1250", "windows-1250"},
         {"ISO-8859-2", "ISO-8859-2"}, {"IBM852", "CP852"},
     };
     for (const auto &[detektor, nasza] : znane)

@@ -8,9 +8,9 @@
 // How the bytes of a text file become characters.
 struct Kodowanie
 {
-    QString nazwa;      // as the status line shows it
-    QByteArray kodek;   // the converter's name
-    int jednostka = 1;  // bytes per code unit: 2 for UTF-16
+    QString nazwa;     // as the status line shows it
+    QByteArray kodek;  // the converter's name
+    int jednostka = 1; // bytes per code unit: 2 for UTF-16
     bool bigEndian = false;
 
     bool operator==(const Kodowanie &inne) const { return nazwa == inne.nazwa; }

@@ -10,8 +10,7 @@ constexpr int CR = 0x0D, LF = 0x0A;
 
 Linie::Linie(Strony &strony, qint64 początek, int jednostka, bool bigEndian)
     : m_strony(strony), m_początek(początek), m_jednostka(jednostka), m_bigEndian(bigEndian)
-{
-}
+{}
 
 int Linie::Jednostka(qint64 offset) const
 {
@@ -28,8 +27,8 @@ Linie::Linia Linie::Czytaj(qint64 start) const
 {
     const qint64 rozmiar = m_strony.Rozmiar();
     // A piece runs at least NajdłuższaLinia bytes, up to a multiple of it.
-    const qint64 granica
-        = std::min(rozmiar, m_początek + ((start - m_początek + NajdłuższaLinia - 1) / NajdłuższaLinia + 1) * NajdłuższaLinia);
+    const qint64 granica = std::min(
+        rozmiar, m_początek + ((start - m_początek + NajdłuższaLinia - 1) / NajdłuższaLinia + 1) * NajdłuższaLinia);
     for (qint64 p = start; p < granica; p += m_jednostka) {
         const int j = Jednostka(p);
         if (j != CR && j != LF)

@@ -16,8 +16,8 @@ public:
     struct Linia
     {
         qint64 początek = 0;
-        qint64 koniec = 0;    // where the text ends, before the line's end marker
-        qint64 następna = 0;  // where the next line starts; the file's size after the last
+        qint64 koniec = 0;   // where the text ends, before the line's end marker
+        qint64 następna = 0; // where the next line starts; the file's size after the last
     };
 
     // początek: where the text starts (after a byte order mark); jednostka:

@@ -16,7 +16,8 @@ std::shared_ptr<const platform::ReadOnlyFile> OtwórzDoPodglądu(const QString &
     if (plik->kind() == platform::ReadOnlyFile::Kind::Directory)
         wzór = QStringLiteral("„%1” jest katalogiem, a podgląd pokazuje pliki.");
     else if (plik->kind() == platform::ReadOnlyFile::Kind::Other)
-        wzór = QStringLiteral("„%1” nie jest zwykłym plikiem (to potok, urządzenie albo gniazdo), więc podgląd go nie pokaże.");
+        wzór = QStringLiteral(
+            "„%1” nie jest zwykłym plikiem (to potok, urządzenie albo gniazdo), więc podgląd go nie pokaże.");
     else if (błąd.code == EACCES || błąd.code == EPERM)
         wzór = QStringLiteral("Brak uprawnień do odczytu pliku „%1”.");
     else if (błąd.code == ENOENT)

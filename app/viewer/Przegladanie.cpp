@@ -75,7 +75,10 @@ void Przeglądanie::UstawRozmiar(int wiersze, int kolumny)
     m_kolumny = std::max(1, kolumny);
 }
 
-qint64 Przeglądanie::PierwszyBajt() const { return m_tryb == Tryb::Tekst ? m_góra.linia : m_góraHex; }
+qint64 Przeglądanie::PierwszyBajt() const
+{
+    return m_tryb == Tryb::Tekst ? m_góra.linia : m_góraHex;
+}
 
 Przeglądanie::Rozwinięta Przeglądanie::Rozwiń(const Linie::Linia &l)
 {
@@ -222,7 +225,10 @@ void Przeglądanie::PrzełączZawijanie()
     m_przesunięcie = 0;
 }
 
-void Przeglądanie::NastępneKodowanie() { UstawKodowanie(::NastępneKodowanie(m_kod)); }
+void Przeglądanie::NastępneKodowanie()
+{
+    UstawKodowanie(::NastępneKodowanie(m_kod));
+}
 
 void Przeglądanie::Odśwież()
 {
@@ -327,7 +333,10 @@ Wzorzec Przeglądanie::WzorzecDla(const QString &tekst) const
     return WzorzecTekstu(tekst, m_kod, m_linie->Początek());
 }
 
-qint64 Przeglądanie::PoczątekSzukania() const { return m_trafienie ? m_trafienie->początek + 1 : PierwszyBajt(); }
+qint64 Przeglądanie::PoczątekSzukania() const
+{
+    return m_trafienie ? m_trafienie->początek + 1 : PierwszyBajt();
+}
 
 void Przeglądanie::PokażTrafienie(const Trafienie &t)
 {

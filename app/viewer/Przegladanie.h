@@ -107,9 +107,9 @@ private:
     Tryb m_tryb = Tryb::Tekst;
     bool m_zawijanie = false;
     int m_wiersze = 25, m_kolumny = 80;
-    Pozycja m_góra;        // text mode
-    qint64 m_góraHex = 0;  // hex mode: a multiple of 16
-    int m_przesunięcie = 0; // columns cut off on the left
+    Pozycja m_góra;            // text mode
+    qint64 m_góraHex = 0;      // hex mode: a multiple of 16
+    int m_przesunięcie = 0;    // columns cut off on the left
     qint64 m_koniecEkranu = 0; // the first byte after the screen, as last drawn
     std::optional<Trafienie> m_trafienie;
 };

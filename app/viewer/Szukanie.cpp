@@ -12,7 +12,8 @@ qint64 Dopasuj(const Wzorzec &w, QByteArrayView b)
     qint64 j = 0;
     for (const std::vector<QByteArray> &znak : w.znaki) {
         const QByteArrayView reszta = b.sliced(j);
-        const auto pasuje = std::find_if(znak.begin(), znak.end(), [&](const QByteArray &f) { return reszta.startsWith(f); });
+        const auto pasuje
+            = std::find_if(znak.begin(), znak.end(), [&](const QByteArray &f) { return reszta.startsWith(f); });
         if (pasuje == znak.end())
             return -1;
         j += pasuje->size();

@@ -14,8 +14,8 @@
 struct Wzorzec
 {
     std::vector<std::vector<QByteArray>> znaki;
-    int wyrównanie = 1;    // a hit starts on a whole code unit...
-    qint64 początek = 0;   // ...counted from here
+    int wyrównanie = 1;  // a hit starts on a whole code unit...
+    qint64 początek = 0; // ...counted from here
 
     bool pusty() const { return znaki.empty(); }
     qint64 NajdłuższeTrafienie() const;
@@ -38,4 +38,5 @@ Wzorzec WzorzecBajtów(const QString &tekst);
 
 // The first hit that starts at or after od, reading the file one page at a
 // time (a hit may span pages); stops and gives nothing once *przerwij is set.
-std::optional<Trafienie> Szukaj(Strony &strony, const Wzorzec &w, qint64 od, const std::atomic<bool> *przerwij = nullptr);
+std::optional<Trafienie> Szukaj(Strony &strony, const Wzorzec &w, qint64 od,
+                                const std::atomic<bool> *przerwij = nullptr);

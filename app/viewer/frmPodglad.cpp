@@ -149,9 +149,7 @@ void frmPodglad::keyPressEvent(QKeyEvent *event)
     Przeglądanie &p = *m_p;
     switch (klawisz) {
     case ui::vk::Escape:
-    case ui::vk::F10:
-        accept();
-        return;
+    case ui::vk::F10: accept(); return;
     case ui::vk::F3:
         if (shift != 0)
             break;
@@ -187,9 +185,7 @@ void frmPodglad::keyPressEvent(QKeyEvent *event)
         if (shift == 2)
             Kopiuj(klawisz == 'A');
         break;
-    default:
-        QDialog::keyPressEvent(event);
-        return;
+    default: QDialog::keyPressEvent(event); return;
     }
     Odśwież();
 }
@@ -253,8 +249,8 @@ void frmPodglad::PoSzukaniu()
         m_p->PokażTrafienie(*trafienie);
         m_komunikat.clear();
     } else {
-        m_komunikat = m_przerwij ? QStringLiteral("szukanie przerwane")
-                                 : QStringLiteral("nie znaleziono „%1”").arg(m_szukany);
+        m_komunikat
+            = m_przerwij ? QStringLiteral("szukanie przerwane") : QStringLiteral("nie znaleziono „%1”").arg(m_szukany);
     }
     Odśwież();
 }

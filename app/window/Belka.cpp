@@ -26,12 +26,8 @@ QPixmap imgSt(int numer)
     painter.setPen(Qt::black);
     painter.setBrush(Qt::black);
     switch (numer) {
-    case 0:
-        painter.drawPolygon(QPolygon({QPoint(4, 9), QPoint(12, 9), QPoint(8, 4)}));
-        break;
-    case 1:
-        painter.drawPolygon(QPolygon({QPoint(4, 5), QPoint(12, 5), QPoint(8, 10)}));
-        break;
+    case 0: painter.drawPolygon(QPolygon({QPoint(4, 9), QPoint(12, 9), QPoint(8, 4)})); break;
+    case 1: painter.drawPolygon(QPolygon({QPoint(4, 5), QPoint(12, 5), QPoint(8, 10)})); break;
     case 2:
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(3, 2, 9, 9);
@@ -42,9 +38,7 @@ QPixmap imgSt(int numer)
         painter.drawRect(5, 2, 7, 6);
         painter.drawRect(3, 5, 7, 6);
         break;
-    case 4:
-        painter.drawRect(4, 10, 7, 1);
-        break;
+    case 4: painter.drawRect(4, 10, 7, 1); break;
     default:
         painter.drawLine(4, 3, 11, 10);
         painter.drawLine(11, 3, 4, 10);
@@ -145,20 +139,11 @@ void frmMain::Maxymalizacja()
 void frmMain::cmdB_Click(int index)
 {
     switch (index) {
-    case 0:
-        showMinimized();
-        break;
-    case 1:
-        close();
-        break;
-    case 2:
-        Zwijanka();
-        break;
-    case 3:
-        Maxymalizacja();
-        break;
-    default:
-        break;
+    case 0: showMinimized(); break;
+    case 1: close(); break;
+    case 2: Zwijanka(); break;
+    case 3: Maxymalizacja(); break;
+    default: break;
     }
 }
 
@@ -175,28 +160,19 @@ void frmMain::imgRogu_MouseDown()
                                       "mysz. Jeśli spodoba Ci się nowa pozycja okna, to puść lewy przycisk myszy"),
                        2, 0, 0);
         break;
-    case 4:
-        showMinimized();
-        break;
-    case 5:
-        cmdB_Click(2);
-        break;
-    case 99:
-        close();
-        break;
-    case 98:
-        UstawNaWierzchu(this, mnuTop->isChecked());
-        break;
-    default:
-        break;
+    case 4: showMinimized(); break;
+    case 5: cmdB_Click(2); break;
+    case 99: close(); break;
+    case 98: UstawNaWierzchu(this, mnuTop->isChecked()); break;
+    default: break;
     }
 }
 
 void frmMain::Zegar_Click()
 {
     QString powód;
-    if (!SpróbujWywołać(Sloty().Dialogi.get(), QStringLiteral("PokazZegar"), powód,
-                        float(ui::leftTwips(this) + 4085), float(ui::topTwips(this) + 2100)))
+    if (!SpróbujWywołać(Sloty().Dialogi.get(), QStringLiteral("PokazZegar"), powód, float(ui::leftTwips(this) + 4085),
+                        float(ui::topTwips(this) + 2100)))
         PokażKomunikat(this, QStringLiteral("Błąd krytyczny"), QStringLiteral("Nie mogę wyświetlić zegara !!!"), 1, 0,
                        0);
 }

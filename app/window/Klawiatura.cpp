@@ -36,7 +36,10 @@ void frmMain::keyReleaseEvent(QKeyEvent *event)
 }
 
 // Tab switches panels here; it never moves the focus.
-bool frmMain::focusNextPrevChild(bool) { return false; }
+bool frmMain::focusNextPrevChild(bool)
+{
+    return false;
+}
 
 void frmMain::Form_KeyDown(int KeyCode, int Shift)
 {
@@ -82,9 +85,7 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (!RuchZablokowany())
             StrzałkaWDół();
         break;
-    case ui::vk::Insert:
-        k_Insert();
-        break;
+    case ui::vk::Insert: k_Insert(); break;
     case 'E':
         if (Shift == 2)
             ShowHistoryString(*this);
@@ -107,15 +108,9 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (Shift == 2)
             CofnijOstatnią(*this);
         break;
-    case ui::vk::Multiply:
-        SzaraGwiazdka();
-        break;
-    case ui::vk::Add:
-        SzaryPlus();
-        break;
-    case ui::vk::Subtract:
-        SzaryMinus();
-        break;
+    case ui::vk::Multiply: SzaraGwiazdka(); break;
+    case ui::vk::Add: SzaryPlus(); break;
+    case ui::vk::Subtract: SzaryMinus(); break;
     case ui::vk::F1:
         if (Shift == 4) {
             AltF1();
@@ -170,8 +165,7 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift)
         if (bez)
             close();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -182,18 +176,10 @@ void frmMain::Form_KeyPress(int KeyAscii)
         return;
     }
     switch (KeyAscii) {
-    case 9:
-        UstawAktywnyPanel(3 - m_aktywny);
-        break;
-    case 21:
-        SwapPanels();
-        break;
-    case 8:
-        UsuńZnak(*this);
-        break;
-    default:
-        WpiszZnak(*this, KeyAscii);
-        break;
+    case 9: UstawAktywnyPanel(3 - m_aktywny); break;
+    case 21: SwapPanels(); break;
+    case 8: UsuńZnak(*this); break;
+    default: WpiszZnak(*this, KeyAscii); break;
     }
 }
 
@@ -217,32 +203,15 @@ void frmMain::Short_Click(int i)
         PokażPomoc(*this, pomoc);
         break;
     }
-    case 2:
-        Viewx(*this);
-        break;
-    case 3:
-        Edycja(*this);
-        break;
-    case 4:
-        CopyFilesD(*this);
-        break;
-    case 5:
-        MoveFilesD(*this);
-        break;
-    case 6:
-        NewDir(*this);
-        break;
-    case 7:
-        DeleteFileD(*this);
-        break;
-    case 8:
-        PokażMenuGłówne(*this, 0);
-        break;
-    case 9:
-        close();
-        break;
-    default:
-        break;
+    case 2: Viewx(*this); break;
+    case 3: Edycja(*this); break;
+    case 4: CopyFilesD(*this); break;
+    case 5: MoveFilesD(*this); break;
+    case 6: NewDir(*this); break;
+    case 7: DeleteFileD(*this); break;
+    case 8: PokażMenuGłówne(*this, 0); break;
+    case 9: close(); break;
+    default: break;
     }
 }
 

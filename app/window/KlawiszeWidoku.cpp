@@ -23,16 +23,10 @@ bool frmMain::KlawiszWidoku(int KeyCode, int Shift)
         return true;
     WidokPanelu &w = Widok(m_aktywny);
     switch (KeyCode) {
-    case ui::vk::Prior:
-        Shift == 2 ? w.DoNadrzędnego() : w.StronaWGórę();
-        break;
-    case ui::vk::Next:
-        w.StronaWDół();
-        break;
+    case ui::vk::Prior: Shift == 2 ? w.DoNadrzędnego() : w.StronaWGórę(); break;
+    case ui::vk::Next: w.StronaWDół(); break;
     case ui::vk::F1:
-    case ui::vk::F2:
-        w.UstawWidok(KeyCode == ui::vk::F2);
-        break;
+    case ui::vk::F2: w.UstawWidok(KeyCode == ui::vk::F2); break;
     default: // Ctrl+F3 to Ctrl+F7: name, extension, date, size, none
         w.Sortuj(Sortowanie(KeyCode - ui::vk::F3));
         break;

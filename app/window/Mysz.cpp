@@ -4,7 +4,10 @@
 
 using namespace oc;
 
-bool PlikIstnieje(const QString &path) { return platform::fileExists(path); }
+bool PlikIstnieje(const QString &path)
+{
+    return platform::fileExists(path);
+}
 
 void frmMain::Panel_Click(int p, int r)
 {

@@ -33,7 +33,8 @@ void frmMain::ZmianyNaDysku(int panele)
         const QString było = w.Dir.Ścieżka();
         if (!OdczytajPoZmianie(w) && !zniknięte.contains(było)) {
             zniknięte << było;
-            komunikat += QStringLiteral("Katalog „%1” już nie istnieje; panel pokazuje „%2”.\n").arg(było, w.Dir.Ścieżka());
+            komunikat
+                += QStringLiteral("Katalog „%1” już nie istnieje; panel pokazuje „%2”.\n").arg(było, w.Dir.Ścieżka());
         }
         m_obserwator->Obserwuj(p, w.Dir.Ścieżka());
     }

@@ -172,7 +172,8 @@ void frmMain::ZmieńWolumin(int p)
     const QString drugi = Widok(3 - p).Dir.Ścieżka();
     if (platform::volumeOf(drugi) == wybrany)
         cel = drugi;
-    else if (const QString ostatni = m_ostatniNaWoluminie.value(wybrany); !ostatni.isEmpty() && platform::canEnter(ostatni))
+    else if (const QString ostatni = m_ostatniNaWoluminie.value(wybrany);
+             !ostatni.isEmpty() && platform::canEnter(ostatni))
         cel = ostatni;
     k_Home();
     w.UstawŚcieżkę(cel);

@@ -254,9 +254,15 @@ void frmMain::KolorTytułuBocznego()
     tytuł(PanelB, Label3[8]);
 }
 
-void frmMain::VisibleX(bool v) { PokażPanelPod(Panel, v); }
+void frmMain::VisibleX(bool v)
+{
+    PokażPanelPod(Panel, v);
+}
 
-void frmMain::VisibleX2(bool v) { PokażPanelPod(PanelB, v); }
+void frmMain::VisibleX2(bool v)
+{
+    PokażPanelPod(PanelB, v);
+}
 
 void frmMain::PanelInfo()
 {
@@ -307,7 +313,10 @@ void frmMain::PanelInfo()
     Wyśrodkuj({8});
 }
 
-void frmMain::PokażDirInfo(const QString &path) { Label4[11]->setText(TekstOpisu(path)); }
+void frmMain::PokażDirInfo(const QString &path)
+{
+    Label4[11]->setText(TekstOpisu(path));
+}
 
 void frmMain::PanelQ()
 {

@@ -17,11 +17,11 @@ bool ZgodaNaKoniec(frmMain &okno)
 {
     if (okno.BezPytania || !Sloty().Komunikaty)
         return true;
-    const std::optional<QVariant> odpowiedź = Wywołaj(
-        &okno, Sloty().Komunikaty.get(), QStringLiteral("notebox.notebox2"), QStringLiteral("notebox2"),
-        qint32(ui::toTwips(okno.x()) + 2200), qint32(ui::toTwips(okno.y()) + 1700),
-        QStringLiteral("Orvane Commander - koniec"), quint8(4), quint8(4), quint8(0),
-        QStringLiteral("Chcesz zakończyć pracę z programem ?"));
+    const std::optional<QVariant> odpowiedź
+        = Wywołaj(&okno, Sloty().Komunikaty.get(), QStringLiteral("notebox.notebox2"), QStringLiteral("notebox2"),
+                  qint32(ui::toTwips(okno.x()) + 2200), qint32(ui::toTwips(okno.y()) + 1700),
+                  QStringLiteral("Orvane Commander - koniec"), quint8(4), quint8(4), quint8(0),
+                  QStringLiteral("Chcesz zakończyć pracę z programem ?"));
     return !odpowiedź || odpowiedź->toInt() == 0;
 }
 

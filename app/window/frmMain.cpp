@@ -1,8 +1,8 @@
 #include "frmMain.h"
 
 #include <actions/ObslugaMenu.h>
-#include <component/Wersja.h>
 #include <actions/WierszPolecen.h>
+#include <component/Wersja.h>
 #include <panels/Kolory.h>
 #include <panels/RysowanieWierszy.h>
 #include <platform/Directory.h>
@@ -25,16 +25,16 @@ using namespace oc;
 
 namespace {
 
-const char *const podpisyKlawiszy[10] = {"Pomoc", "Menu", "Podgląd", "Edycja", "Kopiuj",
-                                         "Zm/prze", "Nowy kat", "Usuń", "Rozwiń", "Koniec"};
+const char *const podpisyKlawiszy[10]
+    = {"Pomoc", "Menu", "Podgląd", "Edycja", "Kopiuj", "Zm/prze", "Nowy kat", "Usuń", "Rozwiń", "Koniec"};
 
 } // namespace
 
 frmMain::frmMain(const QString &left, const QString &right)
-    : m_panele{new WidokPanelu(1, this), new WidokPanelu(2, this)},
-      Panel1(m_panele[0]->Wiersze), Panel2(m_panele[1]->Wiersze), Gora1(m_panele[0]->Gora),
-      Gora2(m_panele[1]->Gora), Dol1(m_panele[0]->Dol), Dol2(m_panele[1]->Dol), Dir1(m_panele[0]->Dir),
-      Dir2(m_panele[1]->Dir), File1(m_panele[0]->File), File2(m_panele[1]->File)
+    : m_panele{new WidokPanelu(1, this), new WidokPanelu(2, this)}, Panel1(m_panele[0]->Wiersze),
+      Panel2(m_panele[1]->Wiersze), Gora1(m_panele[0]->Gora), Gora2(m_panele[1]->Gora), Dol1(m_panele[0]->Dol),
+      Dol2(m_panele[1]->Dol), Dir1(m_panele[0]->Dir), Dir2(m_panele[1]->Dir), File1(m_panele[0]->File),
+      File2(m_panele[1]->File)
 {
     m_panele[0]->Stan.Katalog = left;
     m_panele[1]->Stan.Katalog = right;

@@ -55,7 +55,7 @@ public:
     std::array<QLabel *, 11> Label3{};
     std::array<oc::ui::Shape *, 2> Shape2{};
     QLabel *imgPrv = nullptr;
-    qint32 TrybPaneluInfo = 0; // 0 none, 1 information panel, 2 quick view
+    qint32 TrybPaneluInfo = 0;                   // 0 none, 1 information panel, 2 quick view
     std::array<oc::ui::LabelButton *, 4> cmdB{}; // minimise, close, roll up, maximise
     oc::ui::LabelButton *imgRogu;
     // The corner menu: p[0..4] "Przywróć" to roll up, zam (close), mnuTop.
@@ -76,8 +76,8 @@ public:
     ListaPlików &File1, &File2;
     ListaPlików File3; // the marking pattern
 
-    bool Gotowy = false;    // row clicks are acted on
-    quint8 PomińZnak = 0;   // swallow the next typed character
+    bool Gotowy = false;     // row clicks are acted on
+    quint8 PomińZnak = 0;    // swallow the next typed character
     bool BezPytania = false; // close without the exit question
 
     // The host interface of the actions.

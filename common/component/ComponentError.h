@@ -9,8 +9,7 @@ namespace oc {
 class ComponentError : public std::runtime_error
 {
 public:
-    explicit ComponentError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit ComponentError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
     QString message() const { return m_message; }
 

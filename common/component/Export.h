@@ -15,7 +15,10 @@ struct ClassEntry
 };
 
 template <class T>
-Component *makeComponent() { return new T; }
+Component *makeComponent()
+{
+    return new T;
+}
 
 template <std::size_t N>
 const char *const *classIdList(const ClassEntry (&entries)[N])
@@ -48,13 +51,13 @@ Component *createFromList(const ClassEntry (&entries)[N], const char *classId) n
 
 // Exports the two entry points of a component library:
 // OC_COMPONENT({"notebox.notebox2", &oc::makeComponent<Notebox2>})
-#define OC_COMPONENT(...)                                                              \
-    static const oc::ClassEntry oc_served_classes[] = {__VA_ARGS__};                   \
-    extern "C" Q_DECL_EXPORT const char *const *oc_class_ids()                         \
-    {                                                                                  \
-        return oc::classIdList(oc_served_classes);                                     \
-    }                                                                                  \
-    extern "C" Q_DECL_EXPORT oc::Component *oc_create(const char *classId)             \
-    {                                                                                  \
-        return oc::createFromList(oc_served_classes, classId);                         \
+#define OC_COMPONENT(...)                                                                                              \
+    static const oc::ClassEntry oc_served_classes[] = {__VA_ARGS__};                                                   \
+    extern "C" Q_DECL_EXPORT const char *const *oc_class_ids()                                                         \
+    {                                                                                                                  \
+        return oc::classIdList(oc_served_classes);                                                                     \
+    }                                                                                                                  \
+    extern "C" Q_DECL_EXPORT oc::Component *oc_create(const char *classId)                                             \
+    {                                                                                                                  \
+        return oc::createFromList(oc_served_classes, classId);                                                         \
     }

@@ -29,13 +29,14 @@ T argumentAs(const QVariantList &args, qsizetype index, QStringView operation)
         if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && sizeof(T) < sizeof(qlonglong)) {
             bool ok = false;
             const qlonglong wide = value.toLongLong(&ok);
-            if (ok && (wide < qlonglong(std::numeric_limits<T>::min()) || wide > qlonglong(std::numeric_limits<T>::max())))
-                throw ComponentError(QStringLiteral("Operacja \"%1\": argument %2 poza zakresem")
-                                         .arg(operation).arg(index + 1));
+            if (ok
+                && (wide < qlonglong(std::numeric_limits<T>::min()) || wide > qlonglong(std::numeric_limits<T>::max())))
+                throw ComponentError(
+                    QStringLiteral("Operacja \"%1\": argument %2 poza zakresem").arg(operation).arg(index + 1));
         }
         if (!value.convert(QMetaType::fromType<T>()))
-            throw ComponentError(QStringLiteral("Operacja \"%1\": argument %2 ma zły typ")
-                                     .arg(operation).arg(index + 1));
+            throw ComponentError(
+                QStringLiteral("Operacja \"%1\": argument %2 ma zły typ").arg(operation).arg(index + 1));
         return value.value<T>();
     }
 }

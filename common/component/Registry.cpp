@@ -12,7 +12,10 @@ namespace {
 const QString group = QStringLiteral("classes");
 
 // QSettings reserves "/" and "\" in keys; class names never hold them.
-QString keyOf(const QString &classId) { return group + u'/' + classId.toLower(); }
+QString keyOf(const QString &classId)
+{
+    return group + u'/' + classId.toLower();
+}
 
 bool writeAll(QSettings &settings)
 {
@@ -22,9 +25,11 @@ bool writeAll(QSettings &settings)
 
 } // namespace
 
-Registry::Registry() : m_file(defaultFile()) {}
+Registry::Registry() : m_file(defaultFile())
+{}
 
-Registry::Registry(const QString &file) : m_file(file) {}
+Registry::Registry(const QString &file) : m_file(file)
+{}
 
 QString Registry::defaultFile()
 {

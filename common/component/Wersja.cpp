@@ -4,7 +4,10 @@
 
 namespace oc {
 
-QString WersjaProgramu() { return WersjaProgramu(budowa::major, budowa::minor, budowa::revision); }
+QString WersjaProgramu()
+{
+    return WersjaProgramu(budowa::major, budowa::minor, budowa::revision);
+}
 
 QString WersjaProgramu(int major, int minor, int revision)
 {

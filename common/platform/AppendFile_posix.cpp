@@ -9,7 +9,8 @@
 
 namespace oc::platform {
 
-AppendFile::AppendFile(int fd, QString path) : m_fd(fd), m_path(std::move(path)) {}
+AppendFile::AppendFile(int fd, QString path) : m_fd(fd), m_path(std::move(path))
+{}
 
 AppendFile::~AppendFile()
 {

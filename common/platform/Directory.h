@@ -12,9 +12,9 @@ namespace oc::platform {
 
 struct EntryInfo
 {
-    QString name;          // as the file system gives it (decoded reversibly)
-    qint64 size = 0;       // bytes; 0 for directories; a link shows its target's size and time
-    QDateTime modified;    // local time, as the local offset from UTC at that moment
+    QString name;       // as the file system gives it (decoded reversibly)
+    qint64 size = 0;    // bytes; 0 for directories; a link shows its target's size and time
+    QDateTime modified; // local time, as the local offset from UTC at that moment
     quint32 attributes = 0;
     quint16 permissions = 0;  // the mode's permission bits (07777), of what is shown
     bool isDirectory = false; // a directory or a link to one: listed as a directory

@@ -39,11 +39,17 @@ bool readSized(QByteArray &into, Read read, int &error)
     }
 }
 
-bool unsupported(int error) { return error == ENOTSUP || error == EOPNOTSUPP; }
+bool unsupported(int error)
+{
+    return error == ENOTSUP || error == EOPNOTSUPP;
+}
 
 // What the owner of a file may always set; losing it would change what the
 // file is (its DOS attributes, who may read it).
-bool mustBeKept(const QByteArray &name) { return name.startsWith("user.") || name.startsWith("system.posix_acl_"); }
+bool mustBeKept(const QByteArray &name)
+{
+    return name.startsWith("user.") || name.startsWith("system.posix_acl_");
+}
 
 } // namespace
 
@@ -51,7 +57,8 @@ bool readExtendedAttributes(int fd, std::vector<ExtendedAttribute> &attributes, 
 {
     attributes.clear();
     QByteArray names;
-    if (!readSized(names, [fd](char *buffer, size_t size) { return flistxattr(fd, buffer, size); }, error))
+    if (!readSized(
+            names, [fd](char *buffer, size_t size) { return flistxattr(fd, buffer, size); }, error))
         return unsupported(error);
     for (const char *name = names.constData(); name < names.constData() + names.size(); name += std::strlen(name) + 1) {
         ExtendedAttribute attribute{QByteArray(name), {}};

@@ -17,7 +17,8 @@ bool createEmptyFile(const QString &parent, const QString &name, FileError *erro
     const int dir = ::open(encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return fail(error, lastError(parent));
-    const int fd = openat(dir, encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd
+        = openat(dir, encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     const FileError why = lastError(path);
     ::close(dir);
     if (fd < 0)

@@ -18,9 +18,9 @@ struct EntryStatus
     Kind kind = Kind::Other;
     quint64 device = 0;
     quint64 inode = 0;
-    qint64 size = 0;        // a link's own length
-    qint64 modified = 0;    // nanoseconds since the epoch
-    qint64 changed = 0;     // likewise: any change to the entry, its data or its bits
+    qint64 size = 0;     // a link's own length
+    qint64 modified = 0; // nanoseconds since the epoch
+    qint64 changed = 0;  // likewise: any change to the entry, its data or its bits
     quint32 permissions = 0;
 
     bool isDirectory() const { return kind == Kind::Directory; }

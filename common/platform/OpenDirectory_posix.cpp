@@ -14,7 +14,10 @@ namespace oc::platform {
 
 namespace {
 
-qint64 nanoseconds(const struct timespec &czas) { return qint64(czas.tv_sec) * 1000000000 + czas.tv_nsec; }
+qint64 nanoseconds(const struct timespec &czas)
+{
+    return qint64(czas.tv_sec) * 1000000000 + czas.tv_nsec;
+}
 
 EntryStatus statusOf(const struct stat &info)
 {
@@ -48,8 +51,7 @@ bool EntryStatus::unchangedSince(const EntryStatus &earlier) const
 
 OpenDirectory::OpenDirectory(OpenDirectory &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
-{
-}
+{}
 
 OpenDirectory &OpenDirectory::operator=(OpenDirectory &&other) noexcept
 {

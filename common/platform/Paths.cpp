@@ -24,8 +24,8 @@ QString sharedDataFile(const QString &relative)
     const QString local = programDirectory() + u'/' + relative;
     if (QFileInfo::exists(local))
         return local;
-    const QString shared =
-        QDir::cleanPath(programDirectory() + QStringLiteral("/../../share/orvane-commander/") + relative);
+    const QString shared
+        = QDir::cleanPath(programDirectory() + QStringLiteral("/../../share/orvane-commander/") + relative);
     return QFileInfo::exists(shared) ? shared : local;
 }
 

@@ -21,8 +21,8 @@ QString savedPathsFileForReading();
 QString panelSettingsFile();
 QString userPanelSettingsFile();
 QString panelSettingsFileForReading();
-QString colourSchemeFile();  // data/kolory/xk.kol
-QString helpFile();          // help/index.htm
+QString colourSchemeFile();    // data/kolory/xk.kol
+QString helpFile();            // help/index.htm
 QString registrationProgram(); // data/ocreg
 QString mainProgram();         // oc
 QString repairTool();          // regmend

@@ -27,7 +27,6 @@ bool removeEmptyDirectory(const OpenDirectory &directory, const QByteArray &name
 // Gives an entry of directory a new name there, never replacing another
 // entry (EEXIST). A name differing only in letter case works also where the
 // file system ignores case.
-bool renameEntry(const QString &directory, const QString &oldName, const QString &newName,
-                 FileError *error = nullptr);
+bool renameEntry(const QString &directory, const QString &oldName, const QString &newName, FileError *error = nullptr);
 
 } // namespace oc::platform

@@ -27,22 +27,26 @@ RenameOutcome outcomeOf(int code)
 }
 
 // Some file systems (and old kernels) know no RENAME_NOREPLACE.
-bool noReplaceUnknown(int code) { return code == EINVAL || code == ENOSYS || code == EOPNOTSUPP; }
+bool noReplaceUnknown(int code)
+{
+    return code == EINVAL || code == ENOSYS || code == EOPNOTSUPP;
+}
 
 } // namespace
 
 RenameOutcome renameNoReplace(const OpenDirectory &from, const QByteArray &name, const OpenDirectory &to,
                               const QByteArray &newName, FileError *error)
 {
-    int code = renameat2(from.descriptor(), name.constData(), to.descriptor(), newName.constData(),
-                         RENAME_NOREPLACE) == 0 ? 0 : errno;
+    int code
+        = renameat2(from.descriptor(), name.constData(), to.descriptor(), newName.constData(), RENAME_NOREPLACE) == 0
+              ? 0
+              : errno;
     if (noReplaceUnknown(code)) {
         struct stat there;
         if (fstatat(to.descriptor(), newName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
             code = EEXIST;
         else
-            code = renameat(from.descriptor(), name.constData(), to.descriptor(), newName.constData()) == 0 ? 0
-                                                                                                           : errno;
+            code = renameat(from.descriptor(), name.constData(), to.descriptor(), newName.constData()) == 0 ? 0 : errno;
     }
     const RenameOutcome outcome = outcomeOf(code);
     if (outcome == RenameOutcome::Failed)

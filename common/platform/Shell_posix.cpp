@@ -35,9 +35,15 @@ QString terminalProgram()
     return {};
 }
 
-QString terminalCandidates() { return QStringLiteral("zmienna TERMINAL, x-terminal-emulator, xterm"); }
+QString terminalCandidates()
+{
+    return QStringLiteral("zmienna TERMINAL, x-terminal-emulator, xterm");
+}
 
-QString documentOpenerName() { return QStringLiteral("xdg-open"); }
+QString documentOpenerName()
+{
+    return QStringLiteral("xdg-open");
+}
 
 QStringList splitCommandLine(const QString &line)
 {
@@ -57,8 +63,7 @@ QStringList splitCommandLine(const QString &line)
         case Quote::Double:
             if (c == u'"') {
                 quote = Quote::None;
-            } else if (c == u'\\' && i + 1 < line.size()
-                       && QStringView(u"\"\\$`\n").contains(line.at(i + 1))) {
+            } else if (c == u'\\' && i + 1 < line.size() && QStringView(u"\"\\$`\n").contains(line.at(i + 1))) {
                 // Inside double quotes a backslash escapes only these.
                 if (line.at(i + 1) != u'\n')
                     word.append(line.at(i + 1));
@@ -110,7 +115,9 @@ Command interpreterCommand(const QString &line)
         return {shell, {QStringLiteral("-c"), script}};
     // On a line of its own, so that a trailing "&" or comment cannot break or
     // swallow it.
-    return {terminal, {QStringLiteral("-e"), shell, QStringLiteral("-c"), script + QStringLiteral("\nexec ") + shellQuote(shell)}};
+    return {
+        terminal,
+        {QStringLiteral("-e"), shell, QStringLiteral("-c"), script + QStringLiteral("\nexec ") + shellQuote(shell)}};
 }
 
 Command scriptCommand(const QString &scriptPath)

@@ -36,8 +36,7 @@ QString TrashError::text() const
     case TrashProblem::NoTrash:
         return QStringLiteral("Na dysku %1 nie ma kosza i nie można go założyć").arg(error.path);
     case TrashProblem::ReadOnly: return QStringLiteral("Dysk %1 jest tylko do odczytu").arg(error.path);
-    case TrashProblem::HoldsMount:
-        return QStringLiteral("%1 zawiera zamontowany inny system plików").arg(error.path);
+    case TrashProblem::HoldsMount: return QStringLiteral("%1 zawiera zamontowany inny system plików").arg(error.path);
     case TrashProblem::OtherFileSystem:
         return QStringLiteral("%1 leży na innym systemie plików niż jego kosz").arg(error.path);
     case TrashProblem::Failed: return error.text();

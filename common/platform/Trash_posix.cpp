@@ -219,7 +219,8 @@ void rewriteSizes(int trash, const QByteArray &name, const QByteArray &line)
     if (!old.ok() && line.isEmpty())
         return;
     const QByteArray temporary = sizesName + '.' + QByteArray::number(qint64(getpid()));
-    const Descriptor out(openat(trash, temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    const Descriptor out(
+        openat(trash, temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!out.ok())
         return;
     const QByteArray all = kept + line;
@@ -355,8 +356,8 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error)
     for (int attempt = 1; attempt <= 100000; ++attempt) {
         const QByteArray candidate = trashName(name, attempt);
         const QByteArray infoName = candidate + ".trashinfo";
-        const int fd = openat(info.get(), infoName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              0600);
+        const int fd
+            = openat(info.get(), infoName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)

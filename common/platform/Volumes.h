@@ -11,8 +11,8 @@ struct Volume
     QString mountPoint; // "/", "/home", ...
     QString device;
     QString fileSystem;
-    QString label;      // empty when the volume has none
-    QString id;         // UUID or file-system id; empty when none
+    QString label;          // empty when the volume has none
+    QString id;             // UUID or file-system id; empty when none
     qint64 clusterSize = 0; // fragment size
     qint64 freeBytes = 0;   // available to the user
     qint64 totalBytes = 0;

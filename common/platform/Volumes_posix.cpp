@@ -19,14 +19,14 @@ namespace {
 bool isPseudoFileSystem(const QString &type)
 {
     static const QSet<QString> pseudo = {
-        QStringLiteral("proc"),       QStringLiteral("sysfs"),       QStringLiteral("cgroup"),
-        QStringLiteral("cgroup2"),    QStringLiteral("devpts"),      QStringLiteral("devtmpfs"),
-        QStringLiteral("mqueue"),     QStringLiteral("debugfs"),     QStringLiteral("tracefs"),
-        QStringLiteral("securityfs"), QStringLiteral("pstore"),      QStringLiteral("bpf"),
-        QStringLiteral("configfs"),   QStringLiteral("fusectl"),     QStringLiteral("hugetlbfs"),
-        QStringLiteral("autofs"),     QStringLiteral("binfmt_misc"), QStringLiteral("nsfs"),
-        QStringLiteral("ramfs"),      QStringLiteral("efivarfs"),    QStringLiteral("rpc_pipefs"),
-        QStringLiteral("selinuxfs"),  QStringLiteral("nfsd"),        QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("proc"),        QStringLiteral("sysfs"),       QStringLiteral("cgroup"),
+        QStringLiteral("cgroup2"),     QStringLiteral("devpts"),      QStringLiteral("devtmpfs"),
+        QStringLiteral("mqueue"),      QStringLiteral("debugfs"),     QStringLiteral("tracefs"),
+        QStringLiteral("securityfs"),  QStringLiteral("pstore"),      QStringLiteral("bpf"),
+        QStringLiteral("configfs"),    QStringLiteral("fusectl"),     QStringLiteral("hugetlbfs"),
+        QStringLiteral("autofs"),      QStringLiteral("binfmt_misc"), QStringLiteral("nsfs"),
+        QStringLiteral("ramfs"),       QStringLiteral("efivarfs"),    QStringLiteral("rpc_pipefs"),
+        QStringLiteral("selinuxfs"),   QStringLiteral("nfsd"),        QStringLiteral("fuse.gvfsd-fuse"),
         QStringLiteral("fuse.portal"),
     };
     return pseudo.contains(type);

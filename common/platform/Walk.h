@@ -14,16 +14,16 @@ class Walk;
 
 struct WalkEntry
 {
-    QByteArrayView rawName; // as the file system gives it; valid during the call only
-    int depth = 1;          // 1 for the entries of the starting directory
+    QByteArrayView rawName;   // as the file system gives it; valid during the call only
+    int depth = 1;            // 1 for the entries of the starting directory
     bool isDirectory = false; // a directory itself: a link to one is not
     bool isLink = false;
-    bool otherMount = false;  // a directory where another mount begins: never entered
-    qint64 size = 0;          // the entry's own length (a link's, not its target's); 0 for directories
+    bool otherMount = false;    // a directory where another mount begins: never entered
+    qint64 size = 0;            // the entry's own length (a link's, not its target's); 0 for directories
     const Walk *walk = nullptr; // the walk that met it, for the platform's own use
 
-    QString name() const;   // decoded reversibly
-    QString path() const;   // the root as given, then the names down to this entry
+    QString name() const; // decoded reversibly
+    QString path() const; // the root as given, then the names down to this entry
 };
 
 struct WalkControl

@@ -12,9 +12,15 @@
 
 namespace oc::platform {
 
-QString WalkEntry::name() const { return decodeName(rawName.toByteArray()); }
+QString WalkEntry::name() const
+{
+    return decodeName(rawName.toByteArray());
+}
 
-QString WalkEntry::path() const { return walk ? walk->pathOf(rawName) : name(); }
+QString WalkEntry::path() const
+{
+    return walk ? walk->pathOf(rawName) : name();
+}
 
 Walk::~Walk()
 {

@@ -4,7 +4,10 @@
 
 namespace oc::ui {
 
-QColor fromBgr(quint32 bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor fromBgr(quint32 bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
 quint32 toBgr(const QColor &color)
 {
@@ -27,8 +30,14 @@ void setForeground(QWidget *widget, quint32 bgr)
     widget->setPalette(palette);
 }
 
-quint32 background(const QWidget *widget) { return toBgr(widget->palette().color(QPalette::Window)); }
+quint32 background(const QWidget *widget)
+{
+    return toBgr(widget->palette().color(QPalette::Window));
+}
 
-quint32 foreground(const QWidget *widget) { return toBgr(widget->palette().color(QPalette::WindowText)); }
+quint32 foreground(const QWidget *widget)
+{
+    return toBgr(widget->palette().color(QPalette::WindowText));
+}
 
 } // namespace oc::ui

@@ -15,18 +15,20 @@ struct KeyPair
 };
 
 constexpr KeyPair named[] = {
-    {Qt::Key_Backspace, vk::Back}, {Qt::Key_Tab, vk::Tab}, {Qt::Key_Backtab, vk::Tab},
-    {Qt::Key_Return, vk::Return}, {Qt::Key_Enter, vk::Return}, {Qt::Key_Shift, vk::Shift},
-    {Qt::Key_Control, vk::Control}, {Qt::Key_Alt, vk::Menu}, {Qt::Key_Escape, vk::Escape},
-    {Qt::Key_Space, vk::Space}, {Qt::Key_PageUp, vk::Prior}, {Qt::Key_PageDown, vk::Next},
-    {Qt::Key_End, vk::End}, {Qt::Key_Home, vk::Home}, {Qt::Key_Left, vk::Left},
-    {Qt::Key_Up, vk::Up}, {Qt::Key_Right, vk::Right}, {Qt::Key_Down, vk::Down},
-    {Qt::Key_Insert, vk::Insert}, {Qt::Key_Delete, vk::Delete},
+    {Qt::Key_Backspace, vk::Back},  {Qt::Key_Tab, vk::Tab},       {Qt::Key_Backtab, vk::Tab},
+    {Qt::Key_Return, vk::Return},   {Qt::Key_Enter, vk::Return},  {Qt::Key_Shift, vk::Shift},
+    {Qt::Key_Control, vk::Control}, {Qt::Key_Alt, vk::Menu},      {Qt::Key_Escape, vk::Escape},
+    {Qt::Key_Space, vk::Space},     {Qt::Key_PageUp, vk::Prior},  {Qt::Key_PageDown, vk::Next},
+    {Qt::Key_End, vk::End},         {Qt::Key_Home, vk::Home},     {Qt::Key_Left, vk::Left},
+    {Qt::Key_Up, vk::Up},           {Qt::Key_Right, vk::Right},   {Qt::Key_Down, vk::Down},
+    {Qt::Key_Insert, vk::Insert},   {Qt::Key_Delete, vk::Delete},
 };
 
 // Keys whose code differs on the numeric keypad.
 constexpr KeyPair keypad[] = {
-    {Qt::Key_Asterisk, vk::Multiply}, {Qt::Key_Plus, vk::Add}, {Qt::Key_Minus, vk::Subtract},
+    {Qt::Key_Asterisk, vk::Multiply},
+    {Qt::Key_Plus, vk::Add},
+    {Qt::Key_Minus, vk::Subtract},
 };
 
 } // namespace
@@ -53,7 +55,8 @@ int virtualKey(const QKeyEvent *event)
         return key; // Qt's codes for digits and letters equal the virtual-key codes
     // The main keyboard's "*" is Shift and a digit there, never the grey key.
     switch (key) {
-    case Qt::Key_Plus: case Qt::Key_Equal: return 187;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return 187;
     case Qt::Key_Comma: return 188;
     case Qt::Key_Minus: return 189;
     case Qt::Key_Period: return 190;
@@ -70,7 +73,8 @@ int keyChar(const QKeyEvent *event)
     switch (key) {
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab: return 9;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Escape: return 27;
     default: break;
     }
@@ -93,9 +97,12 @@ void sendKey(QWidget *target, int virtualKeyCode, int shift)
     if (!qtKey)
         qtKey = virtualKeyCode;
     Qt::KeyboardModifiers modifiers;
-    if (shift & 1) modifiers |= Qt::ShiftModifier;
-    if (shift & 2) modifiers |= Qt::ControlModifier;
-    if (shift & 4) modifiers |= Qt::AltModifier;
+    if (shift & 1)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & 2)
+        modifiers |= Qt::ControlModifier;
+    if (shift & 4)
+        modifiers |= Qt::AltModifier;
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, qtKey, modifiers));
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, qtKey, modifiers));
 }

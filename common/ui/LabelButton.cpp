@@ -31,7 +31,10 @@ QString markup(const QString &caption)
 
 } // namespace
 
-LabelButton::LabelButton(QWidget *parent) : QLabel(parent) { setTextFormat(Qt::RichText); }
+LabelButton::LabelButton(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::RichText);
+}
 
 LabelButton::LabelButton(const QString &caption, QWidget *parent) : LabelButton(parent)
 {

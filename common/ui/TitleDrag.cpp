@@ -51,11 +51,8 @@ protected:
             }
             break;
         }
-        case QEvent::MouseButtonRelease:
-            m_held = false;
-            break;
-        default:
-            break;
+        case QEvent::MouseButtonRelease: m_held = false; break;
+        default: break;
         }
         return false;
     }
@@ -67,7 +64,10 @@ private:
 
 } // namespace
 
-void makeTitleDrag(QWidget *label) { label->installEventFilter(new DragFilter(label)); }
+void makeTitleDrag(QWidget *label)
+{
+    label->installEventFilter(new DragFilter(label));
+}
 
 QLabel *makeTitleStrip(QWidget *window, const QString &text)
 {
@@ -85,6 +85,9 @@ QLabel *makeTitleStrip(QWidget *window, const QString &text)
     return label;
 }
 
-void setSystemMove(std::function<void(QWindow *)> move) { systemMove() = std::move(move); }
+void setSystemMove(std::function<void(QWindow *)> move)
+{
+    systemMove() = std::move(move);
+}
 
 } // namespace oc::ui

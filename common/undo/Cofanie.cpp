@@ -50,9 +50,7 @@ void Cofanie::cofnijKrok(const Krok &krok, WynikCofania &wynik)
                                                    : błąd.reason()});
         return;
     case Krok::Przeniesiony:
-    case Krok::WKoszu:
-        przywróć(krok, wynik);
-        return;
+    case Krok::WKoszu: przywróć(krok, wynik); return;
     case Krok::Atrybuty:
         if (platform::writeAttributes(krok.gdzie, krok.atrybuty, &błąd))
             wynik.przywrócone << krok.gdzie;

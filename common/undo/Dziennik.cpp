@@ -16,7 +16,8 @@ const QString rozszerzenie = QStringLiteral(".op");
 
 } // namespace
 
-Dziennik::Dziennik(QString katalog) : m_katalog(std::move(katalog)) {}
+Dziennik::Dziennik(QString katalog) : m_katalog(std::move(katalog))
+{}
 
 QString Dziennik::domyślnyKatalog()
 {

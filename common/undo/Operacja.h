@@ -21,10 +21,10 @@ struct Krok
     enum Typ { Utworzony = 'U', Przeniesiony = 'P', WKoszu = 'K', Atrybuty = 'A' };
 
     Typ typ = Utworzony;
-    QString gdzie;        // where the entry is after the step (for WKoszu: its file in the trash)
-    QString skąd;         // Przeniesiony, WKoszu: where it was before
-    QString info;         // WKoszu: its trashinfo
-    quint32 atrybuty = 0; // Atrybuty: the value before
+    QString gdzie;                // where the entry is after the step (for WKoszu: its file in the trash)
+    QString skąd;                 // Przeniesiony, WKoszu: where it was before
+    QString info;                 // WKoszu: its trashinfo
+    quint32 atrybuty = 0;         // Atrybuty: the value before
     platform::Identity tożsamość; // of `gdzie`, as the step left it
 };
 

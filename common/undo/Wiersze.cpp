@@ -58,9 +58,7 @@ std::optional<Krok> krok(const QList<QByteArray> &p)
     k.typ = Krok::Typ(p[0][0]);
     qsizetype od = 0;
     switch (k.typ) {
-    case Krok::Utworzony:
-        od = 2;
-        break;
+    case Krok::Utworzony: od = 2; break;
     case Krok::Przeniesiony:
         k.skąd = tekst(p.value(2));
         od = 3;
@@ -107,12 +105,15 @@ QByteArray pole(const QString &tekst)
     return out;
 }
 
-QString tekst(const QByteArray &pole) { return platform::decodeName(platform::percentDecode(pole)); }
+QString tekst(const QByteArray &pole)
+{
+    return platform::decodeName(platform::percentDecode(pole));
+}
 
 QByteArray początek(Rodzaj rodzaj, const QDateTime &czas, const QString &opis)
 {
-    return wiersz({znakPoczątku, QByteArray::number(int(rodzaj)), QByteArray::number(czas.toMSecsSinceEpoch()),
-                   pole(opis)});
+    return wiersz(
+        {znakPoczątku, QByteArray::number(int(rodzaj)), QByteArray::number(czas.toMSecsSinceEpoch()), pole(opis)});
 }
 
 QByteArray krok(const Krok &k)
@@ -127,7 +128,10 @@ QByteArray krok(const Krok &k)
     return wiersz(p + tożsamość(k.tożsamość));
 }
 
-QByteArray koniec() { return wiersz({"E"}); }
+QByteArray koniec()
+{
+    return wiersz({"E"});
+}
 
 QByteArray cofnięta(const QDateTime &czas)
 {

@@ -8,8 +8,7 @@ namespace oc::undo {
 
 Zapis::Zapis(std::unique_ptr<platform::AppendFile> plik, QString ścieżka)
     : m_plik(std::move(plik)), m_ścieżka(std::move(ścieżka))
-{
-}
+{}
 
 Zapis::~Zapis()
 {
@@ -31,7 +30,10 @@ void Zapis::dopisz(Krok krok)
     m_plik->append(wiersze::krok(krok));
 }
 
-void Zapis::utworzony(const QString &ścieżka) { dopisz(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, {}}); }
+void Zapis::utworzony(const QString &ścieżka)
+{
+    dopisz(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, {}});
+}
 
 void Zapis::przeniesiony(const QString &skąd, const QString &dokąd)
 {
@@ -43,7 +45,10 @@ void Zapis::wKoszu(const platform::TrashedEntry &wpis)
     dopisz(Krok{Krok::WKoszu, wpis.file, wpis.original, wpis.info, 0, {}});
 }
 
-void Zapis::atrybuty(const QString &ścieżka, quint32 przed) { dopisz(Krok{Krok::Atrybuty, ścieżka, {}, {}, przed, {}}); }
+void Zapis::atrybuty(const QString &ścieżka, quint32 przed)
+{
+    dopisz(Krok{Krok::Atrybuty, ścieżka, {}, {}, przed, {}});
+}
 
 void Zapis::zakończ()
 {

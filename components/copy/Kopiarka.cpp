@@ -27,7 +27,8 @@ struct Miejsce
 Miejsce rozdziel(const QString &ścieżka)
 {
     const qsizetype ukośnik = ścieżka.lastIndexOf(u'/');
-    const QStringView katalog = ukośnik < 0 ? QStringView(u".") : QStringView(ścieżka).left(std::max<qsizetype>(ukośnik, 1));
+    const QStringView katalog
+        = ukośnik < 0 ? QStringView(u".") : QStringView(ścieżka).left(std::max<qsizetype>(ukośnik, 1));
     return {katalog, encodeName(ścieżka.mid(ukośnik + 1))};
 }
 
@@ -65,9 +66,15 @@ Zastany zastany(const QString &źródło, const QString &cel, const pliki::Wpis 
 
 } // namespace
 
-QString NazwaPliku(const QString &ścieżka) { return ścieżka.mid(ścieżka.lastIndexOf(u'/') + 1); }
+QString NazwaPliku(const QString &ścieżka)
+{
+    return ścieżka.mid(ścieżka.lastIndexOf(u'/') + 1);
+}
 
-QString Kataloguj2(const QString &katalog) { return NazwaPliku(oc::platform::withoutSeparator(katalog)); }
+QString Kataloguj2(const QString &katalog)
+{
+    return NazwaPliku(oc::platform::withoutSeparator(katalog));
+}
 
 Kopiarka::Kopiarka() : m_kopia(std::make_unique<pliki::KopiaWpisu>())
 {
@@ -265,8 +272,8 @@ void Kopiarka::UstawAtrybutyKatalogów()
         const Miejsce miejsce = rozdziel(ścieżka);
         int kod = 0;
         const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
-        const pliki::Deskryptor katalog =
-            fd < 0 ? pliki::Deskryptor() : pliki::otwórzPodkatalog(fd, miejsce.nazwa, kod);
+        const pliki::Deskryptor katalog
+            = fd < 0 ? pliki::Deskryptor() : pliki::otwórzPodkatalog(fd, miejsce.nazwa, kod);
         if (!katalog.otwarty() || !oc::platform::writeExtendedAttributes(katalog.fd(), m_atrybuty[k], kod))
             błąd(kod, ścieżka);
     }
@@ -356,6 +363,9 @@ bool Kopiarka::Dalej()
     return !m_przerwij;
 }
 
-void Kopiarka::błąd(int kod, const QString &ścieżka) { m_błędy.push_back(oc::platform::FileError{kod, ścieżka}); }
+void Kopiarka::błąd(int kod, const QString &ścieżka)
+{
+    m_błędy.push_back(oc::platform::FileError{kod, ścieżka});
+}
 
 } // namespace occopy

@@ -33,11 +33,11 @@ QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, con
 
 struct Postęp
 {
-    qint64 Pliki = 0;          // files dealt with: copied, skipped or failed
+    qint64 Pliki = 0; // files dealt with: copied, skipped or failed
     qint64 WszystkiePliki = 0;
-    qint64 Bajty = 0;          // of those files, and of the one in hand so far
+    qint64 Bajty = 0; // of those files, and of the one in hand so far
     qint64 WszystkieBajty = 0;
-    qint64 Skopiowane = 0;     // of those files, the ones written whole
+    qint64 Skopiowane = 0; // of those files, the ones written whole
 };
 
 // Copies chosen files and directory trees into one directory; knows nothing
@@ -76,7 +76,10 @@ public:
 
     void ClearLists();
     // KatalogDocelowyZ below, for this batch.
-    QString KatalogDocelowyZ(const QString &wpisany) const { return occopy::KatalogDocelowyZ(wpisany, lstDirs, lstFiles); }
+    QString KatalogDocelowyZ(const QString &wpisany) const
+    {
+        return occopy::KatalogDocelowyZ(wpisany, lstDirs, lstFiles);
+    }
     // Lists the chosen directories depth first, each directory before its
     // contents. A chosen directory that holds the destination is refused.
     void Skanuj();

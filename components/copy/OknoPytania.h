@@ -24,13 +24,13 @@ public:
     std::vector<QLabel *> lblTekst;
     std::vector<oc::ui::LabelButton *> lblBut;
     std::array<oc::ui::Shape *, 2> Shape1{};
-    int Przycisk = 0;  // the button with the focus
-    int Wybrany = -1;  // the pressed one; -1 when the window was closed otherwise
+    int Przycisk = 0; // the button with the focus
+    int Wybrany = -1; // the pressed one; -1 when the window was closed otherwise
 
 protected:
     // Each line with whether it is bold; the buttons in rows of wRzędzie.
-    OknoPytania(const QString &tytuł, const std::vector<std::pair<QString, bool>> &linie,
-                const QStringList &przyciski, int wRzędzie, QWidget *parent);
+    OknoPytania(const QString &tytuł, const std::vector<std::pair<QString, bool>> &linie, const QStringList &przyciski,
+                int wRzędzie, QWidget *parent);
 
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -106,8 +106,7 @@ private:
     struct Bieg;
     Wynik umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, int &błąd);
     // A new entry under `nazwa`, or in place of zastępowany when given.
-    Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
-                 int &błąd);
+    Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany, int &błąd);
     Wynik utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
                      int &błąd);
     Wynik nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, int &błąd);

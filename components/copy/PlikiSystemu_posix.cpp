@@ -54,7 +54,12 @@ bool kopiaJądraNieobsługiwana(int kod)
 Wynik stronaKopiiJądra(int kod)
 {
     switch (kod) {
-    case ENOSPC: case EDQUOT: case EFBIG: case EROFS: case EPERM: case EACCES: return Wynik::BłądCelu;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+    case EROFS:
+    case EPERM:
+    case EACCES: return Wynik::BłądCelu;
     default: return Wynik::BłądŹródła;
     }
 }
@@ -261,8 +266,8 @@ bool leżyPonad(const QByteArray &katalog, const QByteArray &miejsce)
 struct KopiaWpisu::Źródło
 {
     struct stat stan;
-    Deskryptor plik;     // a regular file, open for reading
-    QByteArray cel;      // what a link points to
+    Deskryptor plik; // a regular file, open for reading
+    QByteArray cel;  // what a link points to
 };
 
 // One file's data on its way: how far the progress was told, and what the
@@ -271,10 +276,10 @@ struct KopiaWpisu::Bieg
 {
     qint64 rozmiar = 0;
     qint64 zgłoszone = 0;
-    bool przerywalny = true;   // a file written in place is finished whatever comes
-    bool przezJądro = false;   // the kernel's copy moved bytes of this file
-    bool bezJądra = false;     // the kernel's copy cannot serve this pair
-    bool krótszy = false;      // the source ended before its length
+    bool przerywalny = true; // a file written in place is finished whatever comes
+    bool przezJądro = false; // the kernel's copy moved bytes of this file
+    bool bezJądra = false;   // the kernel's copy cannot serve this pair
+    bool krótszy = false;    // the source ended before its length
 };
 
 Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu,
@@ -284,9 +289,7 @@ Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu,
     if (fstatat(zKatalogu, nazwa.constData(), &źródło.stan, AT_SYMLINK_NOFOLLOW) != 0)
         return porażka(Wynik::BłądŹródła, błąd);
     switch (źródło.stan.st_mode & S_IFMT) {
-    case S_IFDIR:
-        błąd = EISDIR;
-        return Wynik::BłądŹródła;
+    case S_IFDIR: błąd = EISDIR; return Wynik::BłądŹródła;
     case S_IFREG: {
         // Not blocking: a pipe put in the file's place must not hang the copy.
         źródło.plik = Deskryptor(openat(zKatalogu, nazwa.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -313,14 +316,12 @@ Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu,
         źródło.cel = cel;
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return umieść(źródło, doKatalogu, nazwaCelu, nadpisuj, błąd);
 }
 
-Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
-                         int &błąd)
+Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, int &błąd)
 {
     struct stat obecny;
     if (fstatat(doKatalogu, nazwaCelu.constData(), &obecny, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -362,10 +363,11 @@ Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteAr
     // A link or a node is made beside the entry it replaces, then put in its place.
     for (int próba = 0; próba < 16; ++próba) {
         const QByteArray miejsce = zastępowany ? nazwaRobocza(katalog) : nazwa;
-        const bool zrobiony = S_ISLNK(źródło.stan.st_mode)
-                                  ? symlinkat(źródło.cel.constData(), katalog, miejsce.constData()) == 0
-                                  : mknodat(katalog, miejsce.constData(), źródło.stan.st_mode & (S_IFMT | 0777),
-                                            źródło.stan.st_rdev) == 0;
+        const bool zrobiony
+            = S_ISLNK(źródło.stan.st_mode)
+                  ? symlinkat(źródło.cel.constData(), katalog, miejsce.constData()) == 0
+                  : mknodat(katalog, miejsce.constData(), źródło.stan.st_mode & (S_IFMT | 0777), źródło.stan.st_rdev)
+                        == 0;
         if (!zrobiony) {
             if (zastępowany && errno == EEXIST)
                 continue;
@@ -387,8 +389,8 @@ Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteAr
     return Wynik::BłądCelu;
 }
 
-Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa,
-                             const struct stat *zastępowany, int &błąd)
+Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
+                             int &błąd)
 {
     const mode_t tryb = źródło.stan.st_mode & 0777;
     // Empty where the file is unnamed until it is whole.
@@ -527,10 +529,13 @@ Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, bool wMiejscu, i
         return zakres(z, cel, 0, bieg.rozmiar, bieg, błąd);
     Wynik wynik = Wynik::Skopiowano;
     int kod = 0;
-    const bool dobrze = oc::platform::forEachDataExtent(z, bieg.rozmiar, [&](qint64 od, qint64 długość) {
-        wynik = zakres(z, cel, od, długość, bieg, błąd);
-        return wynik == Wynik::Skopiowano && !bieg.krótszy;
-    }, kod);
+    const bool dobrze = oc::platform::forEachDataExtent(
+        z, bieg.rozmiar,
+        [&](qint64 od, qint64 długość) {
+            wynik = zakres(z, cel, od, długość, bieg, błąd);
+            return wynik == Wynik::Skopiowano && !bieg.krótszy;
+        },
+        kod);
     if (!dobrze) {
         błąd = kod;
         return Wynik::BłądŹródła;
@@ -582,8 +587,8 @@ Wynik KopiaWpisu::zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bie
                 return Wynik::Skopiowano;
             }
             for (ssize_t zapisane = 0; zapisane < n;) {
-                const ssize_t w =
-                    pwrite(cel, m_bufor.data() + zapisane, size_t(n - zapisane), off_t(pozycja + zapisane));
+                const ssize_t w
+                    = pwrite(cel, m_bufor.data() + zapisane, size_t(n - zapisane), off_t(pozycja + zapisane));
                 if (w < 0) {
                     if (errno == EINTR)
                         continue;

@@ -9,15 +9,16 @@
 
 namespace occopy {
 
+using oc::platform::decodeName;
+using oc::platform::encodeName;
 using oc::platform::EntryStatus;
 using oc::platform::FileError;
 using oc::platform::OpenDirectory;
 using oc::platform::RenameOutcome;
-using oc::platform::decodeName;
-using oc::platform::encodeName;
 using oc::platform::withSeparator;
 
-Przenośnik::Przenośnik(Kopiarka &kopiarka) : m_kopiarka(kopiarka) {}
+Przenośnik::Przenośnik(Kopiarka &kopiarka) : m_kopiarka(kopiarka)
+{}
 
 void Przenośnik::Przenieś()
 {
@@ -142,8 +143,7 @@ void Przenośnik::połącz(const OpenDirectory &z, const QByteArray &nazwa, cons
         błąd(e);
 }
 
-bool Przenośnik::nadpisać(const QString &skąd, const QString &dokąd, const EntryStatus &źródło,
-                          const EntryStatus &cel)
+bool Przenośnik::nadpisać(const QString &skąd, const QString &dokąd, const EntryStatus &źródło, const EntryStatus &cel)
 {
     if (!m_kopiarka.Nadpisuj)
         return false;
@@ -300,6 +300,9 @@ std::vector<FileError> Przenośnik::Błędy() const
     return wszystkie;
 }
 
-void Przenośnik::błąd(const FileError &błąd) { m_błędy.push_back(błąd); }
+void Przenośnik::błąd(const FileError &błąd)
+{
+    m_błędy.push_back(błąd);
+}
 
 } // namespace occopy

@@ -51,8 +51,8 @@ public:
 private:
     struct Wybrany
     {
-        qsizetype zaufane = 0; // the part of the path that may pass links: its directory
-        quint64 urządzenie = 0; // of that directory; nothing on another file system is removed
+        qsizetype zaufane = 0;   // the part of the path that may pass links: its directory
+        quint64 urządzenie = 0;  // of that directory; nothing on another file system is removed
         std::vector<Para> pliki; // moved while the entry as a whole stayed
     };
     // Entries going across file systems, by the directory they go into.

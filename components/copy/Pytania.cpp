@@ -2,7 +2,10 @@
 
 namespace occopy {
 
-QDateTime CzasPliku(qint64 nanosekundy) { return QDateTime::fromMSecsSinceEpoch(nanosekundy / 1000000); }
+QDateTime CzasPliku(qint64 nanosekundy)
+{
+    return QDateTime::fromMSecsSinceEpoch(nanosekundy / 1000000);
+}
 
 bool Pytania::Nadpisać(const Zastany &zastany)
 {
@@ -10,9 +13,7 @@ bool Pytania::Nadpisać(const Zastany &zastany)
     switch (odpowiedź) {
     case Odpowiedź::Nadpisz: return true;
     case Odpowiedź::Pomiń: return false;
-    case Odpowiedź::Anuluj:
-        Przerwij();
-        return false;
+    case Odpowiedź::Anuluj: Przerwij(); return false;
     default: break;
     }
     m_dlaWszystkich = odpowiedź;

@@ -7,8 +7,7 @@ namespace occopy {
 frmBladZrodla::frmBladZrodla(const oc::platform::FileError &błąd, QWidget *parent)
     : OknoPytania(QStringLiteral("Błąd odczytu"),
                   {{QStringLiteral("Nie można odczytać:"), false}, {błąd.path, true}, {błąd.reason(), false}},
-                  {QStringLiteral("&Pomiń"), QStringLiteral("Pomiń &wszystkie"), QStringLiteral("&Anuluj")}, 3,
-                  parent)
+                  {QStringLiteral("&Pomiń"), QStringLiteral("Pomiń &wszystkie"), QStringLiteral("&Anuluj")}, 3, parent)
 {
     setObjectName(QStringLiteral("frmBladZrodla"));
 }

@@ -103,7 +103,10 @@ frmCopy::frmCopy(qint32 &wynikKopiowania, QWidget *parent)
     Buttony();
 }
 
-frmCopy::~frmCopy() { ZatrzymajPracę(); }
+frmCopy::~frmCopy()
+{
+    ZatrzymajPracę();
+}
 
 void frmCopy::ZatrzymajPracę()
 {
@@ -252,7 +255,8 @@ void frmCopy::Pracuj()
 
 void frmCopy::Faza(const QString &tekst)
 {
-    QMetaObject::invokeMethod(this, [this, tekst] { Status->setText(tekst); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, tekst] { Status->setText(tekst); }, Qt::QueuedConnection);
 }
 
 void frmCopy::UstawPytania()
@@ -271,7 +275,8 @@ void frmCopy::UstawPytania()
 Odpowiedź frmCopy::NaWątkuOkna(const std::function<Odpowiedź()> &pytanie)
 {
     Odpowiedź odpowiedź = Odpowiedź::Anuluj;
-    QMetaObject::invokeMethod(this, [&] { odpowiedź = pytanie(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { odpowiedź = pytanie(); }, Qt::BlockingQueuedConnection);
     return odpowiedź;
 }
 

@@ -18,7 +18,10 @@ frmMove::frmMove(qint32 &wynik, QWidget *parent) : frmCopy(wynik, parent)
 }
 
 // The work borrows members of this class: it ends before they go.
-frmMove::~frmMove() { ZatrzymajPracę(); }
+frmMove::~frmMove()
+{
+    ZatrzymajPracę();
+}
 
 void frmMove::Pracuj()
 {

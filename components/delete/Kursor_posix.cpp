@@ -20,7 +20,8 @@ bool porażka(int *błąd, int kod)
 
 } // namespace
 
-Kursor::Kursor(std::vector<KatalogDrzewa> &katalogi) : m_katalogi(katalogi) {}
+Kursor::Kursor(std::vector<KatalogDrzewa> &katalogi) : m_katalogi(katalogi)
+{}
 
 Kursor::~Kursor()
 {
@@ -135,7 +136,10 @@ bool Kursor::wDół(qsizetype dziecko, int *błąd)
     return true;
 }
 
-void Kursor::naKorzeń() { przejdź(m_korzeń, 0); }
+void Kursor::naKorzeń()
+{
+    przejdź(m_korzeń, 0);
+}
 
 void Kursor::przejdź(int fd, qsizetype węzeł)
 {

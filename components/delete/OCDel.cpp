@@ -13,12 +13,9 @@ OCDel::~OCDel() = default;
 QVariant OCDel::invoke(QStringView operation, QVariantList &args)
 {
     static const oc::Operations<OCDel> operations{
-        {"DeleteFileO", &OCDel::DeleteFileO},
-        {"ClearLists", &OCDel::ClearLists},
-        {"AddDirToDelete", &OCDel::AddDirToDelete},
-        {"AddFileToDelete", &OCDel::AddFileToDelete},
-        {"RunDeleteAll", &OCDel::RunDeleteAll},
-        {"TrybUsuwania", &OCDel::TrybUsuwania},
+        {"DeleteFileO", &OCDel::DeleteFileO},       {"ClearLists", &OCDel::ClearLists},
+        {"AddDirToDelete", &OCDel::AddDirToDelete}, {"AddFileToDelete", &OCDel::AddFileToDelete},
+        {"RunDeleteAll", &OCDel::RunDeleteAll},     {"TrybUsuwania", &OCDel::TrybUsuwania},
     };
     return operations.invoke(*this, operation, args);
 }

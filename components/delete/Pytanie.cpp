@@ -12,7 +12,10 @@ namespace ocdelete::pytanie {
 
 namespace ui = oc::ui;
 
-QLabel *tytuł(QWidget *okno, const QString &tekst) { return ui::makeTitleStrip(okno, tekst); }
+QLabel *tytuł(QWidget *okno, const QString &tekst)
+{
+    return ui::makeTitleStrip(okno, tekst);
+}
 
 QLabel *napis(QWidget *okno, int lewa, int góra, int szerokość, bool pogrubiony)
 {
@@ -79,19 +82,13 @@ std::optional<int> klawisz(int kod, int &przycisk)
     case ui::vk::Left:
     case ui::vk::Up:
     case ui::vk::Right:
-    case ui::vk::Down:
-        przycisk = przycisk == 0 ? 1 : 0;
-        return std::nullopt;
-    case 'T':
-        return 0;
+    case ui::vk::Down: przycisk = przycisk == 0 ? 1 : 0; return std::nullopt;
+    case 'T': return 0;
     case 'N':
-    case ui::vk::Escape:
-        return 1;
+    case ui::vk::Escape: return 1;
     case ui::vk::Space:
-    case ui::vk::Return:
-        return przycisk;
-    default:
-        return std::nullopt;
+    case ui::vk::Return: return przycisk;
+    default: return std::nullopt;
     }
 }
 

@@ -36,8 +36,8 @@ enum class Tryb { Usuń = 0, Kosz = 1, NaZawsze = 2 };
 // The caption for the mode: the window's own, "... do kosza" or
 // "... na zawsze"; for good, a line under the question (at `góra` twips)
 // says it cannot be undone, and the buttons and the window make room.
-void ustawTryb(QWidget *okno, QLabel *tytuł, const QString &własny, const std::array<oc::ui::LabelButton *, 2> &przyciski,
-               int góra, Tryb tryb);
+void ustawTryb(QWidget *okno, QLabel *tytuł, const QString &własny,
+               const std::array<oc::ui::LabelButton *, 2> &przyciski, int góra, Tryb tryb);
 
 // A key of either question: Home and the arrows move the focus to the other
 // button, T presses yes (0), N and Esc press no (1), Space and Enter press

@@ -32,7 +32,10 @@ std::pair<QByteArray, QByteArray> rozdziel(QByteArray ścieżka)
 
 // "x/.." names the parent of x and "/" names everything: neither is what
 // a user chose to delete.
-bool daSięUsunąć(const QByteArray &nazwa) { return !nazwa.isEmpty() && nazwa != "." && nazwa != ".."; }
+bool daSięUsunąć(const QByteArray &nazwa)
+{
+    return !nazwa.isEmpty() && nazwa != "." && nazwa != "..";
+}
 
 // The directory of the last path asked for stays open, so that a list of
 // files from one panel opens their directory once. Only the last component
@@ -298,7 +301,10 @@ QString Usuwanie::ścieżkaKatalogu(qsizetype węzeł) const
     return m_korzeń + platform::decodeName(względna);
 }
 
-void Usuwanie::zapisz(int kod, const QString &ścieżka) { Błędy.push_back({kod, ścieżka}); }
+void Usuwanie::zapisz(int kod, const QString &ścieżka)
+{
+    Błędy.push_back({kod, ścieżka});
+}
 
 void Usuwanie::wpisGotowy()
 {

@@ -15,8 +15,7 @@ namespace ocdelete {
 
 namespace ui = oc::ui;
 
-frmDelF::frmDelF(qint32 &wynik, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_wynik(wynik)
+frmDelF::frmDelF(qint32 &wynik, QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_wynik(wynik)
 {
     setObjectName(QStringLiteral("frmDelF"));
     setWindowTitle(QStringLiteral("Usuń plik"));

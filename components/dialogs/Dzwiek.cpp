@@ -8,7 +8,10 @@ namespace oc {
 
 namespace {
 
-bool zaczynaSięOd(QByteArrayView dane, QByteArrayView znaki) { return dane.startsWith(znaki); }
+bool zaczynaSięOd(QByteArrayView dane, QByteArrayView znaki)
+{
+    return dane.startsWith(znaki);
+}
 
 } // namespace
 
@@ -22,7 +25,7 @@ Odtwarzacz OdtwarzaczDla(const QString &nazwa, QByteArrayView początek)
         return Odtwarzacz::Multimedia;
     const QString rozszerzenie = QFileInfo(nazwa).suffix().toLower();
     return rozszerzenie == u"mid" || rozszerzenie == u"midi" || rozszerzenie == u"kar" ? Odtwarzacz::Syntezator
-                                                                                   : Odtwarzacz::Multimedia;
+                                                                                       : Odtwarzacz::Multimedia;
 }
 
 QString ZnajdźBankBrzmień(const QStringList &katalogiDanych)
@@ -56,18 +59,21 @@ Syntezator ZnajdźSyntezator(const QString &plik, const QStringList &katalogiPro
     const QString fluidsynth = znajdź(QStringLiteral("fluidsynth"));
     const QString timidity = fluidsynth.isEmpty() ? znajdź(QStringLiteral("timidity")) : QString();
     if (fluidsynth.isEmpty() && timidity.isEmpty())
-        return {{}, QStringLiteral("Do odtwarzania plików MIDI potrzebny jest syntezator programowy "
-                                   "(fluidsynth albo timidity), a w tym systemie żadnego nie znaleziono.")};
+        return {{},
+                QStringLiteral("Do odtwarzania plików MIDI potrzebny jest syntezator programowy "
+                               "(fluidsynth albo timidity), a w tym systemie żadnego nie znaleziono.")};
     const QString bank = ZnajdźBankBrzmień(katalogiDanych);
     if (bank.isEmpty())
-        return {{}, QStringLiteral("Syntezator %1 nie ma czym grać: w systemie nie znaleziono banku brzmień "
-                                   "General MIDI (pliku .sf2 lub .sf3).")
-                        .arg(QFileInfo(fluidsynth.isEmpty() ? timidity : fluidsynth).fileName())};
+        return {{},
+                QStringLiteral("Syntezator %1 nie ma czym grać: w systemie nie znaleziono banku brzmień "
+                               "General MIDI (pliku .sf2 lub .sf3).")
+                    .arg(QFileInfo(fluidsynth.isEmpty() ? timidity : fluidsynth).fileName())};
     // The path is absolute, so no file name can pass for an option.
     const QString ścieżka = QFileInfo(plik).absoluteFilePath();
     if (!fluidsynth.isEmpty())
         return {{fluidsynth, {QStringLiteral("-n"), QStringLiteral("-i"), QStringLiteral("-q"), bank, ścieżka}}, {}};
-    return {{timidity, {QStringLiteral("-id"), QStringLiteral("-x"), QStringLiteral("soundfont \"%1\"").arg(bank), ścieżka}},
+    return {{timidity,
+             {QStringLiteral("-id"), QStringLiteral("-x"), QStringLiteral("soundfont \"%1\"").arg(bank), ścieżka}},
             {}};
 }
 

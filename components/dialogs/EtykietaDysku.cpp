@@ -6,7 +6,10 @@ namespace oc {
 
 namespace {
 
-QString albo(const QString &tekst, const QString &brak) { return tekst.isEmpty() ? brak : tekst; }
+QString albo(const QString &tekst, const QString &brak)
+{
+    return tekst.isEmpty() ? brak : tekst;
+}
 
 // Every byte of a 64-bit count in groups of three, and from 1 KB on the
 // rounded figure before it.

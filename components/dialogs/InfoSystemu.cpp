@@ -19,8 +19,7 @@ struct Procesor
 Procesor CzytajCpuinfo(const QByteArray &tekst)
 {
     static const QStringList kluczeModelu{QStringLiteral("model name"), QStringLiteral("Hardware"),
-                                          QStringLiteral("cpu model"), QStringLiteral("cpu"),
-                                          QStringLiteral("uarch")};
+                                          QStringLiteral("cpu model"), QStringLiteral("cpu"), QStringLiteral("uarch")};
     Procesor procesor;
     qsizetype najlepszy = kluczeModelu.size();
     for (const QByteArray &linia : tekst.split('\n')) {
@@ -68,7 +67,10 @@ QString pamięć(std::optional<qint64> bajty)
     return QLocale(QLocale::Polish).formattedDataSize(*bajty, 1, QLocale::DataSizeTraditionalFormat);
 }
 
-QString albo(const QString &tekst, const QString &brak) { return tekst.isEmpty() ? brak : tekst; }
+QString albo(const QString &tekst, const QString &brak)
+{
+    return tekst.isEmpty() ? brak : tekst;
+}
 
 } // namespace
 

@@ -33,7 +33,7 @@ private:
     // failure, which then shows in place of the number.
     bool Wykonaj(double argument);
 
-    QString m_wpis;    // the number being typed, "" when none
+    QString m_wpis; // the number being typed, "" when none
     double m_akumulator = 0;
     QChar m_działanie; // waiting for its second argument, or null
     QString m_błąd;

@@ -83,7 +83,10 @@ bool rozdział(Czytnik &plik, QByteArrayView &nazwa, QByteArrayView &treść)
 }
 
 // Data bytes after a channel status byte.
-quint32 bajtówDanych(quint8 status) { return (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2; }
+quint32 bajtówDanych(quint8 status)
+{
+    return (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+}
 
 // The tick after the track's last event; tempo changes go to tempa.
 std::optional<quint64> ścieżka(QByteArrayView treść, std::vector<ZmianaTempa> &tempa)

@@ -65,7 +65,8 @@ Obraz CzytajObraz(const QString &ścieżka, const QSize &miejsce)
     }
     wynik.rozmiar = rozmiar.isValid() ? rozmiar : obraz.size();
     const QSize wOknie = RozmiarWOknie(obraz.size(), miejsce);
-    wynik.obraz = wOknie == obraz.size() ? obraz : obraz.scaled(wOknie, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    wynik.obraz
+        = wOknie == obraz.size() ? obraz : obraz.scaled(wOknie, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return wynik;
 }
 

@@ -24,20 +24,13 @@ namespace oc {
 QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
 {
     static const oc::Operations<Ocmd> operations{
-        {"WybierzDysk", &Ocmd::WybierzDysk},
-        {"Showmaska", &Ocmd::Showmaska},
-        {"NewDirCreate", &Ocmd::NewDirCreate},
-        {"NewFileCreate", &Ocmd::NewFileCreate},
-        {"ZmienNazwe", &Ocmd::ZmienNazwe},
-        {"EtykietaDyskuShow", &Ocmd::EtykietaDyskuShow},
-        {"OCSystemInfo", &Ocmd::OCSystemInfo},
-        {"kalkulator", &Ocmd::kalkulator},
-        {"ShowAbout", &Ocmd::ShowAbout},
-        {"PokazZegar", &Ocmd::PokazZegar},
-        {"playwavfile", &Ocmd::playwavfile},
-        {"playmidifile", &Ocmd::playmidifile},
-        {"playmp3file", &Ocmd::playmp3file},
-        {"ShowBMPFile", &Ocmd::ShowBMPFile},
+        {"WybierzDysk", &Ocmd::WybierzDysk},   {"Showmaska", &Ocmd::Showmaska},
+        {"NewDirCreate", &Ocmd::NewDirCreate}, {"NewFileCreate", &Ocmd::NewFileCreate},
+        {"ZmienNazwe", &Ocmd::ZmienNazwe},     {"EtykietaDyskuShow", &Ocmd::EtykietaDyskuShow},
+        {"OCSystemInfo", &Ocmd::OCSystemInfo}, {"kalkulator", &Ocmd::kalkulator},
+        {"ShowAbout", &Ocmd::ShowAbout},       {"PokazZegar", &Ocmd::PokazZegar},
+        {"playwavfile", &Ocmd::playwavfile},   {"playmidifile", &Ocmd::playmidifile},
+        {"playmp3file", &Ocmd::playmp3file},   {"ShowBMPFile", &Ocmd::ShowBMPFile},
     };
     return operations.invoke(*this, operation, args);
 }
@@ -137,11 +130,20 @@ void Ocmd::PokazZegar(float x, float y)
     okno.exec();
 }
 
-void Ocmd::playwavfile(float x, float y, QString &path) { Odtwórz(x, y, path); }
+void Ocmd::playwavfile(float x, float y, QString &path)
+{
+    Odtwórz(x, y, path);
+}
 
-void Ocmd::playmidifile(float x, float y, QString &path) { Odtwórz(x, y, path); }
+void Ocmd::playmidifile(float x, float y, QString &path)
+{
+    Odtwórz(x, y, path);
+}
 
-void Ocmd::playmp3file(float x, float y, QString &path) { Odtwórz(x, y, path); }
+void Ocmd::playmp3file(float x, float y, QString &path)
+{
+    Odtwórz(x, y, path);
+}
 
 void Ocmd::Odtwórz(float x, float y, const QString &plik)
 {

@@ -10,7 +10,8 @@
 
 namespace oc {
 
-Odtwarzanie::Odtwarzanie(const QString &komunikat, qint64 długość) : m_długość(długość), m_komunikat(komunikat) {}
+Odtwarzanie::Odtwarzanie(const QString &komunikat, qint64 długość) : m_długość(długość), m_komunikat(komunikat)
+{}
 
 void Odtwarzanie::UstawStan(Stan stan)
 {

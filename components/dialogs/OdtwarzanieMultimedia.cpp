@@ -34,8 +34,14 @@ void OdtwarzanieMultimedia::Odtwórz()
         m_odtwarzacz->play();
 }
 
-void OdtwarzanieMultimedia::Pauza() { m_odtwarzacz->pause(); }
+void OdtwarzanieMultimedia::Pauza()
+{
+    m_odtwarzacz->pause();
+}
 
-void OdtwarzanieMultimedia::Zatrzymaj() { m_odtwarzacz->stop(); }
+void OdtwarzanieMultimedia::Zatrzymaj()
+{
+    m_odtwarzacz->stop();
+}
 
 } // namespace oc

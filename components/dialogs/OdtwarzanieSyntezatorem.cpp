@@ -32,9 +32,8 @@ OdtwarzanieSyntezatorem::OdtwarzanieSyntezatorem(const platform::Command &polece
             UstawKomunikat(QStringLiteral("Nie mogę uruchomić syntezatora %1: %2")
                                .arg(QFileInfo(m_polecenie.program).fileName(), m_proces->errorString()));
     });
-    connect(m_proces, &QProcess::finished, this, [this](int kod, QProcess::ExitStatus stan) {
-        Zakończony(kod, stan == QProcess::CrashExit);
-    });
+    connect(m_proces, &QProcess::finished, this,
+            [this](int kod, QProcess::ExitStatus stan) { Zakończony(kod, stan == QProcess::CrashExit); });
     m_tik->setInterval(250);
     connect(m_tik, &QTimer::timeout, this, [this] { UstawPozycję(qMin(m_czas.elapsed(), Długość())); });
 }

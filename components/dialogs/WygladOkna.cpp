@@ -16,7 +16,10 @@ std::array<ui::Shape *, 2> ramki(QWidget *okno)
     return shapes;
 }
 
-QLabel *tytuł(QWidget *okno, const QString &tekst) { return ui::makeTitleStrip(okno, tekst); }
+QLabel *tytuł(QWidget *okno, const QString &tekst)
+{
+    return ui::makeTitleStrip(okno, tekst);
+}
 
 bool zamknijKlawiszem(QDialog *okno, QKeyEvent *event)
 {

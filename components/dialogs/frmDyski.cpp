@@ -55,8 +55,8 @@ frmDyski::frmDyski(const QList<platform::Volume> &dyski, const QString &current,
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_dyski(dyski)
 {
     setObjectName(QStringLiteral("frmDyski"));
-    const QString tytuł = panel == 2 ? QStringLiteral("Wybierz dysk (prawy panel)")
-                                     : QStringLiteral("Wybierz dysk (lewy panel)");
+    const QString tytuł
+        = panel == 2 ? QStringLiteral("Wybierz dysk (prawy panel)") : QStringLiteral("Wybierz dysk (lewy panel)");
     setWindowTitle(tytuł);
     ui::setBackground(this, wygląd::TłoOkna);
     Shape1 = wygląd::ramki(this);
@@ -92,7 +92,10 @@ frmDyski::frmDyski(const QList<platform::Volume> &dyski, const QString &current,
     Label1 = wygląd::tytuł(this, tytuł);
 }
 
-void frmDyski::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void frmDyski::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
 void frmDyski::Form_KeyDown(int kod)
 {

@@ -22,11 +22,11 @@ struct Klawisz
 
 // Four columns, five rows; "0" is two keys wide and "=" two keys high.
 constexpr Klawisz Klawisze[] = {
-    {u"C", u'C', 0, 0, 1, 1},  {u"←", u'\b', 1, 0, 1, 1}, {u"÷", u'/', 2, 0, 1, 1}, {u"×", u'*', 3, 0, 1, 1},
-    {u"7", u'7', 0, 1, 1, 1},  {u"8", u'8', 1, 1, 1, 1},  {u"9", u'9', 2, 1, 1, 1}, {u"−", u'-', 3, 1, 1, 1},
-    {u"4", u'4', 0, 2, 1, 1},  {u"5", u'5', 1, 2, 1, 1},  {u"6", u'6', 2, 2, 1, 1}, {u"+", u'+', 3, 2, 1, 1},
-    {u"1", u'1', 0, 3, 1, 1},  {u"2", u'2', 1, 3, 1, 1},  {u"3", u'3', 2, 3, 1, 1}, {u"=", u'=', 3, 3, 1, 2},
-    {u"0", u'0', 0, 4, 2, 1},  {u",", u',', 2, 4, 1, 1},
+    {u"C", u'C', 0, 0, 1, 1}, {u"←", u'\b', 1, 0, 1, 1}, {u"÷", u'/', 2, 0, 1, 1}, {u"×", u'*', 3, 0, 1, 1},
+    {u"7", u'7', 0, 1, 1, 1}, {u"8", u'8', 1, 1, 1, 1},  {u"9", u'9', 2, 1, 1, 1}, {u"−", u'-', 3, 1, 1, 1},
+    {u"4", u'4', 0, 2, 1, 1}, {u"5", u'5', 1, 2, 1, 1},  {u"6", u'6', 2, 2, 1, 1}, {u"+", u'+', 3, 2, 1, 1},
+    {u"1", u'1', 0, 3, 1, 1}, {u"2", u'2', 1, 3, 1, 1},  {u"3", u'3', 2, 3, 1, 1}, {u"=", u'=', 3, 3, 1, 2},
+    {u"0", u'0', 0, 4, 2, 1}, {u",", u',', 2, 4, 1, 1},
 };
 static_assert(std::size(Klawisze) == std::tuple_size_v<decltype(frmKalkulator::cmdKlawisz)>);
 
@@ -48,7 +48,7 @@ frmKalkulator::frmKalkulator(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
 
     lblWynik = new QLabel(this);
     lblWynik->setTextFormat(Qt::PlainText);
-        lblWynik->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblWynik->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblWynik->setIndent(ui::toPixels(90));
     ui::setBackground(lblWynik, 0x00FFFFFF);
     ui::setForeground(lblWynik, 0x00000000);

@@ -10,6 +10,9 @@ frmNowyKat::frmNowyKat(QWidget *parent)
 
 // Blanks around a name are a slip of the keyboard, and a name of blanks alone
 // would make a directory that looks like none.
-QString frmNowyKat::Odpowiedź(const QString &tekst) const { return tekst.trimmed(); }
+QString frmNowyKat::Odpowiedź(const QString &tekst) const
+{
+    return tekst.trimmed();
+}
 
 } // namespace oc

@@ -8,6 +8,9 @@ frmNowyPlik::frmNowyPlik(QWidget *parent)
     setObjectName(QStringLiteral("frmNowyPlik"));
 }
 
-QString frmNowyPlik::Odpowiedź(const QString &tekst) const { return tekst.trimmed(); }
+QString frmNowyPlik::Odpowiedź(const QString &tekst) const
+{
+    return tekst.trimmed();
+}
 
 } // namespace oc

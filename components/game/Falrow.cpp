@@ -69,8 +69,8 @@ Falrow::Falrow(int szybkość, Gra::Losowanie losowanie)
 
     for (int wiersz = 1; wiersz <= Gra::Wiersze; ++wiersz)
         for (int kolumna = 1; kolumna <= Gra::Kolumny; ++kolumna)
-            Shape1[Gra::coor(kolumna, wiersz)] =
-                kratka(this, LewaStudni + (kolumna - 1) * Bok, GóraDna - (wiersz - 1) * Bok, Gra::Pusta);
+            Shape1[Gra::coor(kolumna, wiersz)]
+                = kratka(this, LewaStudni + (kolumna - 1) * Bok, GóraDna - (wiersz - 1) * Bok, Gra::Pusta);
 
     Label5 = new QLabel(this);
     ui::setBackground(Label5, Tło);
@@ -108,20 +108,18 @@ void Falrow::Timer1_Timer()
         activateWindow();
 }
 
-void Falrow::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void Falrow::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
 void Falrow::Form_KeyDown(int kod)
 {
     switch (kod) {
-    case KlawiszP:
-        Pauza();
-        return;
+    case KlawiszP: Pauza(); return;
     case ui::vk::Escape:
-    case ui::vk::F10:
-        Gameover();
-        return;
-    default:
-        break;
+    case ui::vk::F10: Gameover(); return;
+    default: break;
     }
     // Under the cover the piece stays where it was left.
     if (!Timer1->isActive())

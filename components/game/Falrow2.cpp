@@ -26,7 +26,10 @@ constexpr quint32 TłoFokusu = 0x00FF8080;
 constexpr int LiczbaPól = 5;
 constexpr int PoleZakończ = 3;
 constexpr int PoleGraj = 4;
-quint32 tłoBezFokusu(int pole) { return pole < PoleZakończ ? Czarny : TłoPrzycisku; }
+quint32 tłoBezFokusu(int pole)
+{
+    return pole < PoleZakończ ? Czarny : TłoPrzycisku;
+}
 
 const QString Wybrany = QStringLiteral("[o]");
 const QString Niewybrany = QStringLiteral("[  ]");
@@ -80,7 +83,10 @@ Falrow2::Falrow2(QWidget *parent)
     Label1 = oprawa(this);
 }
 
-void Falrow2::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void Falrow2::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
 void Falrow2::Form_KeyDown(int kod)
 {
@@ -107,11 +113,8 @@ void Falrow2::Form_KeyDown(int kod)
             Wybierz(Pole);
         break;
     case ui::vk::Escape:
-    case ui::vk::F10:
-        Zakończ();
-        break;
-    default:
-        break;
+    case ui::vk::F10: Zakończ(); break;
+    default: break;
     }
 }
 
@@ -138,11 +141,20 @@ void Falrow2::Graj()
     gra->activateWindow();
 }
 
-void Falrow2::Zakończ() { close(); }
+void Falrow2::Zakończ()
+{
+    close();
+}
 
-void Falrow2::OldPoz() { ui::setBackground(pole(Pole), tłoBezFokusu(Pole)); }
+void Falrow2::OldPoz()
+{
+    ui::setBackground(pole(Pole), tłoBezFokusu(Pole));
+}
 
-void Falrow2::NewPoz() { ui::setBackground(pole(Pole), TłoFokusu); }
+void Falrow2::NewPoz()
+{
+    ui::setBackground(pole(Pole), TłoFokusu);
+}
 
 QWidget *Falrow2::pole(int numer) const
 {

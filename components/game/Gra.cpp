@@ -12,7 +12,10 @@ Gra::Losowanie Gra::zZiarna(quint32 ziarno)
     return [generator] { return generator->generateDouble(); };
 }
 
-Gra::Gra(Losowanie losowanie) : m_losowanie(std::move(losowanie)) { Nyfig(); }
+Gra::Gra(Losowanie losowanie) : m_losowanie(std::move(losowanie))
+{
+    Nyfig();
+}
 
 bool Gra::Tick()
 {

@@ -2,7 +2,8 @@
 
 namespace ocfalrow {
 
-Komórki::Komórki(int liczba, quint32 kolor) : m_kolory(liczba, kolor), m_pokazane(liczba, kolor) {}
+Komórki::Komórki(int liczba, quint32 kolor) : m_kolory(liczba, kolor), m_pokazane(liczba, kolor)
+{}
 
 void Komórki::Maluj(int indeks, quint32 kolor)
 {

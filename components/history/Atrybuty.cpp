@@ -11,7 +11,10 @@ quint32 MaskaAtrybutów(const std::array<bool, 4> &ustaw, const std::array<bool,
     return maska;
 }
 
-bool Zaznaczony(const QString &tekst) { return tekst.size() > 1 && tekst.at(1) == u'x'; }
+bool Zaznaczony(const QString &tekst)
+{
+    return tekst.size() > 1 && tekst.at(1) == u'x';
+}
 
 QString Przełączony(const QString &tekst)
 {

@@ -14,7 +14,7 @@ constexpr std::array<quint32, 4> AtrybutPola{oc::platform::attr::ReadOnly, oc::p
 
 // The check labels of a column, unchecked, in the same order.
 inline const std::array<QString, 4> NapisyPól{QStringLiteral("[ ] Tylko do odczytu"), QStringLiteral("[ ] Archiwalny"),
-                                             QStringLiteral("[ ] Ukryty"), QStringLiteral("[ ] Systemowy")};
+                                              QStringLiteral("[ ] Ukryty"), QStringLiteral("[ ] Systemowy")};
 
 // The attributes chosen under "Ustaw" and not vetoed under "Wyczyść": the
 // clear box wins.

@@ -22,8 +22,8 @@ public:
     // count returns what it had counted.
     void Przerwij(bool przerwij) { m_przerwij = przerwij; }
 
-    qint64 Bajty = 0;    // sum of the lengths of files and links
-    qint64 Zajęte = 0;   // a unit per directory and per started unit of each file, one for an empty file
+    qint64 Bajty = 0;  // sum of the lengths of files and links
+    qint64 Zajęte = 0; // a unit per directory and per started unit of each file, one for an empty file
     qint64 Pliki = 0;
     qint64 Katalogi = 0; // subdirectories, the starting one not included
 

@@ -58,7 +58,10 @@ QString Ocmd::ShowHistoryWindow(float x, float y)
     return WybranaKomenda;
 }
 
-QString Ocmd::ZZM(QString path) { return m_statystyka.ZZM(path); }
+QString Ocmd::ZZM(QString path)
+{
+    return m_statystyka.ZZM(path);
+}
 
 int Ocmd::PrzerwijZZM(qint32 przerwij)
 {

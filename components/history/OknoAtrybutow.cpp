@@ -105,7 +105,10 @@ void OknoAtrybutow::dodajPrzyciski(int góra)
     connect(cmd[1], &ui::LabelButton::clicked, this, [this] { Anuluj(); });
 }
 
-bool OknoAtrybutow::Zaznaczone(int i) const { return Zaznaczony(check[i]->caption()); }
+bool OknoAtrybutow::Zaznaczone(int i) const
+{
+    return Zaznaczony(check[i]->caption());
+}
 
 void OknoAtrybutow::UstawZaznaczenie(int i, bool zaznaczone)
 {
@@ -113,7 +116,10 @@ void OknoAtrybutow::UstawZaznaczenie(int i, bool zaznaczone)
         Przełącz(i);
 }
 
-void OknoAtrybutow::Przełącz(int i) { check[i]->setCaption(Przełączony(check[i]->caption())); }
+void OknoAtrybutow::Przełącz(int i)
+{
+    check[i]->setCaption(Przełączony(check[i]->caption()));
+}
 
 void OknoAtrybutow::ZacznijOdPierwszego()
 {
@@ -123,7 +129,10 @@ void OknoAtrybutow::ZacznijOdPierwszego()
     Maluj(Pole, true);
 }
 
-void OknoAtrybutow::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void OknoAtrybutow::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
 void OknoAtrybutow::Form_KeyDown(int kod)
 {

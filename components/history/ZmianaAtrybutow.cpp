@@ -64,14 +64,17 @@ void ZmianaAtrybutów::Przeglądaj(const QString &katalog)
     sterowanie.rootThroughLink = false;
     sterowanie.failed = [this](const platform::FileError &błąd) { m_błędy.push_back(błąd); };
     platform::FileError błąd;
-    const bool przeczytany = platform::walkTree(katalog, [this](const platform::WalkEntry &wpis) {
-        if (wpis.isDirectory || wpis.isLink)
-            return;
-        m_znalezione.append(wpis.path());
-        platform::FileError błąd;
-        platform::writeAttributes(wpis, m_maska, &błąd);
-        Zapisany(std::move(błąd));
-    }, &błąd, sterowanie);
+    const bool przeczytany = platform::walkTree(
+        katalog,
+        [this](const platform::WalkEntry &wpis) {
+            if (wpis.isDirectory || wpis.isLink)
+                return;
+            m_znalezione.append(wpis.path());
+            platform::FileError błąd;
+            platform::writeAttributes(wpis, m_maska, &błąd);
+            Zapisany(std::move(błąd));
+        },
+        &błąd, sterowanie);
     if (!przeczytany)
         m_błędy.push_back(std::move(błąd));
 }

@@ -40,6 +40,9 @@ void frmAtrib::Ustaw()
     accept();
 }
 
-void frmAtrib::Anuluj() { reject(); }
+void frmAtrib::Anuluj()
+{
+    reject();
+}
 
 } // namespace oc2

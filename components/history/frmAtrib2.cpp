@@ -25,9 +25,8 @@ frmAtrib2::frmAtrib2(qint32 &wynik, QWidget *parent)
     // Progress a few times a second while the worker writes.
     m_postęp = new QTimer(this);
     m_postęp->setInterval(250);
-    connect(m_postęp, &QTimer::timeout, this, [this] {
-        Label3->setText(QStringLiteral("Zmieniono atrybuty plików: %1").arg(m_praca->Zapisane()));
-    });
+    connect(m_postęp, &QTimer::timeout, this,
+            [this] { Label3->setText(QStringLiteral("Zmieniono atrybuty plików: %1").arg(m_praca->Zapisane())); });
 }
 
 frmAtrib2::~frmAtrib2()
@@ -48,9 +47,8 @@ void frmAtrib2::ClearLists()
 void frmAtrib2::Timer1_Timer()
 {
     ZacznijOdPierwszego();
-    Label3->setText(QStringLiteral("Zmień atrybuty dla: %1 katalogów i dla: %2 plików")
-                        .arg(lstDir.size())
-                        .arg(lstFile.size()));
+    Label3->setText(
+        QStringLiteral("Zmień atrybuty dla: %1 katalogów i dla: %2 plików").arg(lstDir.size()).arg(lstFile.size()));
     Timer1->stop();
 }
 
@@ -86,6 +84,9 @@ void frmAtrib2::Anuluj()
     QDialog::reject();
 }
 
-void frmAtrib2::reject() { Anuluj(); }
+void frmAtrib2::reject()
+{
+    Anuluj();
+}
 
 } // namespace oc2

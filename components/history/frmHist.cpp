@@ -21,7 +21,10 @@ constexpr quint32 Biały = 0x00FFFFFF;
 constexpr int Szerokość = 3510;
 constexpr int WysokośćWiersza = 240;
 
-int góraWiersza(int wiersz) { return 360 + WysokośćWiersza * wiersz; }
+int góraWiersza(int wiersz)
+{
+    return 360 + WysokośćWiersza * wiersz;
+}
 
 } // namespace
 
@@ -77,13 +80,15 @@ void frmHist::Timer1_Timer()
     for (int i = 0; i < wypełnione; ++i)
         lblPoz[i]->setText(List1.at(i));
     const int ostatni = std::max(wypełnione - 1, 0);
-    ui::resizeTwips(this, ui::widthTwips(this),
-                    ui::heightTwips(lblPoz[0]) + ui::topTwips(lblPoz[ostatni]) + 120);
+    ui::resizeTwips(this, ui::widthTwips(this), ui::heightTwips(lblPoz[0]) + ui::topTwips(lblPoz[ostatni]) + 120);
     show();
     Timer1->stop();
 }
 
-void frmHist::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void frmHist::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
 void frmHist::Form_KeyDown(int kod)
 {
@@ -109,8 +114,7 @@ void frmHist::Form_KeyDown(int kod)
             --Wiersz;
         Podświetl(Wiersz);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -27,7 +27,10 @@ qint32 Class1::PokażMenu(float x, float y, float width, qint32 start)
     return m_stan.WybraneMenu;
 }
 
-qint32 Class1::PokażMenu2() { return m_stan.WybranaPozycja; }
+qint32 Class1::PokażMenu2()
+{
+    return m_stan.WybranaPozycja;
+}
 
 void Class1::Main()
 {

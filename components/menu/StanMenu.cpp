@@ -9,7 +9,10 @@ namespace vk = oc::ui::vk;
 namespace {
 
 // One step past either end comes round to the other.
-int zawiń(int i, int liczba) { return (i + liczba) % liczba; }
+int zawiń(int i, int liczba)
+{
+    return (i + liczba) % liczba;
+}
 
 // Index of the first access code equal to kod; a key without a code (0)
 // never matches a text without an access letter.

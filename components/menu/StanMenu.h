@@ -18,9 +18,9 @@ struct Reakcja
     bool OtwórzListę = false;
     bool ZamknijListę = false;
     bool ZamknijPasek = false;
-    bool Wybrano = false;  // the bar closes on its timer's next tick
-    QList<int> DoSiebie;   // key strokes to the window that took the key
-    QList<int> DoPaska;    // key strokes from the list to the bar
+    bool Wybrano = false; // the bar closes on its timer's next tick
+    QList<int> DoSiebie;  // key strokes to the window that took the key
+    QList<int> DoPaska;   // key strokes from the list to the bar
 };
 
 // The menu's choice and its key rules, without a window: the bar's windows

@@ -28,8 +28,7 @@ constexpr int GóraWpisu = (WysokośćPaska - WysokośćWpisu) / 2;
 
 } // namespace
 
-frmMain::frmMain(StanMenu &stan, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_stan(stan)
+frmMain::frmMain(StanMenu &stan, QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_stan(stan)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Menu OC"));
@@ -55,7 +54,10 @@ void frmMain::showEvent(QShowEvent *event)
     Form_Activate();
 }
 
-void frmMain::Form_Activate() { wykonaj(m_stan.AktywacjaPaska()); }
+void frmMain::Form_Activate()
+{
+    wykonaj(m_stan.AktywacjaPaska());
+}
 
 void frmMain::resizeEvent(QResizeEvent *event)
 {
@@ -64,9 +66,15 @@ void frmMain::resizeEvent(QResizeEvent *event)
     ui::moveTwips(lblMnu[ostatni], LewaWpisu(ostatni, ui::widthTwips(this)), GóraWpisu);
 }
 
-void frmMain::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
-void frmMain::Form_KeyDown(int kod) { wykonaj(m_stan.KlawiszPaska(kod)); }
+void frmMain::Form_KeyDown(int kod)
+{
+    wykonaj(m_stan.KlawiszPaska(kod));
+}
 
 void frmMain::mousePressEvent(QMouseEvent *event)
 {
@@ -124,8 +132,8 @@ void frmMain::OtwórzListę()
         Lista->reject();
     const int wpis = m_stan.WybraneMenu;
     const QRect ekran = screen()->geometry();
-    const int lewa = LewaListy(LewaWpisu(wpis, ui::widthTwips(this)), WpisyPaska()[wpis].Szerokość,
-                               ui::leftTwips(this), ui::toTwips(ekran.x() + ekran.width()));
+    const int lewa = LewaListy(LewaWpisu(wpis, ui::widthTwips(this)), WpisyPaska()[wpis].Szerokość, ui::leftTwips(this),
+                               ui::toTwips(ekran.x() + ekran.width()));
 
     frmSub lista(m_stan, this);
     ui::moveTwips(&lista, lewa, ui::topTwips(this) + ui::heightTwips(this));
@@ -140,7 +148,10 @@ void frmMain::OtwórzListę()
         ui::sendKey(this, kod);
 }
 
-void frmMain::Timer1_Timer() { accept(); }
+void frmMain::Timer1_Timer()
+{
+    accept();
+}
 
 void frmMain::reject()
 {

@@ -21,8 +21,7 @@ constexpr int Ramka = 1; // pixels of the border on each side
 
 } // namespace
 
-frmSub::frmSub(StanMenu &stan, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_stan(stan)
+frmSub::frmSub(StanMenu &stan, QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_stan(stan)
 {
     setObjectName(QStringLiteral("frmSub"));
     setWindowTitle(QStringLiteral("Orvane Commander"));
@@ -48,9 +47,15 @@ frmSub::frmSub(StanMenu &stan, QWidget *parent)
     podświetl(m_stan.WybranaPozycja, true);
 }
 
-void frmSub::keyPressEvent(QKeyEvent *event) { Form_KeyDown(ui::virtualKey(event)); }
+void frmSub::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(ui::virtualKey(event));
+}
 
-void frmSub::Form_KeyDown(int kod) { wykonaj(m_stan.KlawiszListy(kod)); }
+void frmSub::Form_KeyDown(int kod)
+{
+    wykonaj(m_stan.KlawiszListy(kod));
+}
 
 void frmSub::mouseReleaseEvent(QMouseEvent *event)
 {

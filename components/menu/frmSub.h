@@ -8,7 +8,7 @@
 namespace oc::ui {
 class LabelButton;
 class Shape;
-}
+} // namespace oc::ui
 
 namespace menuoc {
 

@@ -15,7 +15,8 @@ std::optional<ButtonSet> buttonSet(int buttony)
     case 0: return ButtonSet{{QStringLiteral("&OK"), {}, {}}, 1, one};
     case 1: return ButtonSet{{QStringLiteral("&OK"), QStringLiteral("&Anuluj"), {}}, 2, two};
     case 2:
-        return ButtonSet{{QStringLiteral("&Przerwij"), QStringLiteral("P&onów"), QStringLiteral("&Zignoruj")}, 3, three};
+        return ButtonSet{
+            {QStringLiteral("&Przerwij"), QStringLiteral("P&onów"), QStringLiteral("&Zignoruj")}, 3, three};
     case 3: return ButtonSet{{QStringLiteral("&Tak"), QStringLiteral("&Nie"), QStringLiteral("&Anuluj")}, 3, three};
     case 4: return ButtonSet{{QStringLiteral("&Tak"), QStringLiteral("&Nie"), {}}, 2, two};
     case 5: return ButtonSet{{QStringLiteral("&Ponów"), QStringLiteral("&Anuluj"), {}}, 2, two};
@@ -26,12 +27,18 @@ std::optional<ButtonSet> buttonSet(int buttony)
 quint32 iconBackground(int ikona)
 {
     switch (ikona) {
-    case 16: case 1: case 48: case 3: return 0x0000A0;
+    case 16:
+    case 1:
+    case 48:
+    case 3: return 0x0000A0;
     default: return 0x808080;
     }
 }
 
-int checkedDefault(int defaultButton, int count) { return defaultButton > count - 1 ? 0 : defaultButton; }
+int checkedDefault(int defaultButton, int count)
+{
+    return defaultButton > count - 1 ? 0 : defaultButton;
+}
 
 std::array<QChar, 3> Shorty(const std::array<QString, 3> &captions, int visibleCount)
 {
@@ -55,8 +62,7 @@ std::optional<int> MsgKeys::key(int virtualKey)
         virtualKey = vk::Right;
     switch (virtualKey) {
     case vk::Return:
-    case vk::Space:
-        return m_current;
+    case vk::Space: return m_current;
     case vk::Left:
         if (m_count > 1)
             m_current = m_current == 0 ? m_count - 1 : m_current - 1;
@@ -65,10 +71,8 @@ std::optional<int> MsgKeys::key(int virtualKey)
         if (m_count > 1)
             m_current = m_current == m_count - 1 ? 0 : m_current + 1;
         return std::nullopt;
-    case vk::Escape:
-        return m_count == 1 ? std::optional<int>(0) : escapeButton();
-    default:
-        break;
+    case vk::Escape: return m_count == 1 ? std::optional<int>(0) : escapeButton();
+    default: break;
     }
     // Only character keys: function and keypad codes would otherwise read
     // as letters ("p" is F1's code).

@@ -14,8 +14,8 @@ QVariant Notebox2::invoke(QStringView operation, QVariantList &args)
     return operations.invoke(*this, operation, args);
 }
 
-qint32 Notebox2::notebox2(qint32 &X, qint32 &Y, QString &Title, quint8 &Ikona, quint8 &Buttony,
-                          quint8 &DefaultButton, QString &Text)
+qint32 Notebox2::notebox2(qint32 &X, qint32 &Y, QString &Title, quint8 &Ikona, quint8 &Buttony, quint8 &DefaultButton,
+                          QString &Text)
 {
     frmMsg form;
     form.setUp(X, Y, Title, Ikona, Buttony, DefaultButton, Text);

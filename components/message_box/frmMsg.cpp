@@ -154,6 +154,9 @@ void frmMsg::reject()
     QDialog::reject();
 }
 
-void frmMsg::highlight(int index, bool on) { oc::ui::setBackground(But[index], on ? highlighted : white); }
+void frmMsg::highlight(int index, bool on)
+{
+    oc::ui::setBackground(But[index], on ? highlighted : white);
+}
 
 } // namespace notebox

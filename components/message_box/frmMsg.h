@@ -11,7 +11,7 @@ class QLabel;
 namespace oc::ui {
 class LabelButton;
 class Shape;
-}
+} // namespace oc::ui
 
 namespace notebox {
 

@@ -26,8 +26,8 @@ int main(int argc, char *argv[])
     // On a platform without a screen nobody could answer a message box and
     // the calling script would wait for ever: report on the terminal instead.
     const QString platform = QGuiApplication::platformName();
-    const bool boxes = !arguments.silent && platform != QLatin1String("offscreen")
-                       && platform != QLatin1String("minimal");
+    const bool boxes
+        = !arguments.silent && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 
     const auto report = [&](bool ok, const QString &message) {
         if (!boxes) {

@@ -10,12 +10,15 @@ namespace regmend {
 
 QStringList registeredLibraries()
 {
-    return {QStringLiteral("oc.so"),      QStringLiteral("oc2.so"),    QStringLiteral("occopy.so"),
-            QStringLiteral("ocdelete.so"), QStringLiteral("menuoc.so"), QStringLiteral("notebox.so"),
-            QStringLiteral("mp3.so"),     QStringLiteral("ocfalrow.so")};
+    return {QStringLiteral("oc.so"),       QStringLiteral("oc2.so"),     QStringLiteral("occopy.so"),
+            QStringLiteral("ocdelete.so"), QStringLiteral("menuoc.so"),  QStringLiteral("notebox.so"),
+            QStringLiteral("mp3.so"),      QStringLiteral("ocfalrow.so")};
 }
 
-QString scriptPath() { return oc::platform::temporaryDirectory() + QStringLiteral("/~tmp.sh"); }
+QString scriptPath()
+{
+    return oc::platform::temporaryDirectory() + QStringLiteral("/~tmp.sh");
+}
 
 QString registrationScript()
 {

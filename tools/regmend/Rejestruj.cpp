@@ -121,7 +121,8 @@ void Rejestruj::startMainProgram()
 {
     const QString directory = oc::platform::programDirectory();
     if (!oc::platform::programStarter().start(oc::platform::mainProgram(), {}, directory))
-        showWarning(QStringLiteral("Błąd"), QStringLiteral("Nie mogę znaleźć pliku :") + directory + QStringLiteral("/oc"));
+        showWarning(QStringLiteral("Błąd"),
+                    QStringLiteral("Nie mogę znaleźć pliku :") + directory + QStringLiteral("/oc"));
 }
 
 void Rejestruj::keyPressEvent(QKeyEvent *event)

@@ -8,7 +8,7 @@ class QLabel;
 namespace oc::ui {
 class LabelButton;
 class Shape;
-}
+} // namespace oc::ui
 
 namespace regmend {
 
