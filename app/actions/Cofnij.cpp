@@ -2,6 +2,7 @@
 
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
+#include "Przenoszenie.h"
 #include "frmCofnij.h"
 
 #include <panels/WidokPanelu.h>
@@ -15,6 +16,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
+#include <cerrno>
 
 using namespace oc;
 
@@ -86,6 +88,12 @@ void Cofnij(Gospodarz &okno, undo::Dziennik &dziennik, const std::vector<undo::O
             || nazwa == QStringLiteral(".."))
             return QString();
         return platform::withSeparator(miejsce.path()) + nazwa;
+    };
+    cofanie.przenieśDaleko = [&okno](const QString &gdzie, const QString &cel, platform::FileError *błąd) {
+        if (PrzenieśZPowrotem(okno, gdzie, cel))
+            return true;
+        *błąd = {EXDEV, gdzie};
+        return false;
     };
     QStringList przywrócone;
     std::vector<undo::Pominięty> pominięte;

@@ -5,6 +5,7 @@
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
+#include <platform/Directory.h>
 #include <platform/Paths.h>
 #include <ui/Twips.h>
 
@@ -18,8 +19,9 @@ namespace {
 
 const QString klasa = QStringLiteral("occopy.clsOCMove");
 
-// One move component for one batch; true when the move ran.
-bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QString &cel)
+// One move component for one batch, run by `operacja`; true when the move ran.
+bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QString &cel,
+              const QString &operacja = QStringLiteral("RunMove"))
 {
     QWidget *nad = okno.Okno();
     const ComponentPtr przenoszenie = UtwórzKomponent(nad, klasa);
@@ -31,11 +33,22 @@ bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QSt
                      pozycja.ścieżka))
             return false;
     QVariantList args{float(ui::leftTwips(nad) + 3100), float(ui::topTwips(nad) + 2000), cel};
-    const std::optional<QVariant> wynik = Wywołaj(nad, przenoszenie.get(), klasa, QStringLiteral("RunMove"), args);
+    const std::optional<QVariant> wynik = Wywołaj(nad, przenoszenie.get(), klasa, operacja, args);
     return wynik && wynik->toInt() == 1;
 }
 
 } // namespace
+
+bool PrzenieśZPowrotem(Gospodarz &okno, const QString &gdzie, const QString &cel)
+{
+    const std::optional<platform::EntryInfo> wpis = platform::entryInfo(gdzie);
+    if (!wpis)
+        return false;
+    const bool katalog = wpis->isDirectory && !wpis->isLink;
+    if (!Przenieś(okno, {{gdzie, katalog}}, cel.left(cel.lastIndexOf(u'/') + 1), QStringLiteral("MoveBack")))
+        return false;
+    return !platform::entryInfo(gdzie) && platform::entryInfo(cel);
+}
 
 QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QString &cel)
 {

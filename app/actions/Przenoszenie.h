@@ -17,3 +17,8 @@ void MoveFilesD(Gospodarz &okno);
 // A move that would land on its own source: an entry into the directory it
 // is in, or a directory into itself or below itself. The message, or "".
 QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QString &cel);
+
+// Takes one entry moved across file systems back to `cel` with the move
+// engine and its window, started at once; true when it is there and no
+// longer at `gdzie`.
+bool PrzenieśZPowrotem(Gospodarz &okno, const QString &gdzie, const QString &cel);

@@ -7,8 +7,10 @@
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
+#include <platform/Paths.h>
 #include <platform/Rename.h>
 #include <ui/Twips.h>
+#include <undo/Dziennik.h>
 
 #include <QWidget>
 #include <cerrno>
@@ -28,6 +30,20 @@ QString PowódOdmowyNazwy(const QString &nazwa)
     return {};
 }
 
+QString ZmieńNazwęWpisu(const QString &katalog, const QString &stara, const QString &nowa)
+{
+    const QString przed = platform::withSeparator(katalog);
+    const std::unique_ptr<undo::Zapis> zapis
+        = undo::Dziennik().zacznij(undo::Rodzaj::ZmianaNazwy, przed + stara + QStringLiteral(" → ") + nowa);
+    platform::FileError błąd;
+    if (!platform::renameEntry(katalog, stara, nowa, &błąd))
+        return błąd.code == EEXIST ? QStringLiteral("Pozycja o nazwie %1 już istnieje").arg(nowa)
+                                   : QStringLiteral("Nie można zmienić nazwy %1: %2").arg(stara, błąd.reason());
+    if (zapis)
+        zapis->przeniesiony(przed + stara, przed + nowa);
+    return {};
+}
+
 void ZmieńNazwę(Gospodarz &okno)
 {
     const int p = okno.AktywnyPanel();
@@ -44,10 +60,8 @@ void ZmieńNazwę(Gospodarz &okno)
     if (!wynik || wynik->toInt() != 1 || nowa == stara)
         return;
     QString powód = PowódOdmowyNazwy(nowa);
-    platform::FileError błąd;
-    if (powód.isEmpty() && !platform::renameEntry(panel.Dir.Ścieżka(), stara, nowa, &błąd))
-        powód = błąd.code == EEXIST ? QStringLiteral("Pozycja o nazwie %1 już istnieje").arg(nowa)
-                                    : QStringLiteral("Nie można zmienić nazwy %1: %2").arg(stara, błąd.reason());
+    if (powód.isEmpty())
+        powód = ZmieńNazwęWpisu(panel.Dir.Ścieżka(), stara, nowa);
     if (!powód.isEmpty()) {
         PokażKomunikat(nad, QStringLiteral("Zmień nazwę"), powód, 48, 0, 0);
         return;

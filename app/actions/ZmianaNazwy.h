@@ -12,3 +12,7 @@ void ZmieńNazwę(Gospodarz &okno);
 
 // Why a typed name cannot name an entry of a directory, or "" when it can.
 QString PowódOdmowyNazwy(const QString &nazwa);
+
+// Renames `stara` of the directory to `nowa`, never over another entry, and
+// records it for the undo; why it could not be done, or "".
+QString ZmieńNazwęWpisu(const QString &katalog, const QString &stara, const QString &nowa);

@@ -19,6 +19,10 @@ RenameOutcome renameNoReplace(const OpenDirectory &from, const QByteArray &name,
 // in the same step.
 bool renameReplacing(const OpenDirectory &from, const QByteArray &name, const OpenDirectory &to,
                      const QByteArray &newName, FileError *error = nullptr);
+// Swaps two entries in one step: each takes the other's place. Fails with
+// EINVAL where the file system cannot.
+bool exchangeEntries(const OpenDirectory &from, const QByteArray &name, const OpenDirectory &to,
+                     const QByteArray &newName, FileError *error = nullptr);
 
 bool removeFile(const OpenDirectory &directory, const QByteArray &name, FileError *error = nullptr);
 // Fails with ENOTEMPTY (or EEXIST) when something is still in it.

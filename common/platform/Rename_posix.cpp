@@ -62,6 +62,14 @@ bool renameReplacing(const OpenDirectory &from, const QByteArray &name, const Op
     return fail(error, lastError(from.pathOf(name)));
 }
 
+bool exchangeEntries(const OpenDirectory &from, const QByteArray &name, const OpenDirectory &to,
+                     const QByteArray &newName, FileError *error)
+{
+    if (renameat2(from.descriptor(), name.constData(), to.descriptor(), newName.constData(), RENAME_EXCHANGE) == 0)
+        return true;
+    return fail(error, lastError(from.pathOf(name)));
+}
+
 bool removeFile(const OpenDirectory &directory, const QByteArray &name, FileError *error)
 {
     if (unlinkat(directory.descriptor(), name.constData(), 0) == 0)

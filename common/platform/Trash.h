@@ -61,7 +61,11 @@ std::optional<TrashPlace> topdirTrash(const QString &topdir, unsigned uid, bool 
 // written first (exclusively, under a name not yet taken), then the entry
 // renamed in without replacing anything. A directory's size goes to
 // directorysizes.
-std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error = nullptr);
+// With original, the entry stands elsewhere for now, on the file system of
+// original, and goes to the trash as the entry of that path, the place it
+// is restored to (a target that a copy or a move replaced, set aside).
+std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error = nullptr,
+                                        const QString &original = {});
 
 // Puts a trashed entry back at target without replacing anything there
 // (EEXIST in the error when the place is taken), then removes its trashinfo

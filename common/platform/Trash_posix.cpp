@@ -323,12 +323,14 @@ std::optional<TrashPlace> trashFor(const QString &directory, TrashError *error)
     return placeFor(dir.get(), real, false, error);
 }
 
-std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error)
+std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, const QString &original)
 {
     const QByteArray encoded = encodeName(path);
     const QByteArray name = posix::lastComponent(encoded);
+    const QByteArray restored = original.isEmpty() ? encoded : encodeName(original);
+    const QByteArray shownName = posix::lastComponent(restored);
     const Descriptor parent = posix::openParent(encoded);
-    const QByteArray realParent = canonical(posix::parentOf(encoded));
+    const QByteArray realParent = canonical(posix::parentOf(restored));
     if (name.isEmpty() || name == "." || name == ".." || name == "/")
         return problem(error, TrashProblem::Failed, encoded, EINVAL);
     if (!parent.ok() || realParent.isEmpty())
@@ -336,7 +338,7 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error)
     struct stat st;
     if (fstatat(parent.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return failed(error, encoded);
-    const QByteArray real = joined(realParent, name);
+    const QByteArray real = joined(realParent, shownName);
     if (S_ISDIR(st.st_mode) && holdsMount(real))
         return problem(error, TrashProblem::HoldsMount, encoded, EBUSY);
     const std::optional<TrashPlace> place = placeFor(parent.get(), realParent, true, error);
@@ -354,7 +356,7 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error)
     const QByteArray shown = top.isEmpty() ? real : real.mid(top == "/" ? 1 : top.size() + 1);
     const QByteArray text = trashInfoText(shown, QDateTime::currentDateTime());
     for (int attempt = 1; attempt <= 100000; ++attempt) {
-        const QByteArray candidate = trashName(name, attempt);
+        const QByteArray candidate = trashName(shownName, attempt);
         const QByteArray infoName = candidate + ".trashinfo";
         const int fd
             = openat(info.get(), infoName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -383,7 +385,7 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error)
         }
         if (S_ISDIR(st.st_mode))
             recordSize(trash, candidate, info.get(), infoName);
-        return TrashedEntry{path, decodeName(joined(trash + "/files", candidate)),
+        return TrashedEntry{original.isEmpty() ? path : original, decodeName(joined(trash + "/files", candidate)),
                             decodeName(joined(trash + "/info", infoName))};
     }
     return problem(error, TrashProblem::Failed, encoded, EEXIST);

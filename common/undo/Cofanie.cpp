@@ -3,6 +3,8 @@
 #include <platform/Attributes.h>
 #include <platform/Trash.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 
 namespace oc::undo {
@@ -63,14 +65,29 @@ void Cofanie::cofnijKrok(const Krok &krok, WynikCofania &wynik)
 void Cofanie::przywróć(const Krok &krok, WynikCofania &wynik)
 {
     QString cel = krok.skąd;
+    bool rodzicOdtworzony = false;
     for (;;) {
         platform::FileError błąd;
-        const bool zrobione = krok.typ == Krok::WKoszu
-                                  ? platform::restoreFromTrash({krok.skąd, krok.gdzie, krok.info}, cel, &błąd)
-                                  : platform::renameNoReplace(krok.gdzie, cel, &błąd);
+        bool zrobione = krok.typ == Krok::WKoszu
+                            ? platform::restoreFromTrash({krok.skąd, krok.gdzie, krok.info}, cel, &błąd)
+                            : platform::renameNoReplace(krok.gdzie, cel, &błąd);
+        if (!zrobione && błąd.code == EXDEV && przenieśDaleko) {
+            // The move engine keeps the name: no new one can be given across file systems.
+            if (platform::identityOf(cel)) {
+                wynik.pominięte.push_back({krok.gdzie, QStringLiteral("miejsce %1 jest zajęte").arg(cel)});
+                return;
+            }
+            zrobione = przenieśDaleko(krok.gdzie, cel, &błąd);
+        }
         if (zrobione) {
             wynik.przywrócone << cel;
             return;
+        }
+        // A directory a move emptied and removed is made again for what was in it.
+        if (błąd.code == ENOENT && !rodzicOdtworzony && !platform::identityOf(cel)) {
+            rodzicOdtworzony = true;
+            if (QDir().mkpath(QFileInfo(cel).path()))
+                continue;
         }
         if (błąd.code != EEXIST) {
             wynik.pominięte.push_back({krok.gdzie, błąd.reason()});

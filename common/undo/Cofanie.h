@@ -2,6 +2,8 @@
 
 #include "Operacja.h"
 
+#include <platform/FileError.h>
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,6 +37,9 @@ public:
     // Asked when the place an entry goes back to is taken: a new full
     // path, or "" to leave the entry where it is.
     std::function<QString(const QString &zajęte)> nowaNazwa = [](const QString &) { return QString(); };
+    // Moves an entry from `gdzie` to `cel` on another file system (a move
+    // across them taken back), keeping its name; unset, such a step is skipped.
+    std::function<bool(const QString &gdzie, const QString &cel, platform::FileError *błąd)> przenieśDaleko;
 
     WynikCofania cofnij(const Operacja &operacja);
 

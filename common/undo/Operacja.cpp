@@ -15,4 +15,12 @@ QString nazwaRodzaju(Rodzaj rodzaj)
     return {};
 }
 
+QString opisPozycji(const QStringList &ścieżki)
+{
+    if (ścieżki.size() == 1)
+        return ścieżki.first();
+    const QString katalog = ścieżki.isEmpty() ? QString() : ścieżki.first().left(ścieżki.first().lastIndexOf(u'/') + 1);
+    return QStringLiteral("%1 pozycji z %2").arg(ścieżki.size()).arg(katalog);
+}
+
 } // namespace oc::undo

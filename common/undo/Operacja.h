@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace oc::undo {
@@ -13,6 +14,9 @@ enum class Rodzaj { NowyKatalog = 1, Kosz, Kopia, Przeniesienie, ZmianaNazwy, At
 
 // The name of a kind in the list of operations.
 QString nazwaRodzaju(Rodzaj rodzaj);
+// The entries an operation takes, in its line of the list: the one path, or
+// how many from which directory.
+QString opisPozycji(const QStringList &ścieżki);
 
 // One thing an operation did, with what it left behind, enough to take it
 // back.

@@ -11,10 +11,9 @@ ClsOCMove::~ClsOCMove() = default;
 QVariant ClsOCMove::invoke(QStringView operation, QVariantList &args)
 {
     static const oc::Operations<ClsOCMove> operations{
-        {"ClearLists", &ClsOCMove::ClearLists},
-        {"AddFileToMove", &ClsOCMove::AddFileToMove},
-        {"AddDirToMove", &ClsOCMove::AddDirToMove},
-        {"RunMove", &ClsOCMove::RunMove},
+        {"ClearLists", &ClsOCMove::ClearLists},     {"AddFileToMove", &ClsOCMove::AddFileToMove},
+        {"AddDirToMove", &ClsOCMove::AddDirToMove}, {"RunMove", &ClsOCMove::RunMove},
+        {"MoveBack", &ClsOCMove::MoveBack},
     };
     return operations.invoke(*this, operation, args);
 }
@@ -55,6 +54,14 @@ qint32 ClsOCMove::RunMove(float x, float y, QString destination)
     okno.exec();
     m_okno.reset();
     return WynikPrzenoszenia;
+}
+
+qint32 ClsOCMove::MoveBack(float x, float y, QString destination)
+{
+    frmMove &okno = Okno();
+    okno.Nagrywaj = false;
+    okno.ZacznijOdRazu();
+    return RunMove(x, y, destination);
 }
 
 } // namespace occopy

@@ -24,6 +24,9 @@ public:
     // Shows the move window modally at x, y (twips) with the destination to
     // edit; 1 when the move ran (stopped part-way included), 0 when cancelled.
     qint32 RunMove(float x, float y, QString destination);
+    // The same, started at once and recorded as no new operation: an undone
+    // move taking its entries back across file systems.
+    qint32 MoveBack(float x, float y, QString destination);
 
     qint32 WynikPrzenoszenia = 0;
 

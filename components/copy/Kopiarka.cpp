@@ -258,6 +258,8 @@ void Kopiarka::TwórzDiry()
         // The owner must be able to fill it, whatever the source allows.
         if (fd < 0 || !pliki::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod, &nowy))
             błąd(kod, ścieżka);
+        else if (nowy && PoUtworzeniu)
+            PoUtworzeniu(ścieżka);
         m_nowe[std::size_t(k)] = nowy;
     }
 }
@@ -287,6 +289,12 @@ void Kopiarka::Kopiowanie()
         return;
     }
     m_kopia->Krok = Krok;
+    m_kopia->Odłóż = nullptr;
+    if (OdłóżZastąpiony)
+        m_kopia->Odłóż = [this](const QByteArray &robocza) {
+            const QString &cel = lstWynikF2.at(m_plik);
+            return OdłóżZastąpiony(cel.left(cel.lastIndexOf(u'/') + 1) + decodeName(robocza), cel);
+        };
     OstatniKatalog źródła;
     OstatniKatalog cele;
     int licznik = 0;
@@ -309,6 +317,8 @@ void Kopiarka::Kopiowanie()
             break;
         if (wynik == Wynik::Skopiowano) {
             ++m_postęp.Skopiowane;
+            if (m_kopia->Utworzył && PoUtworzeniu)
+                PoUtworzeniu(lstWynikF2.at(j));
         } else if (wynik == Wynik::BłądŹródła) {
             błąd(kod, lstWynikF.at(j));
             if (PoBłędzieŹródła)

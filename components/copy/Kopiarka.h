@@ -73,6 +73,13 @@ public:
     // opened, and after, with whether it was written whole.
     std::function<void(qsizetype)> PrzedPlikiem;
     std::function<void(qsizetype, bool)> PoPliku;
+    // On the working thread, with the full path, after each directory and
+    // file the copy made anew (not one it wrote in place), for the undo.
+    std::function<void(const QString &)> PoUtworzeniu;
+    // Set, each replaced target is handed over instead of lost, still beside
+    // its place under a temporary name (odłożony), with the path it had;
+    // true when it was taken away from there.
+    std::function<bool(const QString &odłożony, const QString &cel)> OdłóżZastąpiony;
 
     void ClearLists();
     // KatalogDocelowyZ below, for this batch.

@@ -93,6 +93,12 @@ public:
     // Asked before an existing target (not the source itself, not a
     // directory) is replaced; false keeps it. Unset, it is replaced.
     std::function<bool(const Wpis &źródło, const Wpis &cel)> Nadpisać;
+    // Set, a replaced target is not lost: the new entry takes its place in
+    // one exchange and the old one, now under the temporary name robocza of
+    // the directory, is handed here; false when it was not taken, and it goes.
+    std::function<bool(const QByteArray &robocza)> Odłóż;
+    // The last kopiuj put a new entry at the target (not one written in place).
+    bool Utworzył = false;
 
     // Copies `nazwa` of the directory zKatalogu to `nazwaCelu` of doKatalogu.
     // An existing target is skipped unless nadpisuj; the same file as the
@@ -110,6 +116,8 @@ private:
     Wynik utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
                      int &błąd);
     Wynik nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, int &błąd);
+    // robocza takes nazwa's place in one step; the old entry goes to Odłóż where set.
+    bool zastąp(int katalog, const QByteArray &robocza, const QByteArray &nazwa);
     Wynik wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny, int &błąd);
     // Owner and group of a replaced file, permission bits, extended
     // attributes and time; nowy: made by this copy, not written in place.

@@ -285,6 +285,7 @@ struct KopiaWpisu::Bieg
 Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu,
                          bool nadpisuj, int &błąd)
 {
+    Utworzył = false;
     Źródło źródło;
     if (fstatat(zKatalogu, nazwa.constData(), &źródło.stan, AT_SYMLINK_NOFOLLOW) != 0)
         return porażka(Wynik::BłądŹródła, błąd);
@@ -327,7 +328,9 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
     if (fstatat(doKatalogu, nazwaCelu.constData(), &obecny, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT)
             return porażka(Wynik::BłądCelu, błąd);
-        return utwórz(źródło, doKatalogu, nazwaCelu, nullptr, błąd);
+        const Wynik wynik = utwórz(źródło, doKatalogu, nazwaCelu, nullptr, błąd);
+        Utworzył = wynik == Wynik::Skopiowano;
+        return wynik;
     }
     if (!nadpisuj)
         return Wynik::Pominięto;
@@ -352,7 +355,9 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
             return wMiejscu(źródło, doKatalogu, nazwaCelu, obecny, błąd);
     }
     // A link there is replaced, never written through.
-    return utwórz(źródło, doKatalogu, nazwaCelu, &obecny, błąd);
+    const Wynik wynik = utwórz(źródło, doKatalogu, nazwaCelu, &obecny, błąd);
+    Utworzył = wynik == Wynik::Skopiowano;
+    return wynik;
 }
 
 Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
@@ -379,7 +384,7 @@ Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteAr
             return Wynik::Skopiowano;
         if (fchownat(katalog, miejsce.constData(), zastępowany->st_uid, zastępowany->st_gid, AT_SYMLINK_NOFOLLOW) != 0)
             fchownat(katalog, miejsce.constData(), uid_t(-1), zastępowany->st_gid, AT_SYMLINK_NOFOLLOW);
-        if (renameat(katalog, miejsce.constData(), katalog, nazwa.constData()) == 0)
+        if (zastąp(katalog, miejsce, nazwa))
             return Wynik::Skopiowano;
         porażka(Wynik::BłądCelu, błąd);
         unlinkat(katalog, miejsce.constData(), 0);
@@ -443,7 +448,7 @@ Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteA
             robocza = nazwaRobocza(katalog);
         }
     }
-    bool dobrze = zastąp ? renameat(katalog, robocza.constData(), katalog, nazwa.constData()) == 0
+    bool dobrze = zastąp ? this->zastąp(katalog, robocza, nazwa)
                          : renameat2(katalog, robocza.constData(), katalog, nazwa.constData(), RENAME_NOREPLACE) == 0;
     // A file system that cannot promise "no replacing" in the rename still can with a link.
     if (!dobrze && !zastąp && errno == EINVAL)
@@ -455,6 +460,16 @@ Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteA
     porażka(Wynik::BłądCelu, błąd);
     unlinkat(katalog, robocza.constData(), 0);
     return Wynik::BłądCelu;
+}
+
+bool KopiaWpisu::zastąp(int katalog, const QByteArray &robocza, const QByteArray &nazwa)
+{
+    if (Odłóż && renameat2(katalog, robocza.constData(), katalog, nazwa.constData(), RENAME_EXCHANGE) == 0) {
+        if (!Odłóż(robocza))
+            unlinkat(katalog, robocza.constData(), 0);
+        return true;
+    }
+    return renameat(katalog, robocza.constData(), katalog, nazwa.constData()) == 0;
 }
 
 Wynik KopiaWpisu::wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny,

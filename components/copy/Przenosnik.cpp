@@ -76,7 +76,7 @@ void Przenośnik::przenieśWpis(const OpenDirectory &z, const QByteArray &nazwa,
     const QString skąd = z.pathOf(nazwa);
     FileError e;
     switch (oc::platform::renameNoReplace(z, nazwa, doKatalogu, nazwa, &e)) {
-    case RenameOutcome::Renamed: m_przeniesione.push_back({skąd, dokąd}); return;
+    case RenameOutcome::Renamed: przeniesiony({skąd, dokąd}); return;
     case RenameOutcome::Failed: błąd(e); return;
     case RenameOutcome::OtherFileSystem:
         if (const std::optional<EntryStatus> stan = z.status(nazwa, &e)) {
@@ -107,10 +107,16 @@ void Przenośnik::przenieśWpis(const OpenDirectory &z, const QByteArray &nazwa,
     }
     if (!nadpisać(skąd, dokąd, *źródło, *cel))
         return;
-    if (oc::platform::renameReplacing(z, nazwa, doKatalogu, nazwa, &e))
-        m_przeniesione.push_back({skąd, dokąd});
-    else
+    if (OdłóżZastąpiony && oc::platform::exchangeEntries(z, nazwa, doKatalogu, nazwa)) {
+        // The old target now stands where the file was.
+        if (!OdłóżZastąpiony(skąd, dokąd) && !oc::platform::removeFile(z, nazwa, &e))
+            błąd(e);
+        przeniesiony({skąd, dokąd});
+    } else if (oc::platform::renameReplacing(z, nazwa, doKatalogu, nazwa, &e)) {
+        przeniesiony({skąd, dokąd});
+    } else {
         błąd(e);
+    }
 }
 
 void Przenośnik::połącz(const OpenDirectory &z, const QByteArray &nazwa, const OpenDirectory &doKatalogu,
@@ -201,9 +207,10 @@ void Przenośnik::przenieśMiędzySystemami(const QString &cel, const DoSkopiowa
         FileError e;
         const bool poszedł = rodzic.isOpen() && !rodzic.status(encodeName(NazwaPliku(ścieżka)), &e) && e.code == ENOENT;
         if (poszedł)
-            m_przeniesione.push_back({ścieżka, cel + NazwaPliku(ścieżka)});
+            przeniesiony({ścieżka, cel + NazwaPliku(ścieżka)});
         else
-            m_przeniesione.insert(m_przeniesione.end(), wybrany.pliki.begin(), wybrany.pliki.end());
+            for (const Para &para : wybrany.pliki)
+                przeniesiony(para);
     }
 }
 
@@ -303,6 +310,13 @@ std::vector<FileError> Przenośnik::Błędy() const
 void Przenośnik::błąd(const FileError &błąd)
 {
     m_błędy.push_back(błąd);
+}
+
+void Przenośnik::przeniesiony(const Para &para)
+{
+    m_przeniesione.push_back(para);
+    if (PoPrzeniesieniu)
+        PoPrzeniesieniu(para.skąd, para.dokąd);
 }
 
 } // namespace occopy

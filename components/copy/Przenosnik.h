@@ -34,6 +34,14 @@ public:
     // Called on the working thread after every tenth entry and at the end.
     std::function<void(const Postęp &)> NaPostęp = [](const Postęp &) {};
 
+    // Called on the working thread as each entry of Przeniesione() goes, for the undo.
+    std::function<void(const QString &skąd, const QString &dokąd)> PoPrzeniesieniu;
+    // Set, a target a file replaces is handed over instead of lost, under
+    // the path the file had (odłożony), with the path it had itself; true
+    // when it was taken away from there. The copy engine's own goes for
+    // files going to another file system.
+    std::function<bool(const QString &odłożony, const QString &cel)> OdłóżZastąpiony;
+
     void Przenieś();
 
     // An entry moved whole: from where, to where.
@@ -75,6 +83,7 @@ private:
     Wybrany *wybranyDla(const QString &ścieżka);
     const oc::platform::OpenDirectory &katalogŹródła(const QString &ścieżka, const Wybrany &wybrany);
     void błąd(const oc::platform::FileError &błąd);
+    void przeniesiony(const Para &para);
 
     Kopiarka &m_kopiarka;
     std::vector<Para> m_przeniesione;

@@ -1,5 +1,6 @@
 #include "frmCopy.h"
 
+#include "Nagranie.h"
 #include "WygladKopii.h"
 #include "frmBladZrodla.h"
 #include "frmNadpisz.h"
@@ -209,6 +210,11 @@ void frmCopy::Form_KeyPress(int znak)
     }
 }
 
+void frmCopy::ZacznijOdRazu()
+{
+    QTimer::singleShot(0, this, &frmCopy::Kopiuj);
+}
+
 void frmCopy::Kopiuj()
 {
     if (m_wątek)
@@ -245,6 +251,7 @@ void frmCopy::Kopiuj()
 
 void frmCopy::Pracuj()
 {
+    const Nagranie nagranie(kopiarka);
     kopiarka.Skanuj();
     kopiarka.AddFilesx();
     Faza(QStringLiteral("Trwa struktury tworzenie katalogów"));

@@ -36,6 +36,9 @@ public:
     // copy, asks whether to stop during it.
     void reject() override;
 
+    // Starts the work as "Kopiuj" does, as soon as the window shows.
+    void ZacznijOdRazu();
+
     Kopiarka kopiarka;
     int Pole = 1;
 

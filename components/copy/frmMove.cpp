@@ -1,6 +1,10 @@
 #include "frmMove.h"
 
+#include "Nagranie.h"
+
 #include <ui/Twips.h>
+
+#include <optional>
 
 namespace occopy {
 
@@ -28,6 +32,8 @@ void frmMove::Pracuj()
     przenośnik.KatalogDocelowy = kopiarka.KatalogDocelowy;
     przenośnik.NaPostęp = kopiarka.NaPostęp;
     Faza(QStringLiteral("Trwa przenoszenie plików"));
+    const std::optional<Nagranie> nagranie
+        = Nagrywaj ? std::optional<Nagranie>(std::in_place, kopiarka, &przenośnik) : std::nullopt;
     przenośnik.Przenieś();
 }
 

@@ -17,6 +17,8 @@ public:
     ~frmMove() override;
 
     Przenośnik przenośnik{kopiarka};
+    // Off for a move that takes another back, which is no new operation.
+    bool Nagrywaj = true;
 
 protected:
     void Pracuj() override;

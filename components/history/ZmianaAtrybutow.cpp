@@ -4,6 +4,7 @@
 #include <platform/Directory.h>
 #include <platform/Paths.h>
 #include <platform/Walk.h>
+#include <undo/Dziennik.h>
 
 #include <cerrno>
 #include <utility>
@@ -36,12 +37,20 @@ ZmianaAtrybutów::ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool
 
 void ZmianaAtrybutów::Wykonaj()
 {
+    m_zapis = oc::undo::Dziennik().zacznij(oc::undo::Rodzaj::Atrybuty, oc::undo::opisPozycji(m_pliki + m_katalogi));
+    Zmieniaj();
+    m_zapis.reset();
+}
+
+void ZmianaAtrybutów::Zmieniaj()
+{
     for (const QString &plik : m_pliki) {
         if (m_stop)
             return;
+        const std::optional<quint32> przed = platform::readAttributes(plik);
         platform::FileError błąd;
         platform::writeAttributes(plik, m_maska, &błąd);
-        Zapisany(std::move(błąd));
+        Zapisany(plik, przed, std::move(błąd));
     }
     if (!m_podkatalogi)
         return;
@@ -69,20 +78,24 @@ void ZmianaAtrybutów::Przeglądaj(const QString &katalog)
         [this](const platform::WalkEntry &wpis) {
             if (wpis.isDirectory || wpis.isLink)
                 return;
-            m_znalezione.append(wpis.path());
+            const QString ścieżka = wpis.path();
+            m_znalezione.append(ścieżka);
+            const std::optional<quint32> przed = platform::readAttributes(ścieżka);
             platform::FileError błąd;
             platform::writeAttributes(wpis, m_maska, &błąd);
-            Zapisany(std::move(błąd));
+            Zapisany(ścieżka, przed, std::move(błąd));
         },
         &błąd, sterowanie);
     if (!przeczytany)
         m_błędy.push_back(std::move(błąd));
 }
 
-void ZmianaAtrybutów::Zapisany(platform::FileError błąd)
+void ZmianaAtrybutów::Zapisany(const QString &ścieżka, std::optional<quint32> przed, platform::FileError błąd)
 {
     if (błąd.failed())
         m_błędy.push_back(std::move(błąd));
+    else if (m_zapis && przed && *przed != m_maska)
+        m_zapis->atrybuty(ścieżka, *przed);
     ++m_zapisane;
     if (poZapisie)
         poZapisie();

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <platform/FileError.h>
+#include <undo/Zapis.h>
 
 #include <QStringList>
 #include <QtGlobal>
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace oc2 {
@@ -25,7 +28,8 @@ public:
     ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool podkatalogi, quint32 maska);
 
     // Writes the chosen files, then walks the chosen directories writing as
-    // it goes; may run on a worker thread.
+    // it goes, recording each file's attributes before for the undo; may run
+    // on a worker thread.
     void Wykonaj();
     // Asks a running Wykonaj to stop before its next entry; from any thread.
     void Zatrzymaj() { m_stop = true; }
@@ -41,9 +45,10 @@ public:
     std::function<void()> poZapisie;
 
 private:
+    void Zmieniaj();
     void Przeglądaj(const QString &katalog);
-    // One file done; its failure, if any, is kept.
-    void Zapisany(oc::platform::FileError błąd);
+    // One file done; its failure, if any, is kept, else its change recorded.
+    void Zapisany(const QString &ścieżka, std::optional<quint32> przed, oc::platform::FileError błąd);
 
     const QStringList m_katalogi;
     const QStringList m_pliki;
@@ -51,6 +56,7 @@ private:
     const quint32 m_maska;
     QStringList m_znalezione;
     std::vector<oc::platform::FileError> m_błędy;
+    std::unique_ptr<oc::undo::Zapis> m_zapis;
     std::atomic<bool> m_stop{false};
     std::atomic<qint64> m_zapisane{0};
 };

@@ -2,6 +2,7 @@
 
 #include "Atrybuty.h"
 #include "RaportBledow.h"
+#include "ZmianaAtrybutow.h"
 
 #include <platform/Attributes.h>
 #include <ui/Fonts.h>
@@ -33,10 +34,11 @@ void frmAtrib::Timer1_Timer()
 
 void frmAtrib::Ustaw()
 {
-    const quint32 atrybuty = MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)});
-    oc::platform::FileError błąd;
-    if (!oc::platform::writeAttributes(Tag, atrybuty, &błąd))
-        ZgłośBłędy(this, {błąd});
+    ZmianaAtrybutów praca({}, {Tag}, false,
+                          MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)}));
+    praca.Wykonaj();
+    if (!praca.Błędy().empty())
+        ZgłośBłędy(this, praca.Błędy());
     accept();
 }
 
