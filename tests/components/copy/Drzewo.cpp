@@ -191,4 +191,13 @@ QByteArrayList zRootem(QByteArrayList opis, const QByteArray &root)
     return opis;
 }
 
+QByteArray innySystem()
+{
+    struct stat tmp, shm;
+    if (stat(QFile::encodeName(QDir::tempPath()).constData(), &tmp) != 0 || stat("/dev/shm", &shm) != 0
+        || tmp.st_dev == shm.st_dev || access("/dev/shm", W_OK) != 0)
+        return {};
+    return "/dev/shm";
+}
+
 } // namespace drzewo

@@ -45,6 +45,10 @@ qint64 zajęte(const QByteArray &root);
 // The same without sizes, modes, times and contents.
 QByteArrayList nazwy(const QByteArray &root);
 
+// A temporary folder on another file system than the test folder, for the
+// moves across; empty when the machine has none.
+QByteArray innySystem();
+
 // "@" at the start of each line's target replaced by root + "/".
 QByteArrayList zRootem(QByteArrayList opis, const QByteArray &root);
 

@@ -57,6 +57,23 @@ void klawisze(QWidget *okno, const QList<int> &keys)
         QTest::keyClick(okno, Qt::Key(key));
 }
 
+// "src/x" of 100 bytes and "dst/x" of 50 below a fresh root; nowy and
+// stary as the two folders were, empty when they could not be made.
+struct DwaPliki
+{
+    DwaPliki()
+    {
+        if (drzewo::zbuduj(dir.ścieżka(), {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"})) {
+            nowy = drzewo::opisz(dir.ścieżka() + "/src");
+            stary = drzewo::opisz(dir.ścieżka() + "/dst");
+        }
+    }
+
+    const drzewo::Tymczasowy dir;
+    QByteArrayList nowy;
+    QByteArrayList stary;
+};
+
 } // namespace
 
 class TstFrmCopy : public QObject
@@ -137,11 +154,10 @@ void TstFrmCopy::keys()
     QFETCH(bool, replaced);
     QFETCH(QStringList, boxes);
 
-    const drzewo::Tymczasowy dir;
-    const QByteArray &root = dir.ścieżka();
-    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"}));
-    const QByteArrayList nowy = drzewo::opisz(root + "/src");
-    const QByteArrayList stary = drzewo::opisz(root + "/dst");
+    const DwaPliki pliki;
+    const QByteArray &root = pliki.dir.ścieżka();
+    QVERIFY(!pliki.nowy.isEmpty());
+    const QByteArrayList &nowy = pliki.nowy, &stary = pliki.stary;
     const QByteArrayList nazwy = drzewo::nazwy(root);
 
     oc::ComponentPtr copy = oc::createObject(QStringLiteral("OCCOPY.clsOCCopy"));
@@ -273,11 +289,10 @@ void TstFrmCopy::moveWindow()
     QFETCH(bool, sourceLeft);
     QFETCH(QByteArray, destination);
 
-    const drzewo::Tymczasowy dir;
-    const QByteArray &root = dir.ścieżka();
-    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"}));
-    const QByteArrayList nowy = drzewo::opisz(root + "/src");
-    const QByteArrayList stary = drzewo::opisz(root + "/dst");
+    const DwaPliki pliki;
+    const QByteArray &root = pliki.dir.ścieżka();
+    QVERIFY(!pliki.nowy.isEmpty());
+    const QByteArrayList &nowy = pliki.nowy, &stary = pliki.stary;
 
     oc::ComponentPtr move = oc::createObject(QStringLiteral("occopy.clsOCMove"));
     QCOMPARE(move->call(u"clearlists").toInt(), 0);
@@ -326,11 +341,10 @@ void TstFrmCopy::askForEachTarget()
     QFETCH(QString, question);
     QFETCH(bool, replaced);
 
-    const drzewo::Tymczasowy dir;
-    const QByteArray &root = dir.ścieżka();
-    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|dst", "f|src/x|100", "f|dst/x|50"}));
-    const QByteArrayList nowy = drzewo::opisz(root + "/src");
-    const QByteArrayList stary = drzewo::opisz(root + "/dst");
+    const DwaPliki pliki;
+    const QByteArray &root = pliki.dir.ścieżka();
+    QVERIFY(!pliki.nowy.isEmpty());
+    const QByteArrayList &nowy = pliki.nowy, &stary = pliki.stary;
     const bool przenoszenie = component.endsWith("Move");
 
     oc::ComponentPtr c = oc::createObject(QString::fromLatin1(component));

@@ -20,17 +20,6 @@ using occopy::Przenośnik;
 
 namespace {
 
-// A temporary folder on another file system than the test folder; empty
-// when the machine has none.
-QByteArray innySystem()
-{
-    struct stat tmp, shm;
-    if (stat(QFile::encodeName(QDir::tempPath()).constData(), &tmp) != 0 || stat("/dev/shm", &shm) != 0
-        || tmp.st_dev == shm.st_dev || access("/dev/shm", W_OK) != 0)
-        return {};
-    return "/dev/shm";
-}
-
 void przenieś(const QStringList &katalogi, const QStringList &pliki, const QString &dokąd, bool nagrywaj)
 {
     Kopiarka kopiarka;
@@ -91,7 +80,7 @@ private slots:
         QFETCH(QByteArrayList, cel);
         QFETCH(bool, daleko);
         QFETCH(bool, twardy);
-        const QByteArray inny = daleko ? innySystem() : QByteArray();
+        const QByteArray inny = daleko ? drzewo::innySystem() : QByteArray();
         if (daleko && inny.isEmpty())
             QSKIP("no second file system to move to");
         drzewo::Tymczasowy tmp, tmpDaleko(inny);

@@ -26,16 +26,22 @@ using oc::platform::encodeName;
 
 namespace {
 
-// A temporary folder on another file system than the test folder, for the
-// moves across; empty when the machine has none.
-QByteArray innySystem()
+// The source folder "z", on another file system for the moves across, and
+// the destination "do", each in a temporary folder of its own.
+struct Miejsca
 {
-    struct stat tmp, shm;
-    if (stat(QFile::encodeName(QDir::tempPath()).constData(), &tmp) != 0 || stat("/dev/shm", &shm) != 0
-        || tmp.st_dev == shm.st_dev || access("/dev/shm", W_OK) != 0)
-        return {};
-    return "/dev/shm";
-}
+    explicit Miejsca(bool across)
+        : źródła(across ? drzewo::innySystem() : QByteArray()), z(źródła.ścieżka() + "/z"),
+          doKatalogu(cele.ścieżka() + "/do")
+    {}
+    // Makes both, empty.
+    bool puste() const { return drzewo::zbuduj(źródła.ścieżka(), {"d|z"}) && drzewo::zbuduj(cele.ścieżka(), {"d|do"}); }
+
+    const drzewo::Tymczasowy źródła;
+    const drzewo::Tymczasowy cele;
+    const QByteArray z;
+    const QByteArray doKatalogu;
+};
 
 struct Przebieg
 {
@@ -197,14 +203,12 @@ void TstPrzenosnik::moves()
     QFETCH(QByteArrayList, fromTarget);
     QFETCH(QByteArrayList, left);
     QFETCH(QByteArrayList, failures);
-    if (across && innySystem().isEmpty())
+    if (across && drzewo::innySystem().isEmpty())
         QSKIP("no second file system to move across");
 
-    const drzewo::Tymczasowy źródła(across ? innySystem() : QByteArray());
-    const drzewo::Tymczasowy cele;
-    const QByteArray z = źródła.ścieżka() + "/z";
-    const QByteArray doKatalogu = cele.ścieżka() + "/do";
-    QVERIFY(drzewo::zbuduj(źródła.ścieżka(), {"d|z"}) && drzewo::zbuduj(cele.ścieżka(), {"d|do"}));
+    const Miejsca m(across);
+    const QByteArray &z = m.z, &doKatalogu = m.doKatalogu;
+    QVERIFY(m.puste());
     QVERIFY(drzewo::zbuduj(z, source) && drzewo::zbuduj(doKatalogu, before));
     const QByteArrayList było = drzewo::opisz(z);
     const QByteArrayList byłoTam = drzewo::opisz(doKatalogu);
@@ -283,14 +287,12 @@ void TstPrzenosnik::nothingLost()
     QFETCH(bool, readOnlyTarget);
     QFETCH(QByteArrayList, gone);
     QFETCH(int, failures);
-    if (across && innySystem().isEmpty())
+    if (across && drzewo::innySystem().isEmpty())
         QSKIP("no second file system to move across");
 
-    const drzewo::Tymczasowy źródła(across ? innySystem() : QByteArray());
-    const drzewo::Tymczasowy cele;
-    const QByteArray z = źródła.ścieżka() + "/z";
-    const QByteArray doKatalogu = cele.ścieżka() + "/do";
-    QVERIFY(drzewo::zbuduj(źródła.ścieżka(), {"d|z"}) && drzewo::zbuduj(cele.ścieżka(), {"d|do"}));
+    const Miejsca m(across);
+    const QByteArray &z = m.z, &doKatalogu = m.doKatalogu;
+    QVERIFY(m.puste());
     QVERIFY(drzewo::zbuduj(z, source));
     if (readOnlyTarget && mount("tmpfs", doKatalogu.constData(), "tmpfs", MS_RDONLY, "size=1m") != 0)
         QSKIP("no right to mount a read-only file system");
@@ -366,16 +368,14 @@ void TstPrzenosnik::questions()
     QFETCH(int, asked);
     QFETCH(int, failures);
     const bool across = how == "move across";
-    if (across && innySystem().isEmpty())
+    if (across && drzewo::innySystem().isEmpty())
         QSKIP("no second file system to move across");
 
-    const drzewo::Tymczasowy źródła(across ? innySystem() : QByteArray());
-    const drzewo::Tymczasowy cele;
-    const QByteArray z = źródła.ścieżka() + "/z";
-    const QByteArray doKatalogu = cele.ścieżka() + "/do";
-    QVERIFY(drzewo::zbuduj(źródła.ścieżka(), {"d|z", "f|z/x|10|644|2000000000", "f|z/y|20|644|1000000000",
+    const Miejsca m(across);
+    const QByteArray &z = m.z, &doKatalogu = m.doKatalogu;
+    QVERIFY(drzewo::zbuduj(m.źródła.ścieżka(), {"d|z", "f|z/x|10|644|2000000000", "f|z/y|20|644|1000000000",
                                               "f|z/z|30|644|2000000000", "f|z/w|40"}));
-    QVERIFY(drzewo::zbuduj(cele.ścieżka(), {"d|do", "f|do/x|1|644|1500000000", "f|do/y|2|644|1500000000",
+    QVERIFY(drzewo::zbuduj(m.cele.ścieżka(), {"d|do", "f|do/x|1|644|1500000000", "f|do/y|2|644|1500000000",
                                             "f|do/z|3|644|1500000000"}));
     const QByteArrayList nowe = drzewo::opisz(z);
     const QByteArrayList stare = drzewo::opisz(doKatalogu);
