@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
@@ -33,4 +34,14 @@ inline bool czytajArgumenty(const QStringList &argumenty, int &ilość, int &raz
         return true;
     QTextStream(stdout) << "użycie: " << użycie << '\n';
     return false;
+}
+
+// Empty files named by wzór ("%1" the number) for the numbers from od to
+// do_, in katalog; false when one cannot be made.
+inline bool pustePliki(const QString &katalog, int od, int do_, const QString &wzór)
+{
+    for (int i = od; i < do_; ++i)
+        if (!QFile(katalog + u'/' + wzór.arg(i)).open(QIODevice::WriteOnly))
+            return false;
+    return true;
 }

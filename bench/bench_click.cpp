@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -42,12 +41,9 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/click-XXXXXX"));
-    for (int i = 0; i < pliki; ++i) {
-        QFile plik(katalog.filePath(QStringLiteral("plik%1.txt").arg(i)));
-        if (!plik.open(QIODevice::WriteOnly)) {
-            out << "Nie można zbudować katalogu\n";
-            return 1;
-        }
+    if (!pustePliki(katalog.path(), 0, pliki, QStringLiteral("plik%1.txt"))) {
+        out << "Nie można zbudować katalogu\n";
+        return 1;
     }
 
     kolory() = DomyślneKolory();

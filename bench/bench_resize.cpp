@@ -8,7 +8,6 @@
 #include <window/frmMain.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -36,12 +35,9 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/resize-XXXXXX"));
-    for (int i = 1; i < wpisy; ++i) {
-        QFile plik(katalog.filePath(QStringLiteral("plik_o_dość_długiej_nazwie_%1.txt").arg(i)));
-        if (!plik.open(QIODevice::WriteOnly)) {
-            out << "Nie można zbudować katalogu\n";
-            return 1;
-        }
+    if (!pustePliki(katalog.path(), 1, wpisy, QStringLiteral("plik_o_dość_długiej_nazwie_%1.txt"))) {
+        out << "Nie można zbudować katalogu\n";
+        return 1;
     }
 
     kolory() = DomyślneKolory();

@@ -3,13 +3,17 @@
 namespace oc {
 
 frmNowyKat::frmNowyKat(QWidget *parent)
-    : OknoPola(QStringLiteral("Nowy katalog"), QStringLiteral("Nazwa nowego katalogu:"), QString(), parent)
+    : frmNowyKat(QStringLiteral("Nowy katalog"), QStringLiteral("Nazwa nowego katalogu:"), parent)
 {
     setObjectName(QStringLiteral("frmNowyKat"));
 }
 
+frmNowyKat::frmNowyKat(const QString &tytuł, const QString &pytanie, QWidget *parent)
+    : OknoPola(tytuł, pytanie, QString(), parent)
+{}
+
 // Blanks around a name are a slip of the keyboard, and a name of blanks alone
-// would make a directory that looks like none.
+// would make an entry that looks like none.
 QString frmNowyKat::Odpowiedź(const QString &tekst) const
 {
     return tekst.trimmed();

@@ -15,6 +15,9 @@ public:
     QLineEdit *const txtNazwa = txtPole;
 
 protected:
+    // The same window asking for the name of something else.
+    frmNowyKat(const QString &tytuł, const QString &pytanie, QWidget *parent);
+
     QString Odpowiedź(const QString &tekst) const override;
 };
 

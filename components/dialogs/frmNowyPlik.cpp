@@ -3,14 +3,9 @@
 namespace oc {
 
 frmNowyPlik::frmNowyPlik(QWidget *parent)
-    : OknoPola(QStringLiteral("Nowy plik"), QStringLiteral("Nazwa nowego pliku:"), QString(), parent)
+    : frmNowyKat(QStringLiteral("Nowy plik"), QStringLiteral("Nazwa nowego pliku:"), parent)
 {
     setObjectName(QStringLiteral("frmNowyPlik"));
-}
-
-QString frmNowyPlik::Odpowiedź(const QString &tekst) const
-{
-    return tekst.trimmed();
 }
 
 } // namespace oc
