@@ -1,6 +1,7 @@
 #include "Registration.h"
 
 #include <component/Registry.h>
+#include <ui/Activate.h>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -35,10 +36,9 @@ int main(int argc, char *argv[])
                 QTextStream(stderr) << message << '\n';
             else if (!arguments.silent)
                 QTextStream(stdout) << message << '\n';
-        } else if (ok) {
-            QMessageBox::information(nullptr, QStringLiteral("ocreg"), message);
         } else {
-            QMessageBox::critical(nullptr, QStringLiteral("ocreg"), message);
+            QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Critical, QStringLiteral("ocreg"), message);
+            oc::ui::execActivated(box);
         }
     };
 
