@@ -187,7 +187,7 @@ void FiltrPanelu(Gospodarz &okno, int q)
     pliki.Zwykłe = r.at(3) == u'1';
     pliki.Wzorzec = r.mid(4);
     panel.OdświeżListy();
-    panel.Stan.PierwszaPozycja = 1;
+    panel.OdPoczątku();
     okno.OdświeżPanel(q);
     panel.Panel_Click(0);
 }

@@ -63,7 +63,7 @@ void MoveFilesD(Gospodarz &okno)
     const int s = okno.AktywnyPanel();
     const int t = 3 - s;
     WidokPanelu &źródło = okno.Widok(s);
-    const std::vector<WybranaPozycja> co = WybranePozycje(źródło);
+    const std::vector<WybranaPozycja> co = źródło.Wybrane();
     if (co.empty())
         return;
     const QString cel = okno.Widok(t).Dir.Ścieżka();
@@ -71,11 +71,11 @@ void MoveFilesD(Gospodarz &okno)
         PokażKomunikat(okno.Okno(), QStringLiteral("Przenieś"), wSiebie, 48, 0, 0);
         return;
     }
-    const QString sąsiad = SąsiadWybranych(źródło);
+    const QString sąsiad = źródło.SąsiadWybranych();
     if (!Przenieś(okno, co, cel))
         return;
     okno.OdświeżPanel(t);
     okno.OdświeżPanel(s);
-    if (const qint32 k = PozycjaNazwy(źródło, sąsiad); k > 0)
+    if (const qint32 k = źródło.PozycjaNazwy(sąsiad); k > 0)
         źródło.PokażPozycję(k);
 }
