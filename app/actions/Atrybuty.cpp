@@ -16,8 +16,6 @@ void AttribFile(Gospodarz &okno)
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
     QWidget *nad = okno.Okno();
-    Component *atrybuty = Sloty().Historia.get();
-    const QString klasa = QStringLiteral("oc2.Ocmd");
     const float x = float(ui::leftTwips(nad));
     const float y = float(ui::topTwips(nad) + 1000);
     if (!panel.SąZaznaczone()) {
@@ -26,21 +24,21 @@ void AttribFile(Gospodarz &okno)
             return;
         const QString &ścieżka = kursor->ścieżka;
         if (!kursor->katalog) {
-            Wywołaj(nad, atrybuty, klasa, QStringLiteral("ShowAttribWindow"), x + 2000, y, ścieżka);
+            Wywołaj(nad, komponent::Historia, QStringLiteral("ShowAttribWindow"), x + 2000, y, ścieżka);
             return;
         }
-        if (Wywołaj(nad, atrybuty, klasa, QStringLiteral("ClearAtribLists"))
-            && Wywołaj(nad, atrybuty, klasa, QStringLiteral("AddAtribDir"), ścieżka))
-            Wywołaj(nad, atrybuty, klasa, QStringLiteral("ShowAtrib2"), x + 3000, y);
+        if (Wywołaj(nad, komponent::Historia, QStringLiteral("ClearAtribLists"))
+            && Wywołaj(nad, komponent::Historia, QStringLiteral("AddAtribDir"), ścieżka))
+            Wywołaj(nad, komponent::Historia, QStringLiteral("ShowAtrib2"), x + 3000, y);
         return;
     }
-    if (!Wywołaj(nad, atrybuty, klasa, QStringLiteral("ClearAtribLists")))
+    if (!Wywołaj(nad, komponent::Historia, QStringLiteral("ClearAtribLists")))
         return;
     for (const WybranaPozycja &pozycja : panel.Zaznaczone())
-        if (!Wywołaj(nad, atrybuty, klasa,
+        if (!Wywołaj(nad, komponent::Historia,
                      pozycja.katalog ? QStringLiteral("AddAtribDir") : QStringLiteral("AddAtribFile"), pozycja.ścieżka))
             return;
-    const std::optional<QVariant> wynik = Wywołaj(nad, atrybuty, klasa, QStringLiteral("ShowAtrib2"), x + 3000, y);
+    const std::optional<QVariant> wynik = Wywołaj(nad, komponent::Historia, QStringLiteral("ShowAtrib2"), x + 3000, y);
     if (wynik && wynik->toInt() != 0)
         okno.OdświeżPanel(p);
 }

@@ -56,8 +56,8 @@ void NowyPlik(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("NewFileCreate"),
-                  float(ui::leftTwips(nad) + 2400), float(ui::topTwips(nad) + 2100));
+        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("NewFileCreate"), float(ui::leftTwips(nad) + 2400),
+                  float(ui::topTwips(nad) + 2100));
     const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
     if (nazwa.isEmpty())
         return;

@@ -18,7 +18,7 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = QStringLiteral("occopy.clsOCCopy");
+const QString klasa = komponent::Kopiowanie.Klasa();
 
 struct DoSkopiowania
 {
@@ -31,7 +31,7 @@ struct DoSkopiowania
 bool Kopiuj(Gospodarz &okno, const std::vector<DoSkopiowania> &co, QString cel)
 {
     QWidget *nad = okno.Okno();
-    const ComponentPtr kopia = UtwórzKomponent(nad, klasa);
+    const ComponentPtr kopia = UtwórzKomponent(nad, komponent::Kopiowanie);
     if (!kopia || !Wywołaj(nad, kopia.get(), klasa, QStringLiteral("clearlists")))
         return false;
     for (const DoSkopiowania &pozycja : co)

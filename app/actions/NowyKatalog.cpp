@@ -30,8 +30,8 @@ void NewDir(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("NewDirCreate"),
-                  float(ui::leftTwips(nad) + 2400), float(ui::topTwips(nad) + 2100));
+        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("NewDirCreate"), float(ui::leftTwips(nad) + 2400),
+                  float(ui::topTwips(nad) + 2100));
     const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
     if (nazwa.isEmpty())
         return;

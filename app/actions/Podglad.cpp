@@ -76,12 +76,12 @@ void Viewx(Gospodarz &okno)
         const float x = float(ui::leftTwips(nad) + (p.dźwięk ? 3680 : 0));
         const float y = float(ui::topTwips(nad) + (p.dźwięk ? 2000 : 0));
         QVariantList args{x, y, plik};
-        Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QString::fromLatin1(p.operacja), args);
+        Wywołaj(nad, komponent::Dialogi, QString::fromLatin1(p.operacja), args);
         return;
     }
     if (ObrazQt(plik)) {
         QVariantList args{float(ui::leftTwips(nad)), float(ui::topTwips(nad)), plik};
-        Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("ShowBMPFile"), args);
+        Wywołaj(nad, komponent::Dialogi, QStringLiteral("ShowBMPFile"), args);
         return;
     }
     PokażPlik(okno, plik, kursor->nazwa);

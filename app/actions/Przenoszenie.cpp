@@ -16,13 +16,13 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = QStringLiteral("occopy.clsOCMove");
+const QString klasa = komponent::Przenoszenie.Klasa();
 
 // One move component for one batch; true when the move ran.
 bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QString &cel)
 {
     QWidget *nad = okno.Okno();
-    const ComponentPtr przenoszenie = UtwórzKomponent(nad, klasa);
+    const ComponentPtr przenoszenie = UtwórzKomponent(nad, komponent::Przenoszenie);
     if (!przenoszenie || !Wywołaj(nad, przenoszenie.get(), klasa, QStringLiteral("clearlists")))
         return false;
     for (const WybranaPozycja &pozycja : co)

@@ -14,12 +14,12 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = QStringLiteral("ocdelete.ocdel");
+const QString klasa = komponent::Usuwanie.Klasa();
 
 // A delete component told how its questions delete; nullptr when it cannot be had.
 ComponentPtr Usuwanie(QWidget *nad, qint32 tryb)
 {
-    ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    ComponentPtr usuwanie = UtwórzKomponent(nad, komponent::Usuwanie);
     if (usuwanie && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("TrybUsuwania"), tryb))
         return nullptr;
     return usuwanie;

@@ -217,15 +217,13 @@ void HistoryWindow(Gospodarz &okno)
                        3, 0, 0);
         return;
     }
-    Component *historia = Sloty().Historia.get();
-    const QString klasa = QStringLiteral("oc2.Ocmd");
-    if (!Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("clearlist")))
+    if (!Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("clearlist")))
         return;
     for (const QString &linia : okno.Historia().Najnowsze())
-        if (!Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("AddHistoryPos"), linia))
+        if (!Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("AddHistoryPos"), linia))
             return;
     const std::optional<QVariant> wybrana
-        = Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("ShowHistoryWindow"),
+        = Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("ShowHistoryWindow"),
                   float(ui::leftTwips(okno.Okno()) + 3600), float(ui::topTwips(okno.Okno()) + 1000));
     if (!wybrana || wybrana->toString().isEmpty())
         return;
