@@ -37,11 +37,10 @@ void OtwórzWEdytorze(QWidget *nad, const QString &plik, const QString &katalog)
 void Edycja(Gospodarz &okno)
 {
     WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
-    const qint32 k = panel.PozycjaKursora();
-    if (k <= panel.Stan.LiczbaKatalogów)
+    const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
+    if (!kursor || kursor->katalog)
         return;
-    const QString katalog = panel.Dir.Ścieżka();
-    OtwórzWEdytorze(okno.Okno(), platform::withSeparator(katalog) + panel.Stan.Rzeczywiste[size_t(k)], katalog);
+    OtwórzWEdytorze(okno.Okno(), kursor->ścieżka, panel.Dir.Ścieżka());
 }
 
 QString BłądNazwyPliku(const QString &nazwa)
@@ -57,8 +56,8 @@ void NowyPlik(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("NewFileCreate"),
-                  float(ui::leftTwips(nad) + 2400), float(ui::topTwips(nad) + 2100));
+        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("NewFileCreate"), float(ui::leftTwips(nad) + 2400),
+                  float(ui::topTwips(nad) + 2100));
     const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
     if (nazwa.isEmpty())
         return;
@@ -78,9 +77,7 @@ void NowyPlik(Gospodarz &okno)
     }
     okno.OdświeżPanel(okno.AktywnyPanel());
     // A hidden name may not be listed: the cursor then stays where it was.
-    const StanPanelu &s = panel.Stan;
-    for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
-        if (s.Rzeczywiste[size_t(i)] == nazwa)
-            panel.PokażPozycję(i);
+    if (const qint32 i = panel.PozycjaNazwy(nazwa); i > 0)
+        panel.PokażPozycję(i);
     OtwórzWEdytorze(nad, platform::withSeparator(katalog) + nazwa, katalog);
 }

@@ -18,7 +18,7 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = QStringLiteral("occopy.clsOCCopy");
+const QString klasa = komponent::Kopiowanie.Klasa();
 
 struct DoSkopiowania
 {
@@ -31,7 +31,7 @@ struct DoSkopiowania
 bool Kopiuj(Gospodarz &okno, const std::vector<DoSkopiowania> &co, QString cel)
 {
     QWidget *nad = okno.Okno();
-    const ComponentPtr kopia = UtwórzKomponent(nad, klasa);
+    const ComponentPtr kopia = UtwórzKomponent(nad, komponent::Kopiowanie);
     if (!kopia || !Wywołaj(nad, kopia.get(), klasa, QStringLiteral("clearlists")))
         return false;
     for (const DoSkopiowania &pozycja : co)
@@ -79,19 +79,11 @@ void CopyFilesD(Gospodarz &okno)
     const int s = okno.AktywnyPanel();
     const int t = 3 - s;
     WidokPanelu &źródło = okno.Widok(s);
-    const StanPanelu &stan = źródło.Stan;
-    const QString katalog = platform::withSeparator(źródło.Dir.Ścieżka());
     std::vector<DoSkopiowania> co;
-    if (stan.IleZaznaczonych == 0) {
-        const qint32 k = źródło.PozycjaKursora();
-        if (k == 0 || stan.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
-            return;
-        co.push_back({katalog + stan.Rzeczywiste[size_t(k)], k <= stan.LiczbaKatalogów});
-    } else {
-        for (qint32 i = 1; i <= stan.LiczbaPozycji; ++i)
-            if (stan.Zaznaczenia[size_t(i)] == 1)
-                co.push_back({katalog + stan.Rzeczywiste[size_t(i)], i <= stan.LiczbaKatalogów});
-    }
+    for (const WybranaPozycja &pozycja : źródło.Wybrane())
+        co.push_back({pozycja.ścieżka, pozycja.katalog});
+    if (co.empty())
+        return;
     const QString cel = okno.Widok(t).Dir.Ścieżka();
     if (const QString wSiebie = KopiaWSiebie(co, cel); !wSiebie.isEmpty()) {
         PokażKomunikat(okno.Okno(), QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
@@ -101,10 +93,7 @@ void CopyFilesD(Gospodarz &okno)
 
     // Whatever the copy did, the target is listed anew and the marks go.
     okno.OdświeżPanel(t);
-    for (qint32 i = 1; i <= stan.LiczbaPozycji; ++i)
-        źródło.UstawZnak(i, 0);
-    źródło.PokażPanel(stan.PierwszaPozycja);
-    źródło.Panel_Click(stan.WierszKursora);
+    źródło.WyczyśćZnaki();
 }
 
 void UpuśćPliki(Gospodarz &okno, int p, const QStringList &ścieżki)

@@ -30,8 +30,8 @@ void NewDir(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("NewDirCreate"),
-                  float(ui::leftTwips(nad) + 2400), float(ui::topTwips(nad) + 2100));
+        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("NewDirCreate"), float(ui::leftTwips(nad) + 2400),
+                  float(ui::topTwips(nad) + 2100));
     const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
     if (nazwa.isEmpty())
         return;
@@ -47,19 +47,5 @@ void NewDir(Gospodarz &okno)
 
     // The new directory, or the one that was already there, takes the cursor.
     okno.OdświeżPanel(p);
-    const StanPanelu &s = panel.Stan;
-    qint32 j = 0;
-    for (qint32 i = 1; i <= s.LiczbaKatalogów && !j; ++i)
-        if (s.Rzeczywiste[size_t(i)] == nazwa)
-            j = i;
-    if (j == 0) {
-        panel.Stan.PierwszaPozycja = 1;
-        panel.PokażPoOdczycie();
-    } else if (j <= s.OstatniWiersz) {
-        panel.PokażPanel(1);
-        panel.Panel_Click(j - 1);
-    } else {
-        panel.PokażPanel(j - s.OstatniWiersz + 1);
-        panel.Panel_Click(s.OstatniWiersz - 1);
-    }
+    panel.PokażKatalog(nazwa);
 }

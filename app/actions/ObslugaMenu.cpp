@@ -26,8 +26,6 @@ using namespace oc;
 
 namespace {
 
-const QString dialogi = QStringLiteral("oc.ocmd");
-
 void NiedostępnaOpcja(Gospodarz &okno)
 {
     PokażKomunikat(okno.Okno(), QStringLiteral("Menu"), QStringLiteral("Ta opcja nie jest jeszcze dostępna"), 4, 0, 0);
@@ -48,9 +46,8 @@ void NarzędzieDysków(Gospodarz &okno)
 
 void Gra(Gospodarz &okno)
 {
-    const QString klasa = QStringLiteral("ocfalrow.clsFalrow");
-    if (const ComponentPtr gra = UtwórzKomponent(okno.Okno(), klasa))
-        Wywołaj(okno.Okno(), gra.get(), klasa, QStringLiteral("RunFalrow"));
+    if (const ComponentPtr gra = UtwórzKomponent(okno.Okno(), komponent::Gra))
+        Wywołaj(okno.Okno(), gra.get(), komponent::Gra.Klasa(), QStringLiteral("RunFalrow"));
 }
 
 // The panel lists' items 3 to 7 sort by name, extension, date, size or not
@@ -71,13 +68,12 @@ void PokażMenuGłówne(Gospodarz &okno, qint32 start)
 {
     QWidget *nad = okno.Okno();
     const double twipsNaPiksel = ui::twipsPerPixel();
-    const QString klasa = QStringLiteral("menuoc.class1");
     const std::optional<QVariant> menu
-        = Wywołaj(nad, Sloty().Menu.get(), klasa, QStringLiteral("PokażMenu"), float(ui::leftTwips(nad) + 15),
+        = Wywołaj(nad, komponent::Menu, QStringLiteral("PokażMenu"), float(ui::leftTwips(nad) + 15),
                   float(ui::topTwips(nad) + 22 * twipsNaPiksel), float(ui::widthTwips(nad)), start);
     if (!menu)
         return;
-    const std::optional<QVariant> pozycja = Wywołaj(nad, Sloty().Menu.get(), klasa, QStringLiteral("PokażMenu2"));
+    const std::optional<QVariant> pozycja = Wywołaj(nad, komponent::Menu, QStringLiteral("PokażMenu2"));
     if (!pozycja)
         return;
     qint32 m = menu->toInt();
@@ -88,13 +84,12 @@ void PokażMenuGłówne(Gospodarz &okno, qint32 start)
 void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
 {
     QWidget *nad = okno.Okno();
-    Component *dialog = Sloty().Dialogi.get();
     const float left = float(ui::leftTwips(nad));
     const float top = float(ui::topTwips(nad));
     switch (menu) {
     case 0:
         if (item == 0)
-            Wywołaj(nad, dialog, dialogi, QStringLiteral("kalkulator"), left + 3700, top + 1600);
+            Wywołaj(nad, komponent::Dialogi, QStringLiteral("kalkulator"), left + 3700, top + 1600);
         else if (item == 1)
             Gra(okno);
         break;
@@ -131,7 +126,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
             NarzędzieDysków(okno);
         } else if (item == 1) {
             QVariantList args{left + 4000, top + 2000, wolumin};
-            Wywołaj(nad, dialog, dialogi, QStringLiteral("EtykietaDyskuShow"), args);
+            Wywołaj(nad, komponent::Dialogi, QStringLiteral("EtykietaDyskuShow"), args);
         }
         break;
     }
@@ -139,7 +134,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
         if (item == 0)
             okno.SwapPanels();
         else if (item == 1)
-            Wywołaj(nad, dialog, dialogi, QStringLiteral("OCSystemInfo"));
+            Wywołaj(nad, komponent::Dialogi, QStringLiteral("OCSystemInfo"));
         break;
     case 6:
         if (item == 0 || item == 1) {
@@ -160,7 +155,7 @@ void PokażPomoc(Gospodarz &okno, qint32 &which)
         OtwórzDokument(okno, platform::helpFile());
     } else if (which == 1) {
         QWidget *nad = okno.Okno();
-        Wywołaj(nad, Sloty().Dialogi.get(), dialogi, QStringLiteral("ShowAbout"), float(ui::leftTwips(nad) + 2500),
+        Wywołaj(nad, komponent::Dialogi, QStringLiteral("ShowAbout"), float(ui::leftTwips(nad) + 2500),
                 float(ui::topTwips(nad) + 980));
     }
 }
@@ -175,7 +170,7 @@ void FiltrPanelu(Gospodarz &okno, int q)
         = QString(znak(pliki.TylkoDoOdczytu)) + znak(pliki.Systemowe) + znak(pliki.Ukryte) + znak(pliki.Zwykłe);
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, Sloty().Dialogi.get(), dialogi, QStringLiteral("Showmaska"), float(ui::leftTwips(nad) + 3615),
+        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("Showmaska"), float(ui::leftTwips(nad) + 3615),
                   float(ui::topTwips(nad) + 1330), QStringLiteral("3") + flagi + pliki.Wzorzec);
     QString r = odpowiedź ? odpowiedź->toString() : QString();
     // Fewer than the four switches is no answer: as cancelled.
@@ -187,7 +182,7 @@ void FiltrPanelu(Gospodarz &okno, int q)
     pliki.Zwykłe = r.at(3) == u'1';
     pliki.Wzorzec = r.mid(4);
     panel.OdświeżListy();
-    panel.Stan.PierwszaPozycja = 1;
+    panel.OdPoczątku();
     okno.OdświeżPanel(q);
     panel.Panel_Click(0);
 }

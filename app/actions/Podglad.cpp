@@ -7,7 +7,6 @@
 
 #include <panels/Kolory.h>
 #include <panels/WidokPanelu.h>
-#include <platform/Paths.h>
 #include <ui/Twips.h>
 #include <viewer/Otwieranie.h>
 #include <viewer/frmPodglad.h>
@@ -65,11 +64,10 @@ void PokażPlik(Gospodarz &okno, const QString &plik, const QString &nazwa)
 void Viewx(Gospodarz &okno)
 {
     WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
-    const StanPanelu &s = panel.Stan;
-    const qint32 k = panel.PozycjaKursora();
-    if (k <= s.LiczbaKatalogów)
+    const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
+    if (!kursor || kursor->katalog)
         return;
-    const QString plik = platform::withSeparator(panel.Dir.Ścieżka()) + s.Rzeczywiste[size_t(k)];
+    const QString &plik = kursor->ścieżka;
     const QString e = plik.right(4).toLower();
     QWidget *nad = okno.Okno();
     for (const Przeglądarka &p : przeglądarki) {
@@ -78,13 +76,13 @@ void Viewx(Gospodarz &okno)
         const float x = float(ui::leftTwips(nad) + (p.dźwięk ? 3680 : 0));
         const float y = float(ui::topTwips(nad) + (p.dźwięk ? 2000 : 0));
         QVariantList args{x, y, plik};
-        Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QString::fromLatin1(p.operacja), args);
+        Wywołaj(nad, komponent::Dialogi, QString::fromLatin1(p.operacja), args);
         return;
     }
     if (ObrazQt(plik)) {
         QVariantList args{float(ui::leftTwips(nad)), float(ui::topTwips(nad)), plik};
-        Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("ShowBMPFile"), args);
+        Wywołaj(nad, komponent::Dialogi, QStringLiteral("ShowBMPFile"), args);
         return;
     }
-    PokażPlik(okno, plik, s.Rzeczywiste[size_t(k)]);
+    PokażPlik(okno, plik, kursor->nazwa);
 }

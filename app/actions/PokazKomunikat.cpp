@@ -10,8 +10,7 @@ qint32 PokażKomunikat(const QWidget *nad, const QString &Title, const QString &
 {
     const qint32 left = nad ? oc::ui::leftTwips(nad) : 0;
     const qint32 top = nad ? oc::ui::topTwips(nad) : 0;
-    const std::optional<QVariant> wybór
-        = Wywołaj(nad, Sloty().Komunikaty.get(), QStringLiteral("notebox.notebox2"), QStringLiteral("notebox2"),
-                  left + 2200, top + 1700, Title, Ikona, Buttony, DefaultButton, Text);
+    const std::optional<QVariant> wybór = Wywołaj(nad, komponent::Komunikaty, QStringLiteral("notebox2"), left + 2200,
+                                                  top + 1700, Title, Ikona, Buttony, DefaultButton, Text);
     return wybór ? wybór->toInt() : -1;
 }

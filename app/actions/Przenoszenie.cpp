@@ -17,14 +17,14 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = QStringLiteral("occopy.clsOCMove");
+const QString klasa = komponent::Przenoszenie.Klasa();
 
 // One move component for one batch, run by `operacja`; true when the move ran.
 bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QString &cel,
               const QString &operacja = QStringLiteral("RunMove"))
 {
     QWidget *nad = okno.Okno();
-    const ComponentPtr przenoszenie = UtwórzKomponent(nad, klasa);
+    const ComponentPtr przenoszenie = UtwórzKomponent(nad, komponent::Przenoszenie);
     if (!przenoszenie || !Wywołaj(nad, przenoszenie.get(), klasa, QStringLiteral("clearlists")))
         return false;
     for (const WybranaPozycja &pozycja : co)
@@ -76,7 +76,7 @@ void MoveFilesD(Gospodarz &okno)
     const int s = okno.AktywnyPanel();
     const int t = 3 - s;
     WidokPanelu &źródło = okno.Widok(s);
-    const std::vector<WybranaPozycja> co = WybranePozycje(źródło);
+    const std::vector<WybranaPozycja> co = źródło.Wybrane();
     if (co.empty())
         return;
     const QString cel = okno.Widok(t).Dir.Ścieżka();
@@ -84,11 +84,11 @@ void MoveFilesD(Gospodarz &okno)
         PokażKomunikat(okno.Okno(), QStringLiteral("Przenieś"), wSiebie, 48, 0, 0);
         return;
     }
-    const QString sąsiad = SąsiadWybranych(źródło);
+    const QString sąsiad = źródło.SąsiadWybranych();
     if (!Przenieś(okno, co, cel))
         return;
     okno.OdświeżPanel(t);
     okno.OdświeżPanel(s);
-    if (const qint32 k = PozycjaNazwy(źródło, sąsiad); k > 0)
+    if (const qint32 k = źródło.PozycjaNazwy(sąsiad); k > 0)
         źródło.PokażPozycję(k);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Wybrane.h"
+#include <panels/WybranaPozycja.h>
 
 #include <QString>
 #include <vector>

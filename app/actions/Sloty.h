@@ -2,16 +2,53 @@
 
 #include <component/Component.h>
 
+#include <QString>
 #include <memory>
 
 // The four components the main program keeps for the whole run. Shared, so
 // a count running on a worker keeps its instance alive past the window.
 struct SlotyKomponentów
 {
-    std::shared_ptr<oc::Component> Dialogi;    // "oc.ocmd"
-    std::shared_ptr<oc::Component> Historia;   // "oc2.Ocmd"
-    std::shared_ptr<oc::Component> Komunikaty; // "notebox.notebox2"
-    std::shared_ptr<oc::Component> Menu;       // "menuoc.class1"
+    std::shared_ptr<oc::Component> Dialogi;
+    std::shared_ptr<oc::Component> Historia;
+    std::shared_ptr<oc::Component> Komunikaty;
+    std::shared_ptr<oc::Component> Menu;
 };
 
 SlotyKomponentów &Sloty();
+
+// A component kept for the whole run: its class id and the slot that holds
+// its instance.
+struct KomponentStały
+{
+    const char *klasa;
+    std::shared_ptr<oc::Component> SlotyKomponentów::*slot;
+
+    QString Klasa() const { return QString::fromLatin1(klasa); }
+    std::shared_ptr<oc::Component> &Instancja() const { return Sloty().*slot; }
+    // Fills the slot from the registry; raises oc::ComponentError.
+    void Utwórz() const;
+};
+
+// A component created afresh for each command.
+struct KomponentPolecenia
+{
+    const char *klasa;
+
+    QString Klasa() const { return QString::fromLatin1(klasa); }
+};
+
+// Every component the main program uses; each class id is written here only.
+namespace komponent {
+
+inline constexpr KomponentStały Dialogi{"oc.ocmd", &SlotyKomponentów::Dialogi};
+inline constexpr KomponentStały Historia{"oc2.Ocmd", &SlotyKomponentów::Historia};
+inline constexpr KomponentStały Komunikaty{"notebox.notebox2", &SlotyKomponentów::Komunikaty};
+inline constexpr KomponentStały Menu{"menuoc.class1", &SlotyKomponentów::Menu};
+
+inline constexpr KomponentPolecenia Kopiowanie{"occopy.clsOCCopy"};
+inline constexpr KomponentPolecenia Przenoszenie{"occopy.clsOCMove"};
+inline constexpr KomponentPolecenia Usuwanie{"ocdelete.ocdel"};
+inline constexpr KomponentPolecenia Gra{"ocfalrow.clsFalrow"};
+
+} // namespace komponent

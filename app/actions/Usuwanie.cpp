@@ -5,7 +5,6 @@
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
-#include <platform/Paths.h>
 #include <platform/Trash.h>
 #include <ui/Twips.h>
 
@@ -15,17 +14,12 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = QStringLiteral("ocdelete.ocdel");
-
-QString KatalogPanelu(WidokPanelu &panel)
-{
-    return platform::withSeparator(panel.Dir.Ścieżka());
-}
+const QString klasa = komponent::Usuwanie.Klasa();
 
 // A delete component told how its questions delete; nullptr when it cannot be had.
 ComponentPtr Usuwanie(QWidget *nad, qint32 tryb)
 {
-    ComponentPtr usuwanie = UtwórzKomponent(nad, klasa);
+    ComponentPtr usuwanie = UtwórzKomponent(nad, komponent::Usuwanie);
     if (usuwanie && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("TrybUsuwania"), tryb))
         return nullptr;
     return usuwanie;
@@ -59,18 +53,17 @@ void DeleteFileD(Gospodarz &okno, bool naZawsze)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
-    const StanPanelu &s = panel.Stan;
-    const qint32 k = panel.PozycjaKursora();
-    if (k == 0 || s.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
+    const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
+    if (!kursor || kursor->nazwa == QStringLiteral(".."))
         return;
     const std::optional<qint32> tryb = naZawsze ? tryb_usuwania::NaZawsze : TrybKosza(okno, panel.Dir.Ścieżka());
     if (!tryb)
         return;
-    if (s.IleZaznaczonych > 0) {
+    if (panel.SąZaznaczone()) {
         MoreDelete(okno, *tryb);
         return;
     }
-    if (k <= s.LiczbaKatalogów) {
+    if (kursor->katalog) {
         DeleteDirx(okno, *tryb);
         return;
     }
@@ -78,20 +71,16 @@ void DeleteFileD(Gospodarz &okno, bool naZawsze)
     const ComponentPtr usuwanie = Usuwanie(nad, *tryb);
     if (!usuwanie)
         return;
-    QVariantList args{float(ui::leftTwips(nad) + 3500), float(ui::topTwips(nad) + 2000),
-                      KatalogPanelu(panel) + s.Rzeczywiste[size_t(k)]};
+    QVariantList args{float(ui::leftTwips(nad) + 3500), float(ui::topTwips(nad) + 2000), kursor->ścieżka};
     const std::optional<QVariant> wynik = Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("DeleteFileo"), args);
     if (!wynik || wynik->toInt() == 0)
         return;
     // The left panel keeps its view, so the row shows the entry that
     // followed the deleted one; the right one goes back to the top.
-    const qint32 pierwsza = s.PierwszaPozycja;
-    const qint32 wiersz = s.WierszKursora;
+    const MiejsceKursora miejsce = panel.Miejsce();
     okno.OdświeżPanel(p);
     if (p == 1) {
-        panel.Stan.PierwszaPozycja = pierwsza;
-        panel.Stan.WierszKursora = wiersz;
-        panel.PokażPoOdczycie();
+        panel.PokażPoOdczycie(miejsce);
     } else {
         panel.PokażPanel(1);
         panel.Panel_Click(0);
@@ -102,24 +91,18 @@ void MoreDelete(Gospodarz &okno, qint32 tryb)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
-    const StanPanelu &s = panel.Stan;
     QWidget *nad = okno.Okno();
     const ComponentPtr usuwanie = Usuwanie(nad, tryb);
     if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists")))
         return;
-    const QString katalog = KatalogPanelu(panel);
-    for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i)
-        if (s.Zaznaczenia[size_t(i)] == 1
-            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"),
-                        katalog + s.Rzeczywiste[size_t(i)]))
+    // Directories come first in the panel, so they are handed over first.
+    for (const WybranaPozycja &pozycja : panel.Zaznaczone())
+        if (!Wywołaj(nad, usuwanie.get(), klasa,
+                     pozycja.katalog ? QStringLiteral("AddDirToDelete") : QStringLiteral("AddFileToDelete"),
+                     pozycja.ścieżka))
             return;
     QString następny;
     panel.UstalNastępneNieInsertowePole(następny);
-    for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
-        if (s.Zaznaczenia[size_t(i)] == 1
-            && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddFileToDelete"),
-                        katalog + s.Rzeczywiste[size_t(i)]))
-            return;
     if (!UsuńWszystko(okno, usuwanie.get()))
         return;
     okno.OdświeżPanel(p);
@@ -130,14 +113,13 @@ void DeleteDirx(Gospodarz &okno, qint32 tryb)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
-    const qint32 k = panel.PozycjaKursora();
-    if (k == 0)
+    const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
+    if (!kursor)
         return;
     QWidget *nad = okno.Okno();
     const ComponentPtr usuwanie = Usuwanie(nad, tryb);
     if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists"))
-        || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"),
-                    KatalogPanelu(panel) + panel.Stan.Rzeczywiste[size_t(k)]))
+        || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"), kursor->ścieżka))
         return;
     if (!UsuńWszystko(okno, usuwanie.get()))
         return;

@@ -28,11 +28,6 @@ namespace {
 
 constexpr int przerwaPrzedOdświeżeniem = 200; // ms for a short command to finish
 
-QString KatalogPanelu(Gospodarz &okno, int p)
-{
-    return platform::withSeparator(okno.Widok(p).Dir.Ścieżka());
-}
-
 // A name that the shell would split or expand goes in quotes; one that
 // starts with "-" is made relative, so no command takes it for an option.
 QString DlaPowłoki(const QString &nazwa)
@@ -77,7 +72,7 @@ std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog,
 void Cd(Gospodarz &okno, int p, const QString &arg)
 {
     WidokPanelu &panel = okno.Widok(p);
-    const std::optional<QString> cel = KatalogDlaCd(panel.Stan, KatalogPanelu(okno, p), arg);
+    const std::optional<QString> cel = KatalogDlaCd(panel.Stan, panel.Katalog(), arg);
     if (!cel) {
         PokażKomunikat(okno.Okno(), QStringLiteral("Błąd"),
                        QStringLiteral("Katalog: '") + arg.toUpper() + QStringLiteral("' nie istnieje"), 1, 0, 0);
@@ -149,11 +144,10 @@ void UsuńZnak(Gospodarz &okno)
 
 void WstawNazwę(Gospodarz &okno)
 {
-    const StanPanelu &s = okno.Widok(okno.AktywnyPanel()).Stan;
-    const qint32 i = okno.Widok(okno.AktywnyPanel()).PozycjaKursora();
-    if (i == 0)
+    const std::optional<WybranaPozycja> kursor = okno.Widok(okno.AktywnyPanel()).PodKursorem();
+    if (!kursor)
         return;
-    okno.Linia().Dopisz(DlaPowłoki(s.Rzeczywiste[size_t(i)]) + u' ');
+    okno.Linia().Dopisz(DlaPowłoki(kursor->nazwa) + u' ');
     okno.PokażLinię();
 }
 
@@ -169,13 +163,13 @@ void Enter(Gospodarz &okno)
 void DosText(Gospodarz &okno)
 {
     const int p = okno.AktywnyPanel();
-    const StanPanelu &s = okno.Widok(p).Stan;
+    const WidokPanelu &panel = okno.Widok(p);
     const QString linia = okno.Linia().Tekst();
-    const Polecenie polecenie = RozpoznajPolecenie(linia, s);
+    const Polecenie polecenie = RozpoznajPolecenie(linia, panel.Stan);
     switch (polecenie.rodzaj) {
     case Polecenie::Rodzaj::Pozycja: {
-        const QString katalog = okno.Widok(p).Dir.Ścieżka();
-        const QString program = KatalogPanelu(okno, p) + s.Rzeczywiste[size_t(polecenie.pozycja)];
+        const QString katalog = panel.Dir.Ścieżka();
+        const QString program = panel.Katalog() + panel.NazwaPozycji(polecenie.pozycja);
         const QStringList argumenty = platform::splitCommandLine(linia.mid(PierwszyWyraz(linia).size()));
         okno.Linia().Wyczyść();
         platform::programStarter().start(program, argumenty, katalog);
@@ -193,9 +187,8 @@ void DosText(Gospodarz &okno)
     case Polecenie::Rodzaj::Program: {
         okno.Historia().DodajDoHistorii(linia);
         okno.Linia().Wyczyść();
-        const QString katalog = okno.Widok(p).Dir.Ścieżka();
-        platform::programStarter().start(KatalogPanelu(okno, p) + s.Rzeczywiste[size_t(polecenie.pozycja)], {},
-                                         katalog);
+        const QString katalog = panel.Dir.Ścieżka();
+        platform::programStarter().start(panel.Katalog() + panel.NazwaPozycji(polecenie.pozycja), {}, katalog);
         break;
     }
     case Polecenie::Rodzaj::Interpreter: DoInterpretera(okno, p, linia); break;
@@ -206,7 +199,7 @@ void DosText(Gospodarz &okno)
 void Enterek(Gospodarz &okno)
 {
     WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
-    panel.Panel_DblClick(panel.Stan.WierszKursora);
+    panel.OtwórzPodKursorem();
 }
 
 void ShowHistoryString(Gospodarz &okno)
@@ -224,15 +217,13 @@ void HistoryWindow(Gospodarz &okno)
                        3, 0, 0);
         return;
     }
-    Component *historia = Sloty().Historia.get();
-    const QString klasa = QStringLiteral("oc2.Ocmd");
-    if (!Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("clearlist")))
+    if (!Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("clearlist")))
         return;
     for (const QString &linia : okno.Historia().Najnowsze())
-        if (!Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("AddHistoryPos"), linia))
+        if (!Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("AddHistoryPos"), linia))
             return;
     const std::optional<QVariant> wybrana
-        = Wywołaj(okno.Okno(), historia, klasa, QStringLiteral("ShowHistoryWindow"),
+        = Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("ShowHistoryWindow"),
                   float(ui::leftTwips(okno.Okno()) + 3600), float(ui::topTwips(okno.Okno()) + 1000));
     if (!wybrana || wybrana->toString().isEmpty())
         return;

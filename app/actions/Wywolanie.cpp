@@ -35,8 +35,9 @@ void ustawTwórcęKomponentów(std::function<oc::ComponentPtr(const QString &)> 
     twórcaKomponentów() = std::move(twórca);
 }
 
-oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const QString &klasa)
+oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const KomponentPolecenia &komponent)
 {
+    const QString klasa = komponent.Klasa();
     try {
         if (twórcaKomponentów())
             return twórcaKomponentów()(klasa);
@@ -77,4 +78,10 @@ std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, c
         return odpowiedź;
     PokażBłąd(nad, komponent, TekstBłęduKomponentu(klasa, operacja, powód));
     return std::nullopt;
+}
+
+std::optional<QVariant> Wywołaj(const QWidget *nad, const KomponentStały &komponent, const QString &operacja,
+                                QVariantList &args)
+{
+    return Wywołaj(nad, komponent.Instancja().get(), komponent.Klasa(), operacja, args);
 }

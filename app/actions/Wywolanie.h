@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Sloty.h"
+
 #include <component/Component.h>
 
 #include <QString>
@@ -23,6 +25,18 @@ std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, c
     return Wywołaj(nad, komponent, klasa, operacja, args);
 }
 
+// The same call on a component kept for the run, named by its entry in the table.
+std::optional<QVariant> Wywołaj(const QWidget *nad, const KomponentStały &komponent, const QString &operacja,
+                                QVariantList &args);
+
+template <class... A>
+std::optional<QVariant> Wywołaj(const QWidget *nad, const KomponentStały &komponent, const QString &operacja,
+                                A &&...values)
+{
+    QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
+    return Wywołaj(nad, komponent, operacja, args);
+}
+
 // The same call for a caller with a message of its own: on failure the
 // answer is empty and powód says why; nothing is shown.
 std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód,
@@ -37,7 +51,7 @@ std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QStrin
 
 // Creates a component for one command (copy, delete); one that cannot be
 // created gives the standard message and nullptr.
-oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const QString &klasa);
+oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const KomponentPolecenia &komponent);
 // Tests put stand-ins in place of the registry; an empty function restores it.
 void ustawTwórcęKomponentów(std::function<oc::ComponentPtr(const QString &klasa)> twórca);
 

@@ -3,7 +3,6 @@
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
 #include "Sloty.h"
-#include "Wybrane.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
@@ -48,14 +47,13 @@ void ZmieńNazwę(Gospodarz &okno)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
-    const qint32 k = panel.PozycjaKursora();
-    if (k == 0 || panel.Stan.Rzeczywiste[size_t(k)] == QStringLiteral(".."))
+    const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
+    if (!kursor || kursor->nazwa == QStringLiteral(".."))
         return;
-    const QString stara = panel.Stan.Rzeczywiste[size_t(k)];
+    const QString stara = kursor->nazwa;
     QWidget *nad = okno.Okno();
     QVariantList args{float(ui::leftTwips(nad) + (p == 1 ? 1680 : 7000)), float(ui::topTwips(nad) + 2100), stara};
-    const std::optional<QVariant> wynik
-        = Wywołaj(nad, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("ZmienNazwe"), args);
+    const std::optional<QVariant> wynik = Wywołaj(nad, komponent::Dialogi, QStringLiteral("ZmienNazwe"), args);
     const QString nowa = args.value(2).toString();
     if (!wynik || wynik->toInt() != 1 || nowa == stara)
         return;
@@ -67,6 +65,6 @@ void ZmieńNazwę(Gospodarz &okno)
         return;
     }
     okno.OdświeżPanel(p);
-    if (const qint32 nowaPozycja = PozycjaNazwy(panel, nowa); nowaPozycja > 0)
+    if (const qint32 nowaPozycja = panel.PozycjaNazwy(nowa); nowaPozycja > 0)
         panel.PokażPozycję(nowaPozycja);
 }

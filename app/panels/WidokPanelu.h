@@ -5,15 +5,25 @@
 #include "ListaPlikow.h"
 #include "StanPanelu.h"
 #include "Uklad.h"
+#include "WybranaPozycja.h"
 
 #include <ui/LabelButton.h>
 
 #include <QObject>
 #include <QRect>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QLabel;
+
+// Where the screen and the cursor stand: the entry on the top row and the
+// cursor's row.
+struct MiejsceKursora
+{
+    qint32 pierwsza;
+    qint32 wiersz;
+};
 
 // One file panel: its state and lists, and the controls that show them
 // (header with the order's mark, rows, status line, scroll arrows). The
@@ -70,6 +80,37 @@ public:
     void UstalNastępneNieInsertowePole(QString &name) const;
     // Re-reads the panel and puts the cursor on the entry with that real name.
     void ZaznaczPlik(const QString &name);
+
+    // What commands on the panel read and change, so none walks the state.
+    // The directory shown, by its real path, ending with "/".
+    QString Katalog() const;
+    // The entry under the cursor, ".." included; nothing in an empty panel.
+    std::optional<WybranaPozycja> PodKursorem() const;
+    bool SąZaznaczone() const;
+    // The marked entries in panel order: directories first.
+    std::vector<WybranaPozycja> Zaznaczone() const;
+    // The marked entries, or the one under the cursor when none is marked;
+    // nothing for ".." alone or an empty panel.
+    std::vector<WybranaPozycja> Wybrane() const;
+    // The real name of the entry the cursor takes once the chosen entries
+    // have gone: the nearest one left after the cursor, else before it.
+    QString SąsiadWybranych() const;
+    // The entry's index by its real name; 0 when it is not listed.
+    qint32 PozycjaNazwy(const QString &nazwa) const;
+    // The real name of entry i.
+    QString NazwaPozycji(qint32 i) const;
+    // Unmarks every entry; the screen and the cursor row stay.
+    void WyczyśćZnaki();
+    MiejsceKursora Miejsce() const;
+    // After a re-read: that screen and cursor row, as PokażPoOdczycie().
+    void PokażPoOdczycie(MiejsceKursora miejsce);
+    // The next showing starts at the first entry; the cursor keeps its row.
+    void OdPoczątku();
+    // After a re-read: the cursor on the directory with that real name, a
+    // row left below it on a long list; without one, the list from the top.
+    void PokażKatalog(const QString &nazwa);
+    // Enter on the entry under the cursor.
+    void OtwórzPodKursorem();
 
     void Panel_Click(int r);
     void Panel_DblClick(int r);

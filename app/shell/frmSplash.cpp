@@ -74,19 +74,19 @@ void frmSplash::Krok(int numer)
         m_ustawienia = WczytajUstawieniaPaneli(oc::platform::panelSettingsFileForReading());
         break;
     case 3:
-        Sloty().Dialogi = oc::createObject(QStringLiteral("oc.ocmd"));
+        komponent::Dialogi.Utwórz();
         QCoreApplication::processEvents();
         break;
     case 4:
-        Sloty().Historia = oc::createObject(QStringLiteral("oc2.Ocmd"));
+        komponent::Historia.Utwórz();
         QCoreApplication::processEvents();
         break;
     case 5:
-        Sloty().Komunikaty = oc::createObject(QStringLiteral("notebox.notebox2"));
+        komponent::Komunikaty.Utwórz();
         QCoreApplication::processEvents();
         break;
     case 6:
-        Sloty().Menu = oc::createObject(QStringLiteral("menuoc.class1"));
+        komponent::Menu.Utwórz();
         QCoreApplication::processEvents();
         break;
     case 7: {

@@ -1,8 +1,7 @@
 #include "frmMain.h"
 
 #include <actions/PokazKomunikat.h>
-#include <actions/Sloty.h>
-#include <actions/Wywolanie.h>
+#include <actions/PytaniaOkna.h>
 #include <ui/Colors.h>
 #include <ui/ProgramIcon.h>
 #include <ui/Twips.h>
@@ -170,9 +169,5 @@ void frmMain::imgRogu_MouseDown()
 
 void frmMain::Zegar_Click()
 {
-    QString powód;
-    if (!SpróbujWywołać(Sloty().Dialogi.get(), QStringLiteral("PokazZegar"), powód, float(ui::leftTwips(this) + 4085),
-                        float(ui::topTwips(this) + 2100)))
-        PokażKomunikat(this, QStringLiteral("Błąd krytyczny"), QStringLiteral("Nie mogę wyświetlić zegara !!!"), 1, 0,
-                       0);
+    PokażZegar(this);
 }

@@ -1,11 +1,9 @@
 #include "frmMain.h"
 
-#include <actions/Sloty.h>
-#include <actions/Wywolanie.h>
+#include <actions/PytaniaOkna.h>
 #include <panels/RysowanieWierszy.h>
 #include <platform/Directory.h>
 #include <platform/Volumes.h>
-#include <ui/Twips.h>
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -155,15 +153,8 @@ void frmMain::SwapPanels()
 void frmMain::ZmieńWolumin(int p)
 {
     UstawAktywnyPanel(p);
-    if (!Sloty().Dialogi)
-        return;
     WidokPanelu &w = Widok(p);
-    const float x = float(ui::toTwips(this->x()) + (p == 1 ? 1680 : 7000));
-    const float y = float(ui::toTwips(this->y()) + 1900);
-    const std::optional<QVariant> odpowiedź
-        = Wywołaj(this, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"), QStringLiteral("WybierzDysk"), x, y,
-                  platform::volumeOf(w.Dir.Ścieżka()), qint16(p));
-    const QString wybrany = odpowiedź ? odpowiedź->toString() : QString();
+    const QString wybrany = WybierzWolumin(this, p, platform::volumeOf(w.Dir.Ścieżka()));
     if (wybrany.isEmpty())
         return;
     // The other panel's directory when it lies there, else the last one

@@ -1,29 +1,14 @@
 #include "frmMain.h"
 
+#include <actions/PytaniaOkna.h>
 #include <actions/Sloty.h>
-#include <actions/Wywolanie.h>
 #include <actions/ZapiszKatalogi.h>
-#include <ui/Twips.h>
 
 #include <QApplication>
 
 using namespace oc;
 
 namespace {
-
-// The exit question; a message box that is missing or fails cannot keep the
-// user from leaving.
-bool ZgodaNaKoniec(frmMain &okno)
-{
-    if (okno.BezPytania || !Sloty().Komunikaty)
-        return true;
-    const std::optional<QVariant> odpowiedź
-        = Wywołaj(&okno, Sloty().Komunikaty.get(), QStringLiteral("notebox.notebox2"), QStringLiteral("notebox2"),
-                  qint32(ui::toTwips(okno.x()) + 2200), qint32(ui::toTwips(okno.y()) + 1700),
-                  QStringLiteral("Orvane Commander - koniec"), quint8(4), quint8(4), quint8(0),
-                  QStringLiteral("Chcesz zakończyć pracę z programem ?"));
-    return !odpowiedź || odpowiedź->toInt() == 0;
-}
 
 // The game and the other windows of their own go with the main window, or
 // the program would live on behind them.
@@ -38,7 +23,7 @@ void ZamknijInneOkna(const QWidget *główne)
 
 void frmMain::Form_Unload(bool &Cancel)
 {
-    if (!ZgodaNaKoniec(*this)) {
+    if (!BezPytania && !ZgodaNaKoniec(this)) {
         Cancel = true;
         return;
     }

@@ -1,13 +1,11 @@
 #include "frmMain.h"
 
 #include <actions/PokazKomunikat.h>
-#include <actions/Sloty.h>
-#include <actions/Wywolanie.h>
+#include <actions/PytaniaOkna.h>
 #include <panels/Kolory.h>
 #include <panels/RysowanieWierszy.h>
 #include <ui/Colors.h>
 #include <ui/Keys.h>
-#include <ui/Twips.h>
 
 using namespace oc;
 
@@ -59,14 +57,7 @@ void frmMain::ZaznaczMaską(int tryb)
     OdznaczKatalogi();
     // The grey key's character is no command-line text.
     PomińZnak = 1;
-    QString maska;
-    if (Sloty().Dialogi) {
-        const float x = float(ui::toTwips(this->x()) + (m_aktywny == 1 ? 1780 : 7090));
-        const float y = float(ui::toTwips(this->y()) + 2000);
-        if (const std::optional<QVariant> odpowiedź = Wywołaj(this, Sloty().Dialogi.get(), QStringLiteral("oc.ocmd"),
-                                                              QStringLiteral("Showmaska"), x, y, qint16(tryb)))
-            maska = odpowiedź->toString();
-    }
+    const QString maska = PodajMaskę(this, m_aktywny, qint16(tryb));
     if (!maska.isEmpty()) {
         File3.Wzorzec = maska;
         // The matcher runs over what the listing read, with its own switches.

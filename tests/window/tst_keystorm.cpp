@@ -50,7 +50,7 @@ struct Klawisz
 {
     Qt::Key key;
     Qt::KeyboardModifiers mod = Qt::NoModifier;
-    QString text;
+    QString text = QString(); // none for a key that types nothing
 };
 
 enum Rodzina { Ruch, Znaczenie, Maski, Szukanie, Linia, Panele, FKlawisze, Liczba };

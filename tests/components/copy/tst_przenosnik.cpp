@@ -213,7 +213,9 @@ void TstPrzenosnik::moves()
     const QByteArrayList było = drzewo::opisz(z);
     const QByteArrayList byłoTam = drzewo::opisz(doKatalogu);
 
-    const Przebieg przebieg = przenieś(z, chosen, doKatalogu, Ustawienia{overwrite});
+    Ustawienia ustawienia;
+    ustawienia.nadpisuj = overwrite;
+    const Przebieg przebieg = przenieś(z, chosen, doKatalogu, ustawienia);
     QByteArrayList oczekiwane = wybierz(było, fromSource) + wybierz(byłoTam, fromTarget);
     std::sort(oczekiwane.begin(), oczekiwane.end());
     QCOMPARE(drzewo::opisz(doKatalogu), oczekiwane);

@@ -32,7 +32,7 @@ std::function<void(QWidget *)> sprawdzenie;
 
 void krok(QWidget *okno, int k)
 {
-    auto środek = [okno](QWidget *etykieta) { return etykieta->geometry().center(); };
+    auto środek = [](QWidget *etykieta) { return etykieta->geometry().center(); };
     auto *pasek = qobject_cast<frmMain *>(okno);
     auto *lista = qobject_cast<frmSub *>(okno);
     if (k == Zamknij)

@@ -179,7 +179,7 @@ void TestNotebox::escapeLeavesAbortRetryIgnoreOpen()
         call.buttony = 2;
         bool openAfterEscape = false;
         bool stillOpen = false;
-        const qint32 result = runBox(call, [&](QWidget *form) {
+        const qint32 result = runBox(call, [&, key = key](QWidget *form) {
             QTest::keyClick(form, Qt::Key_Escape);
             openAfterEscape = form->isVisible();
             QTest::keyClick(form, key);
