@@ -2,13 +2,19 @@
 # Builds Orvane Commander with its tests and runs every test headless (as
 # root, the tests with rows about files one may not read or write run again
 # as an unprivileged user); then the whole suite again under AddressSanitizer
-# and UndefinedBehaviorSanitizer (build-asan, any report fails), and the
-# fuzzers for a bounded number of inputs each (build-fuzz, clang). The last
-# lines count the rows the tests skipped: a skip means a missing tool.
+# and UndefinedBehaviorSanitizer (build-asan, any report fails), the engine
+# tests under ThreadSanitizer (build-tsan: only they, with one worker and
+# with four), and the fuzzers for a bounded number of inputs each
+# (build-fuzz, clang). The last lines count the rows the tests skipped: a
+# skip means a missing tool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
+cache=()
+if command -v ccache >/dev/null; then
+  cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_BUILD_TESTS=ON
 cmake --build build-tests -j"$jobs"
@@ -28,6 +34,11 @@ suppressions=$PWD/scripts/lsan-suppressions.txt
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS="suppressions=$suppressions" \
   ctest --output-on-failure)
+
+cmake -S . -B build-tsan "${cache[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_TSAN=ON -DOC_BUILD_TESTS=ON
+cmake --build build-tsan -j"$jobs" --target engine_tests
+(cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  ctest --output-on-failure -L ENGINE -j"$jobs")
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_FUZZ=ON -DOC_BUILD_TESTS=OFF
 cmake --build build-fuzz -j"$jobs" --target fuzzers
