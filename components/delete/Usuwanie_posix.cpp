@@ -276,7 +276,7 @@ void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
     // Portions of about this many files, a directory's files split among
     // them and small directories gathered into one: a small tree stays on
     // one thread.
-    constexpr qsizetype PlikówNaPorcję = 256;
+    constexpr qsizetype PlikówNaPorcję = 64;
     struct Kawałek
     {
         qsizetype węzeł;
