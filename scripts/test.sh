@@ -37,7 +37,9 @@ suppressions=$PWD/scripts/lsan-suppressions.txt
 
 cmake -S . -B build-tsan "${cache[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_TSAN=ON -DOC_BUILD_TESTS=ON
 cmake --build build-tsan -j"$jobs" --target engine_tests
-(cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+# The mount tests fork; Qt itself is not instrumented (see the suppressions).
+(cd build-tsan && QT_QPA_PLATFORM=offscreen \
+  TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/scripts/tsan-suppressions.txt" \
   ctest --output-on-failure -L ENGINE -j"$jobs")
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOC_FUZZ=ON -DOC_BUILD_TESTS=OFF
