@@ -93,7 +93,7 @@ struct Kopiarka::Węzeł
     QString rel;
     quint32 tryb = 0;
     qsizetype zaufane = 0;
-    bool zrobić = true; // gone or swapped for a file or link since it was listed: not made
+    bool zrobić = true; // false: gone, or swapped for a file or link, before it was opened
     std::vector<oc::platform::ExtendedAttribute> atrybuty;
     std::vector<Pozycja> pozycje;
 };
