@@ -4,11 +4,14 @@
 // a sparse file of 1 GiB holding 4 KiB of data, built in the directory (the
 // build's bench/ by default; the file system decides much, so try more than
 // one). For (c) the disk space each copy takes is shown too. Dirty pages are written out before every
-// timed run; best of the runs. The engine runs once more with a progress
-// watcher like the window's, to show its cost.
+// timed run; best of the runs, cp timed before and after the engine. The
+// engine runs once more with a progress watcher like the window's, to show
+// its cost. OC_WORKERS sets its number of threads.
 #include "Pomiar.h"
 
 #include <Kopiarka.h>
+
+#include <platform/Workers.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -139,7 +142,10 @@ bool zmierz(const QString &źródło, const QString &roboczy, int razy, bool usu
         if (usuwajOdRazu)
             QDir(cel).removeRecursively();
     };
+    // cp before and after the engine, so that neither way always runs on a
+    // cache or a disk the other one just warmed or filled.
     for (int i = 0; i < razy; ++i) {
+        jeden(czasy.cp, &czasy.naDyskuCp, [&](const QString &cel) { return cp(źródło, cel); });
         jeden(czasy.silnik, &czasy.naDyskuSilnika, [&](const QString &cel) { return silnik(źródło, cel, false); });
         jeden(czasy.cp, &czasy.naDyskuCp, [&](const QString &cel) { return cp(źródło, cel); });
         jeden(czasy.zPostępem, nullptr, [&](const QString &cel) { return silnik(źródło, cel, true); });
@@ -186,6 +192,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
     Czasy czasyMałych, czasyDużych, czasyRzadkich;
     if (!zmierz(małe, katalog.path(), razy, false, czasyMałych)
         || !zmierz(duże, katalog.path(), razy, true, czasyDużych)

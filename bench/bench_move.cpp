@@ -9,6 +9,8 @@
 
 #include <Przenosnik.h>
 
+#include <platform/Workers.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -136,6 +138,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
     Czasy wJednym, międzySystemami;
     if (!zmierz(z, cel, razy, wJednym) || !zmierz(zPamięci, cel, razy, międzySystemami)) {
         out << "Przenoszenie nie powiodło się\n";

@@ -14,3 +14,13 @@ if(OC_FUZZ)
   endif()
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
+
+# OC_TSAN: ThreadSanitizer, for the engines that spread work over threads.
+option(OC_TSAN "Build with ThreadSanitizer" OFF)
+if(OC_TSAN)
+  if(OC_SANITIZE OR OC_FUZZ)
+    message(FATAL_ERROR "OC_TSAN cannot be combined with OC_SANITIZE or OC_FUZZ")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()

@@ -47,4 +47,13 @@ struct WalkControl
 bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> &visit, FileError *error = nullptr,
               const WalkControl &control = {});
 
+// The same walk spread over `workers` threads, a directory at a time:
+// visit runs on several threads at once (told which worker, 0 to
+// workers - 1) in no set order, and an entry's path() is its name only. A
+// directory where another mount begins is visited as any directory and
+// then reported to control.failed (EXDEV), which is called from any
+// worker too.
+bool walkTreeParallel(const QString &root, int workers, const std::function<void(const WalkEntry &, int worker)> &visit,
+                      FileError *error = nullptr, const WalkControl &control = {});
+
 } // namespace oc::platform

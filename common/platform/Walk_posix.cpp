@@ -4,10 +4,12 @@
 #include "Mount_posix.h"
 #include "Names.h"
 #include "Paths.h"
+#include "Workers.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace oc::platform {
@@ -142,6 +144,120 @@ bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> 
         else if (const int code = walk.enter(child, entry.rawName))
             report(control, code, entry.path());
     }
+    return true;
+}
+
+namespace {
+
+using posix::Descriptor;
+
+// A directory still to read: `name` in the directory open as parent, or
+// parent itself when the name is empty.
+struct Pending
+{
+    std::shared_ptr<const Descriptor> parent;
+    QByteArray name;
+    QByteArray relative; // below the root, for reports
+    int depth = 1;       // of its entries
+};
+
+struct ParallelWalk
+{
+    QString root;
+    const std::function<void(const WalkEntry &, int)> &visit;
+    const WalkControl &control;
+    bool mountKnown = false;
+    quint64 rootMount = 0;
+    WorkQueue<Pending> queue;
+
+    QString pathOf(const QByteArray &relative) const
+    {
+        return relative.isEmpty() ? root : withSeparator(root) + decodeName(relative);
+    }
+
+    void read(Pending &pending, int worker)
+    {
+        std::shared_ptr<const Descriptor> directory = std::move(pending.parent);
+        if (!pending.name.isEmpty()) {
+            auto child = std::make_shared<Descriptor>(
+                openat(directory->get(), pending.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            directory.reset();
+            if (!child->ok()) {
+                report(control, errno, pathOf(pending.relative));
+                return;
+            }
+            quint64 mount = 0;
+            if (mountKnown && posix::mountOf(child->get(), mount) && mount != rootMount) {
+                report(control, EXDEV, pathOf(pending.relative));
+                return;
+            }
+            directory = std::move(child);
+        }
+        // The stream closes its own copy; the descriptor stays for the subdirectories.
+        const int copy = dup(directory->get());
+        DIR *stream = copy >= 0 ? fdopendir(copy) : nullptr;
+        if (!stream) {
+            report(control, errno, pathOf(pending.relative));
+            if (copy >= 0)
+                close(copy);
+            return;
+        }
+        WalkEntry entry;
+        entry.depth = pending.depth;
+        while (true) {
+            if (control.stop && control.stop->load(std::memory_order_relaxed)) {
+                queue.clear();
+                break;
+            }
+            errno = 0;
+            const dirent *item = readdir(stream);
+            if (!item) {
+                if (errno != 0)
+                    report(control, errno, pathOf(pending.relative));
+                break;
+            }
+            const char *name = item->d_name;
+            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+                continue;
+            entry.rawName = QByteArrayView(name, qsizetype(std::strlen(name)));
+            entry.size = 0;
+            entry.isLink = item->d_type == DT_LNK;
+            entry.isDirectory = item->d_type == DT_DIR;
+            if (item->d_type != DT_DIR) {
+                struct stat info;
+                if (fstatat(directory->get(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                    continue; // gone since it was listed
+                entry.isDirectory = S_ISDIR(info.st_mode);
+                entry.isLink = S_ISLNK(info.st_mode);
+                if (!entry.isDirectory)
+                    entry.size = qint64(info.st_size);
+            }
+            visit(entry, worker);
+            if (entry.isDirectory) {
+                const QByteArray own(name);
+                queue.add({directory, own, pending.relative.isEmpty() ? own : pending.relative + '/' + own,
+                           pending.depth + 1});
+            }
+        }
+        closedir(stream);
+    }
+};
+
+} // namespace
+
+bool walkTreeParallel(const QString &root, int workers, const std::function<void(const WalkEntry &, int worker)> &visit,
+                      FileError *error, const WalkControl &control)
+{
+    const QByteArray encoded = encodeName(control.rootThroughLink ? root : withoutSeparator(root));
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (control.rootThroughLink ? 0 : O_NOFOLLOW);
+    auto fd = std::make_shared<Descriptor>(open(encoded.constData(), flags));
+    if (!fd->ok())
+        return fail(error, lastError(root));
+    ParallelWalk walk{root, visit, control};
+    walk.mountKnown = posix::mountOf(fd->get(), walk.rootMount);
+    walk.queue.add({std::move(fd), {}, {}, 1});
+    runWorkers(std::max(workers, 1),
+               [&walk](int worker) { walk.queue.work([&](Pending &pending) { walk.read(pending, worker); }); });
     return true;
 }
 

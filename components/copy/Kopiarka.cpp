@@ -6,6 +6,7 @@
 #include <platform/Paths.h>
 
 #include <QDir>
+#include <algorithm>
 #include <cerrno>
 #include <numeric>
 
@@ -76,17 +77,46 @@ QString Kataloguj2(const QString &katalog)
     return NazwaPliku(oc::platform::withoutSeparator(katalog));
 }
 
-Kopiarka::Kopiarka() : m_kopia(std::make_unique<pliki::KopiaWpisu>())
+// A directory the scan read, with what it holds in the order it gave them:
+// files as they go, subdirectories as their own node.
+struct Kopiarka::Węzeł
 {
-    m_kopia->Dalej = [this] { return Dalej(); };
-    m_kopia->Nadpisać = [this](const pliki::Wpis &źródło, const pliki::Wpis &cel) {
-        return !CzyNadpisać || CzyNadpisać(zastany(lstWynikF.at(m_plik), lstWynikF2.at(m_plik), źródło, cel));
+    struct Pozycja
+    {
+        QString źródło;
+        QString cel;
+        qint64 rozmiar = 0;
+        const Węzeł *katalog = nullptr;
     };
-    m_kopia->NaKrok = [this](qint64 gotowe) {
-        m_postęp.Bajty = m_bajtyPrzedPlikiem + std::min(gotowe, m_rozmiary[std::size_t(m_plik)]);
-        zgłoś();
-    };
-}
+
+    QString katalog;
+    QString rel;
+    quint32 tryb = 0;
+    qsizetype zaufane = 0;
+    bool zrobić = true; // false: gone, or swapped for a file or link, before it was opened
+    std::vector<oc::platform::ExtendedAttribute> atrybuty;
+    std::vector<Pozycja> pozycje;
+};
+
+// A directory to read: `nazwa` in the directory open as rodzic, or rodzic
+// itself when the name is empty.
+struct Kopiarka::ZadanieSkanu
+{
+    std::shared_ptr<const pliki::Deskryptor> rodzic;
+    QByteArray nazwa;
+    Węzeł *węzeł = nullptr;
+};
+
+struct Kopiarka::Pracownik
+{
+    pliki::KopiaWpisu kopia;
+    OstatniKatalog źródła;
+    OstatniKatalog cele;
+    qsizetype plik = 0;
+    qint64 wToku = 0; // bytes of the file in hand reported so far
+};
+
+Kopiarka::Kopiarka() = default;
 
 Kopiarka::~Kopiarka() = default;
 
@@ -123,6 +153,11 @@ QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, con
     return oc::platform::withSeparator(QDir::cleanPath(cel));
 }
 
+int Kopiarka::liczbaPracowników() const
+{
+    return Pracownicy > 0 ? Pracownicy : oc::platform::defaultWorkers();
+}
+
 void Kopiarka::Skanuj()
 {
     lstWynikF.clear();
@@ -133,10 +168,15 @@ void Kopiarka::Skanuj()
     m_atrybuty.clear();
     m_rozmiary.clear();
     m_zaufane.clear();
+    m_węzły.clear();
     const QByteArray cel = encodeName(KatalogDocelowy);
+    // The chosen entries in order: a file or link as it goes, a directory as its tree.
+    std::vector<Węzeł::Pozycja> wybrane;
+    oc::platform::WorkQueue<ZadanieSkanu> kolejka;
+    std::vector<ZadanieSkanu> korzenie;
     for (const QString &wybrany : lstDirs) {
         if (!Dalej())
-            return;
+            break;
         // "/a/b/.." is the directory a: its name is "a", never "..".
         const QString katalog = QDir::cleanPath(wybrany);
         const QString nazwa = Kataloguj2(katalog);
@@ -154,7 +194,7 @@ void Kopiarka::Skanuj()
         }
         // A chosen link to a directory goes as the link.
         if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
-            dodajPlik(katalog, KatalogDocelowy + nazwa, wpis.rozmiar, zaufane);
+            wybrane.push_back({katalog, KatalogDocelowy + nazwa, wpis.rozmiar, nullptr});
             continue;
         }
         // The copy would land inside the tree being read, and read itself again.
@@ -162,46 +202,98 @@ void Kopiarka::Skanuj()
             błąd(EINVAL, katalog);
             continue;
         }
-        const pliki::Deskryptor fd = pliki::otwórzDoCzytania(ścieżka, kod);
-        if (!fd.otwarty()) {
+        auto węzeł = std::make_unique<Węzeł>(Węzeł{katalog, nazwa, wpis.tryb, zaufane});
+        auto fd = std::make_shared<pliki::Deskryptor>(pliki::otwórzDoCzytania(ścieżka, kod));
+        if (!fd->otwarty()) {
             // One that cannot be read is still made, empty, as its subdirectories are.
-            if (kod != ENOENT && kod != ENOTDIR && kod != ELOOP)
-                dodajKatalog(katalog, nazwa, wpis.tryb, {});
+            węzeł->zrobić = kod != ENOENT && kod != ENOTDIR && kod != ELOOP;
             błąd(kod, katalog);
+        } else {
+            korzenie.push_back({std::move(fd), {}, węzeł.get()});
+        }
+        wybrane.push_back({{}, {}, 0, węzeł.get()});
+        m_węzły.push_back(std::move(węzeł));
+    }
+    // Last in, first out: the first chosen is read first.
+    for (auto k = korzenie.rbegin(); k != korzenie.rend(); ++k)
+        kolejka.add(std::move(*k));
+    oc::platform::runWorkers(liczbaPracowników(), [&](int) {
+        kolejka.work([&](ZadanieSkanu &zadanie) { SkanujKatalog(zadanie, kolejka); });
+    });
+    for (const Węzeł::Pozycja &pozycja : wybrane) {
+        if (pozycja.katalog)
+            dodajDrzewo(*pozycja.katalog);
+        else
+            dodajPlik(pozycja.źródło, pozycja.cel, pozycja.rozmiar,
+                      pozycja.źródło.size() - NazwaPliku(pozycja.cel).size());
+    }
+    m_węzły.clear();
+}
+
+void Kopiarka::SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<ZadanieSkanu> &kolejka)
+{
+    if (!Dalej()) {
+        kolejka.clear();
+        return;
+    }
+    Węzeł &węzeł = *zadanie.węzeł;
+    int kod = 0;
+    std::shared_ptr<const pliki::Deskryptor> fd = zadanie.rodzic;
+    if (!zadanie.nazwa.isEmpty()) {
+        auto podkatalog = std::make_shared<pliki::Deskryptor>(pliki::otwórzPodkatalog(fd->fd(), zadanie.nazwa, kod));
+        zadanie.rodzic.reset();
+        if (!podkatalog->otwarty()) {
+            węzeł.zrobić = kod != ENOENT && kod != ENOTDIR && kod != ELOOP;
+            błąd(kod, węzeł.katalog);
+            return;
+        }
+        fd = std::move(podkatalog);
+    }
+    if (!oc::platform::readExtendedAttributes(fd->fd(), węzeł.atrybuty, kod))
+        błąd(kod, węzeł.katalog);
+    std::vector<pliki::Wpis> wpisy;
+    // What could be read before a failure still goes.
+    if (!pliki::czytajKatalog(fd->fd(), wpisy, kod))
+        błąd(kod, węzeł.katalog);
+    węzeł.pozycje.reserve(wpisy.size());
+    for (pliki::Wpis &wpis : wpisy) {
+        const QString nazwa = decodeName(wpis.nazwa);
+        const QString ścieżka = węzeł.katalog + u'/' + nazwa;
+        const QString rel = węzeł.rel + u'/' + nazwa;
+        if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
+            węzeł.pozycje.push_back({ścieżka, KatalogDocelowy + rel, wpis.rozmiar, nullptr});
             continue;
         }
-        SkanujKatalog(fd.fd(), katalog, nazwa, wpis.tryb, zaufane);
+        auto podkatalog = std::make_unique<Węzeł>(Węzeł{ścieżka, rel, wpis.tryb, węzeł.zaufane});
+        węzeł.pozycje.push_back({{}, {}, 0, podkatalog.get()});
+        kolejka.add({fd, std::move(wpis.nazwa), podkatalog.get()});
+        std::lock_guard blokada(m_węzłyMutex);
+        m_węzły.push_back(std::move(podkatalog));
     }
 }
 
-void Kopiarka::SkanujKatalog(int fd, const QString &katalog, const QString &rel, quint32 tryb, qsizetype zaufane)
+// Each directory before its contents, depth first, as a loop: a chain of
+// any depth costs no stack.
+void Kopiarka::dodajDrzewo(const Węzeł &korzeń)
 {
-    if (!Dalej())
+    if (!korzeń.zrobić)
         return;
-    std::vector<oc::platform::ExtendedAttribute> atrybuty;
-    int kod = 0;
-    if (!oc::platform::readExtendedAttributes(fd, atrybuty, kod))
-        błąd(kod, katalog);
-    dodajKatalog(katalog, rel, tryb, std::move(atrybuty));
-    std::vector<pliki::Wpis> wpisy;
-    // What could be read before a failure still goes.
-    if (!pliki::czytajKatalog(fd, wpisy, kod))
-        błąd(kod, katalog);
-    for (const pliki::Wpis &wpis : wpisy) {
-        const QString nazwa = decodeName(wpis.nazwa);
-        const QString ścieżka = katalog + u'/' + nazwa;
-        if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
-            dodajPlik(ścieżka, KatalogDocelowy + rel + u'/' + nazwa, wpis.rozmiar, zaufane);
+    std::vector<std::pair<const Węzeł *, std::size_t>> stos{{&korzeń, 0}};
+    dodajKatalog(korzeń.katalog, korzeń.rel, korzeń.tryb, korzeń.atrybuty);
+    while (!stos.empty()) {
+        auto &[węzeł, następna] = stos.back();
+        if (następna == węzeł->pozycje.size()) {
+            stos.pop_back();
             continue;
         }
-        const pliki::Deskryptor podkatalog = pliki::otwórzPodkatalog(fd, wpis.nazwa, kod);
-        if (!podkatalog.otwarty()) {
-            if (kod != ENOENT && kod != ENOTDIR && kod != ELOOP)
-                dodajKatalog(ścieżka, rel + u'/' + nazwa, wpis.tryb, {});
-            błąd(kod, ścieżka);
-            continue;
+        const Węzeł::Pozycja &pozycja = węzeł->pozycje[następna++];
+        if (!pozycja.katalog) {
+            dodajPlik(pozycja.źródło, pozycja.cel, pozycja.rozmiar, węzeł->zaufane);
+        } else if (pozycja.katalog->zrobić) {
+            dodajKatalog(pozycja.katalog->katalog, pozycja.katalog->rel, pozycja.katalog->tryb,
+                         pozycja.katalog->atrybuty);
+            stos.emplace_back(pozycja.katalog, 0);
         }
-        SkanujKatalog(podkatalog.fd(), ścieżka, rel + u'/' + nazwa, wpis.tryb, zaufane);
     }
 }
 
@@ -284,60 +376,115 @@ void Kopiarka::UstawAtrybutyKatalogów()
 void Kopiarka::Kopiowanie()
 {
     m_postęp = Postęp{0, lstWynikF.size(), 0, std::accumulate(m_rozmiary.begin(), m_rozmiary.end(), qint64(0))};
+    m_bajtyGotowe = m_bajtyWToku = 0;
     if (m_bezCelu) {
         zgłoś();
         return;
     }
-    m_kopia->Krok = Krok;
-    m_kopia->Odłóż = nullptr;
-    if (OdłóżZastąpiony)
-        m_kopia->Odłóż = [this](const QByteArray &robocza) {
-            const QString &cel = lstWynikF2.at(m_plik);
-            return OdłóżZastąpiony(cel.left(cel.lastIndexOf(u'/') + 1) + decodeName(robocza), cel);
-        };
-    OstatniKatalog źródła;
-    OstatniKatalog cele;
-    int licznik = 0;
+    // Runs of files going into one directory, cut so that the workers share
+    // a large directory too; a file is never split.
+    constexpr qsizetype PlikówNaPorcję = 64;
+    constexpr qint64 BajtówNaPorcję = qint64(64) << 20;
+    std::vector<qsizetype> porcje; // where each starts
+    QStringView poprzedni;
+    qint64 bajty = 0;
     for (qsizetype j = 0; j < lstWynikF.size(); ++j) {
-        if (!Dalej())
-            break;
-        m_plik = j;
-        m_bajtyPrzedPlikiem = m_postęp.Bajty;
-        if (PrzedPlikiem)
-            PrzedPlikiem(j);
-        const Miejsce z = rozdziel(lstWynikF.at(j));
-        const Miejsce c = rozdziel(lstWynikF2.at(j));
-        int kod = 0;
-        Wynik wynik = Wynik::BłądŹródła;
-        if (const int zFd = źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], kod); zFd >= 0) {
-            const int cFd = cele.otwórz(c.katalog, KatalogDocelowy.size(), kod);
-            wynik = cFd < 0 ? Wynik::BłądCelu : m_kopia->kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod);
+        const QString &cel = lstWynikF2.at(j);
+        const QStringView katalog = QStringView(cel).left(cel.lastIndexOf(u'/'));
+        if (porcje.empty() || katalog != poprzedni || j - porcje.back() >= PlikówNaPorcję || bajty >= BajtówNaPorcję) {
+            porcje.push_back(j);
+            bajty = 0;
         }
-        if (wynik == Wynik::Przerwano)
-            break;
-        if (wynik == Wynik::Skopiowano) {
-            ++m_postęp.Skopiowane;
-            if (m_kopia->Utworzył && PoUtworzeniu)
-                PoUtworzeniu(lstWynikF2.at(j));
-        } else if (wynik == Wynik::BłądŹródła) {
-            błąd(kod, lstWynikF.at(j));
-            if (PoBłędzieŹródła)
-                PoBłędzieŹródła(m_błędy.back());
-        } else if (wynik == Wynik::BłądCelu) {
-            błąd(kod, lstWynikF2.at(j));
-        }
-        if (PoPliku)
-            PoPliku(j, wynik == Wynik::Skopiowano);
-        m_postęp.Bajty = m_bajtyPrzedPlikiem + m_rozmiary[std::size_t(j)];
-        m_postęp.Pliki = j + 1;
-        if (licznik > 9) {
-            licznik = 0;
-            zgłoś();
-        }
-        ++licznik;
+        poprzedni = katalog;
+        bajty += m_rozmiary[std::size_t(j)];
     }
+    porcje.push_back(lstWynikF.size());
+    std::atomic<std::size_t> następna{0};
+    const int liczba = int(std::min<std::size_t>(std::size_t(liczbaPracowników()), porcje.size() - 1));
+    oc::platform::runWorkers(std::max(liczba, 1), [&](int) {
+        Pracownik pracownik;
+        pracownik.kopia.Krok = Krok;
+        pracownik.kopia.Dalej = [this] { return Dalej(); };
+        if (OdłóżZastąpiony)
+            pracownik.kopia.Odłóż = [this, &pracownik](const QByteArray &robocza) {
+                const QString &cel = lstWynikF2.at(pracownik.plik);
+                return OdłóżZastąpiony(cel.left(cel.lastIndexOf(u'/') + 1) + decodeName(robocza), cel);
+            };
+        pracownik.kopia.Nadpisać = [this, &pracownik](const pliki::Wpis &źródło, const pliki::Wpis &cel) {
+            std::lock_guard blokada(m_pytanieMutex);
+            // Answered "cancel" while this one waited its turn.
+            if (!Dalej())
+                return false;
+            return !CzyNadpisać
+                   || CzyNadpisać(zastany(lstWynikF.at(pracownik.plik), lstWynikF2.at(pracownik.plik), źródło, cel));
+        };
+        pracownik.kopia.NaKrok = [this, &pracownik](qint64 gotowe) {
+            std::lock_guard blokada(m_postępMutex);
+            const qint64 teraz = std::min(gotowe, m_rozmiary[std::size_t(pracownik.plik)]);
+            m_bajtyWToku += teraz - std::exchange(pracownik.wToku, teraz);
+            m_postęp.Bajty = m_bajtyGotowe + m_bajtyWToku;
+            NaPostęp(m_postęp);
+        };
+        for (std::size_t p = następna++; p + 1 < porcje.size(); p = następna++)
+            for (qsizetype j = porcje[p]; j < porcje[p + 1]; ++j)
+                if (!Dalej() || !kopiujPlik(pracownik, j))
+                    return;
+    });
     UstawAtrybutyKatalogów();
+    std::stable_sort(
+        m_błędy.begin(), m_błędy.end(),
+        [](const oc::platform::FileError &a, const oc::platform::FileError &b) { return a.path < b.path; });
     zgłoś();
+}
+
+bool Kopiarka::kopiujPlik(Pracownik &pracownik, qsizetype j)
+{
+    pracownik.plik = j;
+    if (PrzedPlikiem)
+        PrzedPlikiem(j);
+    const Miejsce z = rozdziel(lstWynikF.at(j));
+    const Miejsce c = rozdziel(lstWynikF2.at(j));
+    int kod = 0;
+    Wynik wynik = Wynik::BłądŹródła;
+    if (const int zFd = pracownik.źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], kod); zFd >= 0) {
+        const int cFd = pracownik.cele.otwórz(c.katalog, KatalogDocelowy.size(), kod);
+        wynik = cFd < 0 ? Wynik::BłądCelu : pracownik.kopia.kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod);
+    }
+    if (wynik == Wynik::Przerwano)
+        return false;
+    if (wynik == Wynik::Skopiowano && pracownik.kopia.Utworzył && PoUtworzeniu) {
+        PoUtworzeniu(lstWynikF2.at(j));
+    } else if (wynik == Wynik::BłądŹródła) {
+        błąd(kod, lstWynikF.at(j));
+        if (PoBłędzieŹródła) {
+            std::lock_guard blokada(m_pytanieMutex);
+            PoBłędzieŹródła(oc::platform::FileError{kod, lstWynikF.at(j)});
+        }
+    } else if (wynik == Wynik::BłądCelu) {
+        błąd(kod, lstWynikF2.at(j));
+    }
+    if (PoPliku)
+        PoPliku(j, wynik == Wynik::Skopiowano);
+    plikGotowy(pracownik, j, wynik == Wynik::Skopiowano);
+    return true;
+}
+
+void Kopiarka::plikGotowy(Pracownik &pracownik, qsizetype j, bool skopiowany)
+{
+    std::lock_guard blokada(m_postępMutex);
+    m_bajtyWToku -= std::exchange(pracownik.wToku, 0);
+    m_bajtyGotowe += m_rozmiary[std::size_t(j)];
+    m_postęp.Bajty = m_bajtyGotowe + m_bajtyWToku;
+    m_postęp.Skopiowane += skopiowany ? 1 : 0;
+    // After the 11th, the 21st... file: the end reports the last ones.
+    if (++m_postęp.Pliki % 10 == 1 && m_postęp.Pliki > 1)
+        NaPostęp(m_postęp);
+}
+
+void Kopiarka::zgłoś()
+{
+    std::lock_guard blokada(m_postępMutex);
+    NaPostęp(m_postęp);
 }
 
 void Kopiarka::Wstrzymaj()
@@ -375,6 +522,7 @@ bool Kopiarka::Dalej()
 
 void Kopiarka::błąd(int kod, const QString &ścieżka)
 {
+    std::lock_guard blokada(m_błędyMutex);
     m_błędy.push_back(oc::platform::FileError{kod, ścieżka});
 }
 

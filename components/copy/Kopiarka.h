@@ -4,6 +4,7 @@
 
 #include <platform/FileCopy.h>
 #include <platform/FileError.h>
+#include <platform/Workers.h>
 
 #include <QString>
 #include <QStringList>
@@ -15,10 +16,6 @@
 #include <vector>
 
 namespace occopy {
-
-namespace pliki {
-class KopiaWpisu;
-}
 
 // The name part of a path, as it is (names are case-sensitive here).
 QString NazwaPliku(const QString &ścieżka);
@@ -43,8 +40,10 @@ struct Postęp
 // Copies chosen files and directory trees into one directory; knows nothing
 // of windows. Links are copied as links, never followed, in the trees and
 // below the destination alike. Every failure is kept with its path and
-// reason and the run goes on. The phases run on one thread; Wstrzymaj,
-// Wznów and Przerwij may come from any other.
+// reason and the run goes on. Each phase is one call; the scan and the copy
+// spread their directories over Pracownicy threads, which call the
+// callbacks below (one question at a time). Wstrzymaj, Wznów and Przerwij
+// may come from any thread.
 class Kopiarka
 {
 public:
@@ -60,16 +59,18 @@ public:
 
     QString KatalogDocelowy; // ends with "/"
     bool Nadpisuj = true;
-    // Called on the working thread after every tenth file, at the end, and
+    // Threads the scan and the copy use; 0: as many as the machine suits.
+    int Pracownicy = 0;
+    // Called (never twice at once) after every tenth file, at the end, and
     // inside a large file after each Krok bytes.
     std::function<void(const Postęp &)> NaPostęp = [](const Postęp &) {};
     qint64 Krok = qint64(16) << 20;
-    // Asked on the working thread for each existing target while Nadpisuj
-    // is on; true replaces it. Unset, every one is replaced.
+    // Asked for each existing target while Nadpisuj is on, one question at
+    // a time; true replaces it. Unset, every one is replaced.
     std::function<bool(const Zastany &)> CzyNadpisać;
-    // Told on the working thread of each source that could not be read.
+    // Told of each source that could not be read, as a question is asked.
     std::function<void(const oc::platform::FileError &)> PoBłędzieŹródła;
-    // On the working thread around each file of Kopiowanie: before it is
+    // On the thread copying it, around each file of Kopiowanie: before it is
     // opened, and after, with whether it was written whole.
     std::function<void(qsizetype)> PrzedPlikiem;
     std::function<void(qsizetype, bool)> PoPliku;
@@ -88,7 +89,8 @@ public:
         return occopy::KatalogDocelowyZ(wpisany, lstDirs, lstFiles);
     }
     // Lists the chosen directories depth first, each directory before its
-    // contents. A chosen directory that holds the destination is refused.
+    // contents, in the order each directory gives its entries. A chosen
+    // directory that holds the destination is refused.
     void Skanuj();
     // The chosen files after everything the scan found, under their own names.
     void AddFilesx();
@@ -97,7 +99,8 @@ public:
     // reported once and nothing is copied.
     void TwórzDiry();
     // Copies the files, then gives the directories made their extended
-    // attributes (an access list may take away what the copy needed).
+    // attributes (an access list may take away what the copy needed). The
+    // failures of all phases end sorted by path.
     void Kopiowanie();
 
     void Wstrzymaj();
@@ -114,13 +117,22 @@ public:
     const Postęp &postęp() const { return m_postęp; }
 
 private:
-    void SkanujKatalog(int fd, const QString &katalog, const QString &rel, quint32 tryb, qsizetype zaufane);
+    struct Węzeł;
+    struct ZadanieSkanu;
+    struct Pracownik;
+    int liczbaPracowników() const;
+    void SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<ZadanieSkanu> &kolejka);
+    void dodajDrzewo(const Węzeł &korzeń);
+    // The whole step for one file, on the thread of the worker given; false
+    // when the run was stopped inside it.
+    bool kopiujPlik(Pracownik &pracownik, qsizetype j);
+    void plikGotowy(Pracownik &pracownik, qsizetype j, bool skopiowany);
     void dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
                       std::vector<oc::platform::ExtendedAttribute> atrybuty);
     void UstawAtrybutyKatalogów();
     void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane);
     void błąd(int kod, const QString &ścieżka);
-    void zgłoś() { NaPostęp(m_postęp); }
+    void zgłoś();
 
     // Beside lstWynikD: the permission bits, the extended attributes of each
     // directory, and whether TwórzDiry made it (an existing one is left as it is).
@@ -134,10 +146,15 @@ private:
     std::vector<qsizetype> m_zaufane;
 
     std::vector<oc::platform::FileError> m_błędy;
+    std::mutex m_błędyMutex;
+    // The scan's directories while it runs; each entry found below points at its own.
+    std::vector<std::unique_ptr<Węzeł>> m_węzły;
+    std::mutex m_węzłyMutex;
     Postęp m_postęp;
-    qsizetype m_plik = 0; // the file in hand, and the bytes before it
-    qint64 m_bajtyPrzedPlikiem = 0;
-    std::unique_ptr<pliki::KopiaWpisu> m_kopia;
+    qint64 m_bajtyGotowe = 0; // of the files done; with the bytes in hand of each large one, Bajty
+    qint64 m_bajtyWToku = 0;
+    std::mutex m_postępMutex;
+    std::mutex m_pytanieMutex;
 
     std::atomic<bool> m_przerwij{false};
     std::atomic<bool> m_wstrzymaj{false};

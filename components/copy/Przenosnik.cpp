@@ -197,6 +197,7 @@ void Przenośnik::przenieśMiędzySystemami(const QString &cel, const DoSkopiowa
     m_kopiarka.Kopiowanie();
     m_kopiarka.PrzedPlikiem = nullptr;
     m_kopiarka.PoPliku = nullptr;
+    m_przed.clear();
     m_katalogŹródła = OpenDirectory();
     m_ścieżkaKatalogu.clear();
     usuńKatalogi();
@@ -216,16 +217,23 @@ void Przenośnik::przenieśMiędzySystemami(const QString &cel, const DoSkopiowa
 
 void Przenośnik::przedPlikiem(qsizetype j)
 {
-    m_przed.reset();
+    std::lock_guard blokada(m_mutex);
     const QString &ścieżka = m_kopiarka.lstWynikF.at(j);
     if (const Wybrany *wybrany = wybranyDla(ścieżka))
         if (const OpenDirectory &katalog = katalogŹródła(ścieżka, *wybrany); katalog.isOpen())
-            m_przed = katalog.status(encodeName(NazwaPliku(ścieżka)));
+            if (const std::optional<EntryStatus> stan = katalog.status(encodeName(NazwaPliku(ścieżka))))
+                m_przed.insert_or_assign(j, *stan);
 }
 
 void Przenośnik::poPliku(qsizetype j, bool skopiowany)
 {
-    Wybrany *wybrany = skopiowany && m_przed ? wybranyDla(m_kopiarka.lstWynikF.at(j)) : nullptr;
+    std::lock_guard blokada(m_mutex);
+    const auto przed = m_przed.find(j);
+    if (przed == m_przed.end())
+        return;
+    const EntryStatus stanPrzed = przed->second;
+    m_przed.erase(przed);
+    Wybrany *wybrany = skopiowany ? wybranyDla(m_kopiarka.lstWynikF.at(j)) : nullptr;
     if (!wybrany)
         return;
     const QString &ścieżka = m_kopiarka.lstWynikF.at(j);
@@ -238,7 +246,7 @@ void Przenośnik::poPliku(qsizetype j, bool skopiowany)
         return;
     }
     // Written to while it was copied: the copy may lack the newest bytes.
-    if (!teraz->unchangedSince(*m_przed)) {
+    if (!teraz->unchangedSince(stanPrzed)) {
         błąd(FileError{EBUSY, ścieżka});
         return;
     }

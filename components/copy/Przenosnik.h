@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -91,11 +92,14 @@ private:
     Postęp m_postęp;
     std::map<QString, DoSkopiowania> m_doSkopiowania;
 
-    // The chosen entries of the copy in hand, and the source of the file in it.
+    // The chosen entries of the copy in hand, the last source directory and
+    // the state of each file in hand before its copy; the copy's workers
+    // reach them one at a time.
     QHash<QString, Wybrany> m_wybrane;
     QString m_ścieżkaKatalogu;
     oc::platform::OpenDirectory m_katalogŹródła;
-    std::optional<oc::platform::EntryStatus> m_przed;
+    std::map<qsizetype, oc::platform::EntryStatus> m_przed;
+    std::mutex m_mutex;
 };
 
 } // namespace occopy

@@ -20,7 +20,8 @@ public:
     Kursor &operator=(const Kursor &) = delete;
 
     // Opens the chosen directory `nazwa` of the directory open as rodzic
-    // (node 0 of the tree); false with the error number in *błąd.
+    // (node 0 of the tree): one opened before must be the same directory.
+    // False with the error number in *błąd.
     bool otwórzKorzeń(int rodzic, const QByteArray &nazwa, int *błąd);
     // Makes node cel the open directory; a node never opened before takes
     // the identity it has now. False with the error number in *błąd

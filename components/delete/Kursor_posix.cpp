@@ -42,8 +42,15 @@ bool Kursor::otwórzKorzeń(int rodzic, const QByteArray &nazwa, int *błąd)
         close(fd);
         return porażka(błąd, kod);
     }
-    m_katalogi[0].urządzenie = st.st_dev;
-    m_katalogi[0].iwęzeł = st.st_ino;
+    // A second cursor on the tree finds the root the first one recorded.
+    KatalogDrzewa &korzeń = m_katalogi[0];
+    if (korzeń.iwęzeł == 0) {
+        korzeń.urządzenie = st.st_dev;
+        korzeń.iwęzeł = st.st_ino;
+    } else if (quint64(st.st_dev) != korzeń.urządzenie || quint64(st.st_ino) != korzeń.iwęzeł) {
+        close(fd);
+        return porażka(błąd, ENOENT);
+    }
     m_montowanieZnane = oc::platform::posix::mountOf(fd, m_montowanie);
     m_korzeń = m_fd = fd;
     m_węzeł = 0;

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 namespace ocdelete {
@@ -34,9 +35,10 @@ public:
     // One file; true when it is gone.
     bool usuńPlik(const QString &ścieżka);
     void pDelFiles(const QStringList &pliki);
-    // Scans the tree depth first, deletes its files in scan order, then
-    // removes its directories deepest first, the chosen one last. A chosen
-    // directory that is a link is removed as a link.
+    // Scans the tree depth first, then deletes its files in portions spread
+    // over Pracownicy threads, each directory as soon as it is empty, the
+    // chosen one last. A chosen directory that is a link is removed as a
+    // link. The failures of one tree are kept sorted by path.
     void pDeleteDir(const QString &katalog);
 
     // Safe from any thread: the run ends after the entry in hand.
@@ -44,9 +46,11 @@ public:
     bool zatrzymane() const { return m_zatrzymaj; }
 
     std::vector<oc::platform::FileError> Błędy;
-    // Called on the working thread after each entry, deleted or not, so
-    // that a watcher can follow (or hold) the run.
+    // Called after each entry, deleted or not, never twice at once, so that
+    // a watcher can follow (or hold) the run.
     std::function<void()> poWpisie;
+    // Threads a tree is deleted with; 0: as many as the machine suits.
+    int Pracownicy = 0;
 
     // The tree in hand, in scan order; node 0 is the chosen directory.
     std::vector<KatalogDrzewa> lstDiry;
@@ -54,12 +58,17 @@ public:
 
 private:
     void SkanujKatalog(Kursor &kursor);
-    void usuńDrzewo(Kursor &kursor);
+    void usuńDrzewo(int rodzic, const QByteArray &nazwa);
+    // Counts off one of what keeps the directory; the last one removes it.
+    void odlicz(Kursor &kursor, qsizetype węzeł);
     QString ścieżkaKatalogu(qsizetype węzeł) const;
     void zapisz(int kod, const QString &ścieżka);
     void wpisGotowy();
 
     std::atomic<bool> m_zatrzymaj{false};
+    std::mutex m_mutex; // the failures, the watcher and the counts below
+    // Of each directory: its portions of files and its subdirectories not yet done.
+    std::vector<qsizetype> m_zostało;
     QString m_korzeń; // the chosen directory's path, without a final "/"
 };
 

@@ -3,6 +3,9 @@
 #include "Kursor.h"
 
 #include <platform/Names.h>
+#include <platform/Workers.h>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <dirent.h>
@@ -195,25 +198,28 @@ void Usuwanie::pDeleteDir(const QString &katalog)
         return;
     }
 
+    const std::size_t błędyPrzed = Błędy.size();
     lstDiry.push_back({-1, nazwa, 0});
     {
         Kursor kursor(lstDiry);
         int błąd = 0;
-        if (kursor.otwórzKorzeń(fd, nazwa, &błąd)) {
+        if (kursor.otwórzKorzeń(fd, nazwa, &błąd))
             SkanujKatalog(kursor);
-            usuńDrzewo(kursor);
-        } else {
+        else
             zapisz(błąd, m_korzeń);
-        }
     }
-    if (zatrzymane())
-        return;
-    // An empty directory goes even when it could not be read.
-    if (!lstDiry[0].zostaje && unlinkat(fd, nazwa.constData(), AT_REMOVEDIR) != 0)
-        zapisz(errno, m_korzeń);
-    wpisGotowy();
-    lstDiry.clear();
-    lstWynik.clear();
+    if (lstDiry[0].iwęzeł != 0)
+        usuńDrzewo(fd, nazwa);
+    if (!zatrzymane()) {
+        // An empty directory goes even when it could not be read.
+        if (!lstDiry[0].zostaje && unlinkat(fd, nazwa.constData(), AT_REMOVEDIR) != 0)
+            zapisz(errno, m_korzeń);
+        wpisGotowy();
+        lstDiry.clear();
+        lstWynik.clear();
+    }
+    std::stable_sort(Błędy.begin() + qsizetype(błędyPrzed), Błędy.end(),
+                     [](const platform::FileError &a, const platform::FileError &b) { return a.path < b.path; });
 }
 
 // Depth first, each subdirectory as soon as it is met, as a loop: a tree
@@ -265,28 +271,93 @@ void Usuwanie::SkanujKatalog(Kursor &kursor)
     }
 }
 
-void Usuwanie::usuńDrzewo(Kursor &kursor)
+void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
+{
+    // Portions of about this many files, a directory's files split among
+    // them and small directories gathered into one: a small tree stays on
+    // one thread.
+    constexpr qsizetype PlikówNaPorcję = 64;
+    struct Kawałek
+    {
+        qsizetype węzeł;
+        std::size_t od, do_;
+    };
+    std::vector<std::size_t> porządek(lstWynik.size());
+    std::vector<std::size_t> początki(lstDiry.size() + 1, 0);
+    for (const PlikDrzewa &plik : lstWynik)
+        ++początki[std::size_t(plik.katalog) + 1];
+    for (std::size_t n = 1; n < początki.size(); ++n)
+        początki[n] += początki[n - 1];
+    {
+        std::vector<std::size_t> miejsce(początki.begin(), początki.end() - 1);
+        for (std::size_t i = 0; i < lstWynik.size(); ++i)
+            porządek[miejsce[std::size_t(lstWynik[i].katalog)]++] = i;
+    }
+    m_zostało.assign(lstDiry.size(), 1);
+    for (std::size_t n = 1; n < lstDiry.size(); ++n)
+        ++m_zostało[std::size_t(lstDiry[n].rodzic)];
+    std::vector<std::vector<Kawałek>> porcje(1);
+    qsizetype wPorcji = 0;
+    for (std::size_t n = 0; n < lstDiry.size(); ++n) {
+        const std::size_t koniec = początki[n + 1];
+        std::size_t od = początki[n];
+        do {
+            if (wPorcji >= PlikówNaPorcję) {
+                porcje.emplace_back();
+                wPorcji = 0;
+            }
+            const std::size_t do_ = std::min(koniec, od + std::size_t(PlikówNaPorcję - wPorcji));
+            porcje.back().push_back({qsizetype(n), od, do_});
+            if (od != początki[n])
+                ++m_zostało[n];
+            wPorcji += qsizetype(do_ - od);
+            od = do_;
+        } while (od < koniec);
+    }
+    std::atomic<std::size_t> następna{0};
+    const int liczba = std::min(Pracownicy > 0 ? Pracownicy : platform::defaultWorkers(), int(porcje.size()));
+    platform::runWorkers(liczba, [&](int) {
+        Kursor kursor(lstDiry);
+        int błąd = 0;
+        if (!kursor.otwórzKorzeń(rodzic, nazwa, &błąd)) {
+            zapisz(błąd, m_korzeń);
+            return;
+        }
+        for (std::size_t p = następna++; p < porcje.size(); p = następna++)
+            for (const Kawałek &kawałek : porcje[p]) {
+                for (std::size_t i = kawałek.od; i < kawałek.do_; ++i) {
+                    if (zatrzymane())
+                        return;
+                    const PlikDrzewa &plik = lstWynik[porządek[i]];
+                    if (!kursor.idźDo(plik.katalog, &błąd))
+                        zapisz(błąd, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
+                    else if (const int kod = usuńWpis(kursor.fd(), plik.nazwa.constData()))
+                        zapisz(kod, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
+                    wpisGotowy();
+                }
+                odlicz(kursor, kawałek.węzeł);
+            }
+    });
+}
+
+void Usuwanie::odlicz(Kursor &kursor, qsizetype węzeł)
 {
     int błąd = 0;
-    for (const PlikDrzewa &plik : lstWynik) {
-        if (zatrzymane())
-            return;
-        if (!kursor.idźDo(plik.katalog, &błąd))
-            zapisz(błąd, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
-        else if (const int kod = usuńWpis(kursor.fd(), plik.nazwa.constData()))
-            zapisz(kod, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
-        wpisGotowy();
-    }
-    for (qsizetype i = qsizetype(lstDiry.size()) - 1; i > 0; --i) {
-        if (zatrzymane())
-            return;
-        if (!lstDiry[i].zostaje) {
-            if (!kursor.idźDo(lstDiry[i].rodzic, &błąd))
-                zapisz(błąd, ścieżkaKatalogu(i));
-            else if (unlinkat(kursor.fd(), lstDiry[i].nazwa.constData(), AT_REMOVEDIR) != 0)
-                zapisz(errno, ścieżkaKatalogu(i));
+    while (węzeł > 0 && !zatrzymane()) {
+        {
+            std::lock_guard blokada(m_mutex);
+            if (--m_zostało[std::size_t(węzeł)] > 0)
+                return;
+        }
+        const KatalogDrzewa &katalog = lstDiry[węzeł];
+        if (!katalog.zostaje) {
+            if (!kursor.idźDo(katalog.rodzic, &błąd))
+                zapisz(błąd, ścieżkaKatalogu(węzeł));
+            else if (unlinkat(kursor.fd(), katalog.nazwa.constData(), AT_REMOVEDIR) != 0)
+                zapisz(errno, ścieżkaKatalogu(węzeł));
         }
         wpisGotowy();
+        węzeł = katalog.rodzic;
     }
 }
 
@@ -303,11 +374,13 @@ QString Usuwanie::ścieżkaKatalogu(qsizetype węzeł) const
 
 void Usuwanie::zapisz(int kod, const QString &ścieżka)
 {
+    std::lock_guard blokada(m_mutex);
     Błędy.push_back({kod, ścieżka});
 }
 
 void Usuwanie::wpisGotowy()
 {
+    std::lock_guard blokada(m_mutex);
     if (poWpisie)
         poWpisie();
 }

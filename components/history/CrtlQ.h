@@ -6,7 +6,8 @@
 
 namespace oc2 {
 
-// Directory statistics for the quick view: sizes and counts of a whole tree.
+// Directory statistics for the quick view: sizes and counts of a whole tree,
+// read a directory at a time by a pool of workers.
 // Links are counted as entries of their own, never followed; other mounts
 // below the directory are counted as a directory each, never entered.
 class CrtlQ
@@ -26,6 +27,8 @@ public:
     qint64 Zajęte = 0; // a unit per directory and per started unit of each file, one for an empty file
     qint64 Pliki = 0;
     qint64 Katalogi = 0; // subdirectories, the starting one not included
+    // Threads the count spreads the tree's directories over; 0: as many as the machine suits.
+    int Pracownicy = 0;
 
 private:
     std::atomic<bool> m_przerwij{false};

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <vector>
 #include <dirent.h>
 #include <fcntl.h>
 #include <ftw.h>
@@ -48,14 +49,15 @@ bool zapiszDziurawy(const QByteArray &ścieżka, qint64 rozmiar)
 
 void opiszAtrybuty(const QByteArray &ścieżka, const QByteArray &względna, QByteArrayList &wynik)
 {
-    char nazwy[65536];
-    const ssize_t długość = llistxattr(ścieżka.constData(), nazwy, sizeof nazwy);
-    for (const QByteArray &nazwa : QByteArray(nazwy, std::max<ssize_t>(długość, 0)).split('\0')) {
+    // On the heap: the walk recurses once per level of a deep chain.
+    QByteArray nazwy(65536, Qt::Uninitialized);
+    const ssize_t długość = llistxattr(ścieżka.constData(), nazwy.data(), size_t(nazwy.size()));
+    for (const QByteArray &nazwa : nazwy.left(std::max<ssize_t>(długość, 0)).split('\0')) {
         if (nazwa.isEmpty())
             continue;
-        char wartość[65536];
-        const ssize_t ile = lgetxattr(ścieżka.constData(), nazwa.constData(), wartość, sizeof wartość);
-        const QByteArray treść(wartość, std::max<ssize_t>(ile, 0));
+        QByteArray treść(65536, Qt::Uninitialized);
+        const ssize_t ile = lgetxattr(ścieżka.constData(), nazwa.constData(), treść.data(), size_t(treść.size()));
+        treść.truncate(std::max<ssize_t>(ile, 0));
         wynik << "x|" + względna + '|' + nazwa + '|' + treść.toPercentEncoding();
     }
 }
@@ -91,9 +93,9 @@ void opiszKatalog(const QByteArray &root, const QByteArray &rel, bool pełny, QB
         } else {
             QCryptographicHash skrót(QCryptographicHash::Md5);
             const int fd = open(ścieżka.constData(), O_RDONLY);
-            char bufor[1 << 16];
-            for (ssize_t n; fd >= 0 && (n = read(fd, bufor, sizeof bufor)) > 0;)
-                skrót.addData(QByteArrayView(bufor, n));
+            std::vector<char> bufor(1 << 16);
+            for (ssize_t n; fd >= 0 && (n = read(fd, bufor.data(), bufor.size())) > 0;)
+                skrót.addData(QByteArrayView(bufor.data(), n));
             if (fd >= 0)
                 close(fd);
             wynik << "f|" + względna + '|' + QByteArray::number(qint64(info.st_size)) + tryb + '|'
@@ -134,6 +136,8 @@ bool zbuduj(const QByteArray &root, const QByteArrayList &opis)
             dobrze = zapiszPlik(ścieżka, pola.at(2).toLongLong());
         else if (pola.at(0) == "l")
             dobrze = symlink(pola.at(2).constData(), ścieżka.constData()) == 0;
+        else if (pola.at(0) == "t")
+            dobrze = link((root + '/' + pola.at(2)).constData(), ścieżka.constData()) == 0;
         else if (pola.at(0) == "p")
             dobrze = mkfifo(ścieżka.constData(), 0644) == 0;
         else if (pola.at(0) == "h")

@@ -8,6 +8,7 @@
 //   "d|name[|mode]"                 a directory (octal mode)
 //   "f|name|size[|mode[|mtime]]"    a file; mtime as "seconds.nanoseconds"
 //   "l|name|target"                 a symbolic link; "@" at the start of target stands for root + "/"
+//   "t|name|existing"               another name (a hard link) of an existing file
 //   "p|name"                        a named pipe
 //   "h|name|size"                   a file of that length that is all hole but
 //                                   4 KiB of data at its start, middle and end

@@ -64,9 +64,10 @@ struct Przebieg
 // "D|path" or "F|path", below root unless absolute. stopInside stops the
 // run at its first report from inside a file.
 Przebieg kopiuj(const QByteArray &root, const QByteArrayList &wybrane, const QByteArray &cel, bool nadpisuj,
-                qint64 krok = 0, bool stopInside = false)
+                qint64 krok = 0, bool stopInside = false, int pracownicy = 0)
 {
     Kopiarka kopiarka;
+    kopiarka.Pracownicy = pracownicy;
     for (const QByteArray &wybór : wybrane) {
         const QByteArray ścieżka = wybór.mid(2).startsWith('/') ? wybór.mid(2) : root + '/' + wybór.mid(2);
         (wybór.startsWith("D|") ? kopiarka.lstDirs : kopiarka.lstFiles).append(decodeName(ścieżka));
@@ -118,6 +119,8 @@ private slots:
     void neverIntoItself();
     void progress_data();
     void progress();
+    void workersShareTheTree_data();
+    void workersShareTheTree();
 };
 
 void TstKopiarka::linksNeverFollowed_data()
@@ -434,6 +437,26 @@ void TstKopiarka::copyMirrorsTheSource_data()
                           "x|A/a|user.opis|%00%FFbinarny", dostęp, "f|pusty|0", "x|pusty|user.x|"};
     QTest::newRow("trusted and security attributes kept where permitted (superuser)")
         << QByteArrayList{"f|a|10", "x|a|trusted.oc|1", "x|a|security.oc|2"};
+
+    // Trees the workers share out: many directories, one crowded directory, a
+    // chain no worker can split, one file under two names in two directories.
+    QByteArrayList katalogi, tłum{"d|T"}, łańcuch, twarde{"d|A", "d|B", "f|A/wspolny|70000|640|5.5"};
+    for (int k = 0; k < 12; ++k) {
+        katalogi << "d|K" + QByteArray::number(k);
+        for (int i = 0; i < 30; ++i)
+            katalogi << "f|K" + QByteArray::number(k) + "/p" + QByteArray::number(i) + '|' + QByteArray::number(i * 997);
+    }
+    for (int i = 0; i < 1000; ++i)
+        tłum << "f|T/p" + QByteArray::number(i) + '|' + QByteArray::number(i % 5);
+    QByteArray głębiej = "c";
+    for (int i = 0; i < 300; ++i, głębiej += "/c")
+        łańcuch << "d|" + głębiej;
+    łańcuch << "f|" + głębiej.chopped(2) + "/dno|10";
+    twarde << "t|B/ten_sam|A/wspolny" << "t|A/drugi|A/wspolny";
+    QTest::newRow("twelve directories of thirty files") << katalogi;
+    QTest::newRow("1000 files in one directory") << tłum;
+    QTest::newRow("a chain of 300 single directories") << łańcuch;
+    QTest::newRow("one file hard-linked from two directories: each name a whole copy") << twarde;
 }
 
 void TstKopiarka::copyMirrorsTheSource()
@@ -536,6 +559,55 @@ void TstKopiarka::progress()
     }
     QCOMPARE(pliki, files);
     QCOMPARE(bajty, bytes);
+}
+
+void TstKopiarka::workersShareTheTree_data()
+{
+    QTest::addColumn<int>("workers");
+    QTest::addColumn<bool>("stop"); // stopped at the first report from inside a large file
+
+    QTest::newRow("Esc while every worker is inside a large file: what is there is whole") << 4 << true;
+    QTest::newRow("Esc with one worker") << 1 << true;
+    QTest::newRow("a directory that cannot be made fails alone, sorted by path") << 4 << false;
+}
+
+// Eight directories, each with a large file and small ones; the copy of
+// directory D is blocked by a file of its name.
+void TstKopiarka::workersShareTheTree()
+{
+    QFETCH(int, workers);
+    QFETCH(bool, stop);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QByteArrayList źródło{"d|src", "d|dst", "d|dst/src", "f|dst/src/D|1"};
+    for (const char k : QByteArray("ABCDEFGH")) {
+        const QByteArray katalog = "src/" + QByteArray(1, k);
+        źródło << "d|" + katalog << "f|" + katalog + "/duzy|2097152";
+        for (int i = 0; i < 20; ++i)
+            źródło << "f|" + katalog + "/p" + QByteArray::number(i) + "|3000";
+    }
+    QVERIFY(drzewo::zbuduj(root, źródło));
+    const Przebieg przebieg = kopiuj(root, {"D|src"}, "dst", false, 64 << 10, stop, workers);
+    QCOMPARE(przebieg.przerwano, stop);
+
+    // Every file there is whole: its description is one of the source's.
+    const QByteArrayList wzór = drzewo::opisz(root + "/src");
+    QByteArrayList kopia = drzewo::opisz(root + "/dst/src");
+    // The blocking file is no copy.
+    kopia.removeIf([](const QByteArray &linia) { return linia.startsWith("f|D|"); });
+    for (const QByteArray &linia : kopia)
+        QVERIFY2(wzór.contains(linia) || linia.startsWith("d|"), linia.constData());
+    if (stop) {
+        QVERIFY(std::count_if(kopia.begin(), kopia.end(), [](const QByteArray &l) { return l.contains("/duzy|"); }) < 8);
+        return;
+    }
+    QCOMPARE(kopia.size(), wzór.size() - 22);
+    QByteArrayList oczekiwane{błąd(EEXIST, "dst/src/D")};
+    for (const QByteArray &nazwa : QByteArrayList{"duzy", "p0", "p1", "p10", "p11", "p12", "p13", "p14", "p15", "p16",
+                                                   "p17", "p18", "p19", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p9"})
+        oczekiwane << błąd(ENOTDIR, "dst/src/D/" + nazwa);
+    QCOMPARE(przebieg.błędy, oczekiwane);
 }
 
 QTEST_GUILESS_MAIN(TstKopiarka)

@@ -6,7 +6,9 @@
 
 #include <Montowanie.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +60,8 @@ private slots:
     void swappedBetweenScanAndDelete();
     void stopLeavesTheRest_data();
     void stopLeavesTheRest();
+    void stopWithEveryWorkerBusy_data();
+    void stopWithEveryWorkerBusy();
 };
 
 void TstUsuwanie::trees_data()
@@ -107,6 +111,18 @@ void TstUsuwanie::trees_data()
         << L{"f in/\xff\xfe/-rf", "f in/a\nb", "f in/*", "f \x80-x", "f k\xe9/x/y"} << L{} << L{"\x80-x"}
         << L{"in", "k\xe9"} << L{} << L{};
     QTest::newRow("tree deeper than the longest path") << L{"g in 300"} << L{} << L{} << L{"in/"} << L{} << L{};
+
+    // Trees big enough for every worker to take a part.
+    L wiele, tłum{"d in"};
+    for (int k = 0; k < 8; ++k)
+        for (int i = 0; i < 100; ++i)
+            wiele << "f in/k" + QByteArray::number(k) + "/p" + QByteArray::number(i);
+    wiele << "r in/k3/ro";
+    for (int i = 0; i < 100000; ++i)
+        tłum << "f in/p" + QByteArray::number(i);
+    QTest::newRow("a read-only file in one of eight directories: the other seven go")
+        << wiele << L{} << L{} << L{"in"} << L{"in", "in/k3", "in/k3/ro"} << L{"in", "in/k3", "in/k3/ro"};
+    QTest::newRow("100,000 files in one directory") << tłum << L{} << L{} << L{"in"} << L{} << L{};
 }
 
 // The whole temporary directory is compared afterwards: nothing more is
@@ -120,7 +136,10 @@ void TstUsuwanie::trees()
     QFETCH(QByteArrayList, zostaje);
     QFETCH(QByteArrayList, bledne);
 
-    QTemporaryDir dir;
+    // 100,000 files are made in a fraction of the time in memory.
+    const bool wPamięci = QByteArray(QTest::currentDataTag()).startsWith("100,000") && QFileInfo("/dev/shm").isWritable();
+    QTemporaryDir dir(wPamięci ? QStringLiteral("/dev/shm/tst_usuwanie-XXXXXX")
+                               : QDir::tempPath() + QStringLiteral("/tst_usuwanie-XXXXXX"));
     QVERIFY(dir.isValid());
     const QByteArray root = encodeName(dir.path());
     QVERIFY(zbuduj(root, drzewo));
@@ -249,6 +268,40 @@ void TstUsuwanie::stopLeavesTheRest()
     usuwanie.usuń(ścieżki(root, {"p1", "p2", "p3"}), ścieżki(root, {"in"}));
     QCOMPARE(wpisy, poIlu);
     QCOMPARE(pozostałe(root).size(), 8 - poIlu);
+    QVERIFY(usuwanie.Błędy.empty());
+}
+
+void TstUsuwanie::stopWithEveryWorkerBusy_data()
+{
+    QTest::addColumn<int>("pracownicy");
+    QTest::newRow("one worker") << 1;
+    QTest::newRow("four workers") << 4;
+}
+
+// Stopped after 150 of 409 entries: the entries the other workers had in
+// hand finish and are told, nothing else goes.
+void TstUsuwanie::stopWithEveryWorkerBusy()
+{
+    QFETCH(int, pracownicy);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray root = encodeName(dir.path());
+    QByteArrayList opis;
+    for (int k = 0; k < 8; ++k)
+        for (int i = 0; i < 50; ++i)
+            opis << "f in/k" + QByteArray::number(k) + "/p" + QByteArray::number(i);
+    QVERIFY(zbuduj(root, opis));
+
+    Usuwanie usuwanie;
+    usuwanie.Pracownicy = pracownicy;
+    int wpisy = 0;
+    usuwanie.poWpisie = [&] {
+        if (++wpisy == 150)
+            usuwanie.zatrzymaj();
+    };
+    usuwanie.usuń({}, ścieżki(root, {"in"}));
+    QVERIFY2(wpisy >= 150 && wpisy < 150 + pracownicy, QByteArray::number(wpisy).constData());
+    QCOMPARE(pozostałe(root).size(), 409 - wpisy);
     QVERIFY(usuwanie.Błędy.empty());
 }
 

@@ -71,6 +71,20 @@ void TstZzm::counts_data()
     QTest::newRow("dangling link counts as a file")
         << QStringList{QStringLiteral("l wisi /nie/ma/takiego/pliku")}
         << QStringLiteral("21#8192#1#1");
+
+    // Trees the workers share: a chain none can split, many directories at
+    // once (sizes up to 4000 take a unit, the nine above it two).
+    QStringList łańcuch, wiele;
+    QString głębiej = QStringLiteral("c");
+    for (int i = 0; i < 200; ++i, głębiej += QStringLiteral("/c"))
+        łańcuch << QStringLiteral("d ") + głębiej << QStringLiteral("f %1/x 1").arg(głębiej);
+    for (int k = 0; k < 40; ++k)
+        for (int i = 0; i < 50; ++i)
+            wiele << QStringLiteral("d k%1").arg(k) << QStringLiteral("f k%1/p%2 %3").arg(k).arg(i).arg(i * 100);
+    QTest::newRow("a chain of 200 single directories, a byte in each")
+        << łańcuch << QStringLiteral("200#%1#201#200").arg(4096 * 200 + 4096 * 201);
+    QTest::newRow("forty directories of fifty files")
+        << wiele << QStringLiteral("%1#%2#41#2000").arg(40 * 122500).arg(4096 * (40 * (41 + 9 * 2) + 41));
 }
 
 void TstZzm::counts()
