@@ -45,7 +45,8 @@ bool PrzenieśZPowrotem(Gospodarz &okno, const QString &gdzie, const QString &ce
     if (!wpis)
         return false;
     const bool katalog = wpis->isDirectory && !wpis->isLink;
-    if (!Przenieś(okno, {{gdzie, katalog}}, cel.left(cel.lastIndexOf(u'/') + 1), QStringLiteral("MoveBack")))
+    const WybranaPozycja pozycja{gdzie, katalog, gdzie.mid(gdzie.lastIndexOf(u'/') + 1)};
+    if (!Przenieś(okno, {pozycja}, cel.left(cel.lastIndexOf(u'/') + 1), QStringLiteral("MoveBack")))
         return false;
     return !platform::entryInfo(gdzie) && platform::entryInfo(cel);
 }

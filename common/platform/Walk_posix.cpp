@@ -253,7 +253,7 @@ bool walkTreeParallel(const QString &root, int workers, const std::function<void
     auto fd = std::make_shared<Descriptor>(open(encoded.constData(), flags));
     if (!fd->ok())
         return fail(error, lastError(root));
-    ParallelWalk walk{root, visit, control};
+    ParallelWalk walk{root, visit, control, false, 0, {}};
     walk.mountKnown = posix::mountOf(fd->get(), walk.rootMount);
     walk.queue.add({std::move(fd), {}, {}, 1});
     runWorkers(std::max(workers, 1),

@@ -202,7 +202,7 @@ void Kopiarka::Skanuj()
             błąd(EINVAL, katalog);
             continue;
         }
-        auto węzeł = std::make_unique<Węzeł>(Węzeł{katalog, nazwa, wpis.tryb, zaufane});
+        auto węzeł = std::make_unique<Węzeł>(Węzeł{katalog, nazwa, wpis.tryb, zaufane, true, {}, {}});
         auto fd = std::make_shared<pliki::Deskryptor>(pliki::otwórzDoCzytania(ścieżka, kod));
         if (!fd->otwarty()) {
             // One that cannot be read is still made, empty, as its subdirectories are.
@@ -264,7 +264,7 @@ void Kopiarka::SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<Zada
             węzeł.pozycje.push_back({ścieżka, KatalogDocelowy + rel, wpis.rozmiar, nullptr});
             continue;
         }
-        auto podkatalog = std::make_unique<Węzeł>(Węzeł{ścieżka, rel, wpis.tryb, węzeł.zaufane});
+        auto podkatalog = std::make_unique<Węzeł>(Węzeł{ścieżka, rel, wpis.tryb, węzeł.zaufane, true, {}, {}});
         węzeł.pozycje.push_back({{}, {}, 0, podkatalog.get()});
         kolejka.add({fd, std::move(wpis.nazwa), podkatalog.get()});
         std::lock_guard blokada(m_węzłyMutex);
