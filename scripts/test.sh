@@ -25,7 +25,7 @@ cmake --build build-tests -j"$jobs"
 skipped=$(grep -c '^SKIP' build-tests/Testing/Temporary/LastTest.log || true)
 unprivileged="the suite ran unprivileged"
 if [ "$(id -u)" -eq 0 ]; then
-  unprivileged=$(scripts/unprivileged.sh build-tests | tee /dev/stderr | tail -n 1)
+  unprivileged=$(scripts/unprivileged.sh build-tests | tee -a /dev/stderr | tail -n 1)
 fi
 
 cmake -S . -B build-asan "${cache[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DOC_SANITIZE=ON -DOC_BUILD_TESTS=ON
