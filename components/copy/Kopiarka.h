@@ -74,8 +74,8 @@ public:
     // opened, and after, with whether it was written whole.
     std::function<void(qsizetype)> PrzedPlikiem;
     std::function<void(qsizetype, bool)> PoPliku;
-    // On the working thread, with the full path, after each directory and
-    // file the copy made anew (not one it wrote in place), for the undo.
+    // With the full path, after each directory and file the copy made anew
+    // (not one it wrote in place), for the undo; on the thread that made it.
     std::function<void(const QString &)> PoUtworzeniu;
     // Set, each replaced target is handed over instead of lost, still beside
     // its place under a temporary name (odłożony), with the path it had;
