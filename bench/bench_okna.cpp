@@ -1,0 +1,182 @@
+// bench_okna [files] [runs]: copy and delete for good as the user runs them,
+// from the key on the main window (F5, Shift+F8) until the program is back
+// at its panels, each window's question answered with Enter at once: the
+// windows' own cost on top of the engines. The tree is bench_copy's small
+// one; "cp -r" and "rm -rf" are timed before and after on the same tree,
+// the faster kept. The components come from a registry of its own.
+#include "Pomiar.h"
+
+#include <shell/WczytajKolory.h>
+#include <window/frmMain.h>
+
+#include <platform/Workers.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+constexpr int Katalogi = 200;
+constexpr int F5 = 116;
+constexpr int F8 = 119;
+constexpr int Shift = 1;
+
+bool małePliki(const QString &root, int pliki)
+{
+    for (int k = 0; k < Katalogi; ++k)
+        if (!QDir().mkpath(QStringLiteral("%1/k%2").arg(root).arg(k)))
+            return false;
+    for (int i = 0; i < pliki; ++i) {
+        QFile plik(QStringLiteral("%1/k%2/plik%3.dat").arg(root).arg(i % Katalogi).arg(i));
+        if (!plik.open(QIODevice::WriteOnly) || !plik.write(QByteArray(1 + (i * 7919) % 16384, char('a' + i % 26))))
+            return false;
+    }
+    return true;
+}
+
+bool zarejestruj(const QString &rejestr)
+{
+    qputenv("OC_REGISTRY", rejestr.toLocal8Bit());
+    const QDir bin(QStringLiteral(OC_BIN_DIR));
+    QStringList argumenty{QStringLiteral("/s")};
+    for (const QString &plik : bin.entryList({QStringLiteral("*.so")}, QDir::Files))
+        argumenty << bin.filePath(plik);
+    return QProcess::execute(bin.filePath(QStringLiteral("data/ocreg")), argumenty) == 0;
+}
+
+bool uruchom(const QString &program, const QStringList &argumenty)
+{
+    return QProcess::execute(program, argumenty) == 0;
+}
+
+// Presses Enter once in every modal window that opens, as a user who
+// accepts each question as it comes.
+class Potakiwacz : public QObject
+{
+public:
+    Potakiwacz()
+    {
+        m_zegar.setInterval(1);
+        connect(&m_zegar, &QTimer::timeout, this, [this] {
+            QWidget *okno = QApplication::activeModalWidget();
+            if (okno && okno != m_ostatnie) {
+                m_ostatnie = okno;
+                QTest::keyClick(okno, Qt::Key_Return);
+            }
+        });
+        m_zegar.start();
+    }
+
+private:
+    QTimer m_zegar;
+    QWidget *m_ostatnie = nullptr;
+};
+
+// The milliseconds from the key to the key's return; the entry `nazwa` of
+// the left panel is marked and under the cursor first.
+double klawisz(frmMain &okno, const QString &nazwa, int kod, int shift)
+{
+    okno.Widok(1).OdświeżListy();
+    okno.Widok(1).ZaznaczPlik(nazwa);
+    const StanPanelu &stan = okno.Widok(1).Stan;
+    for (qint32 i = 1; i <= stan.LiczbaPozycji; ++i)
+        if (stan.Rzeczywiste[size_t(i)] == nazwa)
+            okno.Widok(1).UstawZnak(i, 1);
+    Potakiwacz potakiwacz;
+    return najlepszy(1, [&] { okno.Form_KeyDown(kod, shift); });
+}
+
+struct Czasy
+{
+    double kopiowanie = 1e300;
+    double cp = 1e300;
+    double usuwanie = 1e300;
+    double rm = 1e300;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int pliki = 10000;
+    int razy = 3;
+    if (!czytajArgumenty(app.arguments(), pliki, razy, "bench_okna [liczba plików] [liczba przebiegów]"))
+        return 2;
+    QTextStream out(stdout);
+
+    QTemporaryDir rejestr;
+    QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/okna-XXXXXX"));
+    const QString źródła = katalog.filePath(QStringLiteral("zrodla"));
+    const QString cele = katalog.filePath(QStringLiteral("cele"));
+    if (!zarejestruj(rejestr.filePath(QStringLiteral("registry.ini")))) {
+        out << "Nie można zarejestrować komponentów\n";
+        return 1;
+    }
+    if (!małePliki(źródła + QStringLiteral("/male"), pliki) || !QDir().mkpath(cele)) {
+        out << "Nie można zbudować drzewa\n";
+        return 1;
+    }
+
+    kolory() = DomyślneKolory();
+    Czasy czasy;
+    bool dobrze = true;
+    for (int i = 0; i < razy && dobrze; ++i) {
+        const QString cel = QStringLiteral("%1/cel%2").arg(cele).arg(i);
+        QDir().mkpath(cel);
+        uruchom(QStringLiteral("sync"), {});
+        czasy.cp = std::min(czasy.cp, najlepszy(1, [&] {
+                                dobrze &= uruchom(QStringLiteral("cp"),
+                                                  {QStringLiteral("-r"), źródła + QStringLiteral("/male"),
+                                                   cel + QStringLiteral("/cp1")});
+                            }));
+        frmMain okno(źródła, cel);
+        okno.BezPytania = true;
+        okno.Form_Load();
+        QApplication::processEvents();
+        uruchom(QStringLiteral("sync"), {});
+        czasy.kopiowanie = std::min(czasy.kopiowanie, klawisz(okno, QStringLiteral("male"), F5, 0));
+        uruchom(QStringLiteral("sync"), {});
+        czasy.cp = std::min(czasy.cp, najlepszy(1, [&] {
+                                dobrze &= uruchom(QStringLiteral("cp"),
+                                                  {QStringLiteral("-r"), źródła + QStringLiteral("/male"),
+                                                   cel + QStringLiteral("/cp2")});
+                            }));
+        dobrze &= QFile::exists(cel + QStringLiteral("/male/k199/plik199.dat"));
+
+        // The copies are deleted: rm on the first, the window on its own, rm on the second.
+        uruchom(QStringLiteral("sync"), {});
+        czasy.rm = std::min(
+            czasy.rm, najlepszy(1, [&] {
+                dobrze &= uruchom(QStringLiteral("rm"), {QStringLiteral("-rf"), cel + QStringLiteral("/cp1")});
+            }));
+        frmMain usuwające(cel, źródła);
+        usuwające.BezPytania = true;
+        usuwające.Form_Load();
+        QApplication::processEvents();
+        uruchom(QStringLiteral("sync"), {});
+        czasy.usuwanie = std::min(czasy.usuwanie, klawisz(usuwające, QStringLiteral("male"), F8, Shift));
+        uruchom(QStringLiteral("sync"), {});
+        czasy.rm = std::min(
+            czasy.rm, najlepszy(1, [&] {
+                dobrze &= uruchom(QStringLiteral("rm"), {QStringLiteral("-rf"), cel + QStringLiteral("/cp2")});
+            }));
+        dobrze &= !QFile::exists(cel + QStringLiteral("/male"));
+    }
+    if (!dobrze) {
+        out << "Kopiowanie lub usuwanie nie powiodło się\n";
+        return 1;
+    }
+    out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
+    out << "okno kopiowania (F5): " << QString::number(czasy.kopiowanie, 'f', 1) << " ms\n";
+    out << "cp -r: " << QString::number(czasy.cp, 'f', 1) << " ms\n";
+    out << "okno usuwania (Shift+F8): " << QString::number(czasy.usuwanie, 'f', 1) << " ms\n";
+    out << "rm -rf: " << QString::number(czasy.rm, 'f', 1) << " ms\n";
+    return 0;
+}
