@@ -156,6 +156,17 @@ QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, con
     return oc::platform::withSeparator(QDir::cleanPath(cel));
 }
 
+void Kopiarka::Wykonaj()
+{
+    NaEtap(Etap::Skanowanie);
+    Skanuj();
+    AddFilesx();
+    NaEtap(Etap::Katalogi);
+    TwórzDiry();
+    NaEtap(Etap::Kopiowanie);
+    Kopiowanie();
+}
+
 int Kopiarka::liczbaPracowników() const
 {
     return Pracownicy > 0 ? Pracownicy : oc::platform::defaultWorkers();
