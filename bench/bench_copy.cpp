@@ -103,10 +103,7 @@ bool silnik(const QString &źródło, const QString &cel, bool zPostępem)
         };
     kopiarka.lstDirs << źródło;
     kopiarka.KatalogDocelowy = cel + u'/';
-    kopiarka.Skanuj();
-    kopiarka.AddFilesx();
-    kopiarka.TwórzDiry();
-    kopiarka.Kopiowanie();
+    kopiarka.Wykonaj();
     return kopiarka.Błędy().empty();
 }
 

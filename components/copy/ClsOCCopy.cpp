@@ -1,5 +1,7 @@
 #include "ClsOCCopy.h"
 
+#include "frmCopy.h"
+
 #include <component/Operations.h>
 #include <ui/Twips.h>
 
@@ -19,41 +21,43 @@ QVariant ClsOCCopy::invoke(QStringView operation, QVariantList &args)
     return operations.invoke(*this, operation, args);
 }
 
-frmCopy &ClsOCCopy::Okno()
+Kopiarka &ClsOCCopy::Silnik()
 {
-    if (!m_okno)
-        m_okno = std::make_unique<frmCopy>(WynikKopiowania);
-    return *m_okno;
+    if (!m_kopiarka)
+        m_kopiarka = std::make_unique<Kopiarka>();
+    return *m_kopiarka;
 }
 
 qint32 ClsOCCopy::ClearLists()
 {
-    Okno().kopiarka.ClearLists();
+    Silnik().ClearLists();
     return 0;
 }
 
 qint32 ClsOCCopy::AddFileToCopy(QString path)
 {
-    Okno().kopiarka.lstFiles.append(path);
+    Silnik().lstFiles.append(path);
     return 0;
 }
 
 qint32 ClsOCCopy::AddDirToCopy(QString path)
 {
-    Okno().kopiarka.lstDirs.append(path);
+    Silnik().lstDirs.append(path);
     return 0;
 }
 
 qint32 ClsOCCopy::RunCopy(float x, float y, QString destination)
 {
-    frmCopy &okno = Okno();
-    // A window closed by other means than its keys copied nothing.
-    WynikKopiowania = 0;
-    okno.KopiujDo->setText(destination);
-    okno.Timer1->start();
-    oc::ui::moveTwips(&okno, x, y);
-    okno.exec();
-    m_okno.reset();
+    {
+        frmCopy okno(Silnik());
+        okno.KopiujDo->setText(destination);
+        okno.Timer1->start();
+        oc::ui::moveTwips(&okno, x, y);
+        // A window closed by other means than its keys copied nothing.
+        WynikKopiowania = okno.exec() == QDialog::Accepted ? 1 : 0;
+    }
+    // The next batch starts empty, with none of this window's questions.
+    m_kopiarka.reset();
     return WynikKopiowania;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmCopy.h"
+#include "Kopiarka.h"
 
 #include <component/Component.h>
 
@@ -9,8 +9,9 @@
 namespace occopy {
 
 // "occopy.clsOCCopy": copies a batch of files and directory trees into one
-// directory. The batch is handed over path by path, then run; the window
-// and its lists live from the first call of a batch until the run ends.
+// directory. The batch is handed over path by path, then run; the engine
+// and its lists live from the first call of a batch until the run ends, the
+// window for the run.
 class ClsOCCopy : public oc::Component
 {
 public:
@@ -29,9 +30,9 @@ public:
     qint32 WynikKopiowania = 0;
 
 private:
-    frmCopy &Okno();
+    Kopiarka &Silnik();
 
-    std::unique_ptr<frmCopy> m_okno;
+    std::unique_ptr<Kopiarka> m_kopiarka;
 };
 
 } // namespace occopy

@@ -1,5 +1,7 @@
 #include "ClsOCMove.h"
 
+#include "frmMove.h"
+
 #include <component/Operations.h>
 #include <ui/Twips.h>
 
@@ -18,50 +20,58 @@ QVariant ClsOCMove::invoke(QStringView operation, QVariantList &args)
     return operations.invoke(*this, operation, args);
 }
 
-frmMove &ClsOCMove::Okno()
+ClsOCMove::Silniki &ClsOCMove::Silnik()
 {
-    if (!m_okno)
-        m_okno = std::make_unique<frmMove>(WynikPrzenoszenia);
-    return *m_okno;
+    if (!m_silniki)
+        m_silniki = std::make_unique<Silniki>();
+    return *m_silniki;
 }
 
 qint32 ClsOCMove::ClearLists()
 {
-    Okno().przenośnik.lstDirs.clear();
-    Okno().przenośnik.lstFiles.clear();
+    Silnik().przenośnik.lstDirs.clear();
+    Silnik().przenośnik.lstFiles.clear();
     return 0;
 }
 
 qint32 ClsOCMove::AddFileToMove(QString path)
 {
-    Okno().przenośnik.lstFiles.append(path);
+    Silnik().przenośnik.lstFiles.append(path);
     return 0;
 }
 
 qint32 ClsOCMove::AddDirToMove(QString path)
 {
-    Okno().przenośnik.lstDirs.append(path);
+    Silnik().przenośnik.lstDirs.append(path);
     return 0;
 }
 
 qint32 ClsOCMove::RunMove(float x, float y, QString destination)
 {
-    frmMove &okno = Okno();
-    WynikPrzenoszenia = 0;
-    okno.KopiujDo->setText(destination);
-    okno.Timer1->start();
-    oc::ui::moveTwips(&okno, x, y);
-    okno.exec();
-    m_okno.reset();
-    return WynikPrzenoszenia;
+    return Przenieś(x, y, destination, false);
 }
 
 qint32 ClsOCMove::MoveBack(float x, float y, QString destination)
 {
-    frmMove &okno = Okno();
-    okno.Nagrywaj = false;
-    okno.ZacznijOdRazu();
-    return RunMove(x, y, destination);
+    return Przenieś(x, y, destination, true);
+}
+
+qint32 ClsOCMove::Przenieś(float x, float y, const QString &destination, bool wstecz)
+{
+    {
+        Silniki &silniki = Silnik();
+        frmMove okno(silniki.kopiarka, silniki.przenośnik);
+        if (wstecz) {
+            okno.Nagrywaj = false;
+            okno.ZacznijOdRazu();
+        }
+        okno.KopiujDo->setText(destination);
+        okno.Timer1->start();
+        oc::ui::moveTwips(&okno, x, y);
+        WynikPrzenoszenia = okno.exec() == QDialog::Accepted ? 1 : 0;
+    }
+    m_silniki.reset();
+    return WynikPrzenoszenia;
 }
 
 } // namespace occopy

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "frmMove.h"
+#include "Kopiarka.h"
+#include "Przenosnik.h"
 
 #include <component/Component.h>
 
@@ -31,9 +32,18 @@ public:
     qint32 WynikPrzenoszenia = 0;
 
 private:
-    frmMove &Okno();
+    // The engines of one batch: the move copies through its own kopiarka.
+    struct Silniki
+    {
+        Kopiarka kopiarka;
+        Przenośnik przenośnik{kopiarka};
+    };
 
-    std::unique_ptr<frmMove> m_okno;
+    Silniki &Silnik();
+    // The window over the batch; wstecz: MoveBack's run.
+    qint32 Przenieś(float x, float y, const QString &destination, bool wstecz);
+
+    std::unique_ptr<Silniki> m_silniki;
 };
 
 } // namespace occopy

@@ -52,8 +52,8 @@ Etykieta *etykieta(QWidget *okno, const char *nazwa, const QString &tekst, QRect
 
 } // namespace
 
-frmCopy::frmCopy(qint32 &wynikKopiowania, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_wynik(wynikKopiowania)
+frmCopy::frmCopy(Kopiarka &kopiarka, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), kopiarka(kopiarka)
 {
     setObjectName(QStringLiteral("frmCopy"));
     setWindowTitle(m_napisy.tytuł);
@@ -252,12 +252,14 @@ void frmCopy::Kopiuj()
 void frmCopy::Pracuj()
 {
     const Nagranie nagranie(kopiarka);
-    kopiarka.Skanuj();
-    kopiarka.AddFilesx();
-    Faza(QStringLiteral("Trwa struktury tworzenie katalogów"));
-    kopiarka.TwórzDiry();
-    Faza(QStringLiteral("Trwa kopiowanie plików"));
-    kopiarka.Kopiowanie();
+    kopiarka.NaEtap = [this](Etap etap) {
+        switch (etap) {
+        case Etap::Skanowanie: break; // shown as the work was started
+        case Etap::Katalogi: Faza(QStringLiteral("Trwa struktury tworzenie katalogów")); break;
+        case Etap::Kopiowanie: Faza(QStringLiteral("Trwa kopiowanie plików")); break;
+        }
+    };
+    kopiarka.Wykonaj();
 }
 
 void frmCopy::Faza(const QString &tekst)
@@ -289,7 +291,6 @@ Odpowiedź frmCopy::NaWątkuOkna(const std::function<Odpowiedź()> &pytanie)
 
 void frmCopy::Anuluj()
 {
-    m_wynik = 0;
     QDialog::reject();
 }
 
@@ -349,7 +350,6 @@ void frmCopy::Koniec()
     m_wątek->wait();
     PokażPostęp();
     ZgłośBłędy();
-    m_wynik = 1;
     accept();
 }
 

@@ -22,14 +22,14 @@ namespace occopy {
 // destination is refused with a message.
 // The switch goes "[ x ]" (replace), "[   ]" (keep), "[ ? ]" (ask for each
 // existing target and each source that cannot be read). Esc while copying
-// asks whether to stop. The work lists live in kopiarka as long as the
-// window. The move window is this window doing other work.
+// asks whether to stop. The engine and its lists are the component's; the
+// window borrows them for one run, and exec() gives 1 when the copy ran, 0
+// when it was cancelled. The move window is this window doing other work.
 class frmCopy : public QDialog
 {
     Q_OBJECT
 public:
-    // wynikKopiowania gets 1 when the copy ran, 0 when it was cancelled.
-    explicit frmCopy(qint32 &wynikKopiowania, QWidget *parent = nullptr);
+    explicit frmCopy(Kopiarka &kopiarka, QWidget *parent = nullptr);
     ~frmCopy() override;
 
     // Closing the window by any means but its keys: cancels before the
@@ -39,7 +39,7 @@ public:
     // Starts the work as "Kopiuj" does, as soon as the window shows.
     void ZacznijOdRazu();
 
-    Kopiarka kopiarka;
+    Kopiarka &kopiarka;
     int Pole = 1;
 
     QLabel *Label1 = nullptr;
@@ -96,7 +96,6 @@ private:
     // Runs the question on the window's thread and waits for its answer.
     Odpowiedź NaWątkuOkna(const std::function<Odpowiedź()> &pytanie);
 
-    qint32 &m_wynik;
     QThread *m_wątek = nullptr;
     bool m_pyta = false;        // the stop question is open
     bool m_koniecCzeka = false; // the work ended while it was

@@ -8,7 +8,8 @@
 
 namespace occopy {
 
-frmMove::frmMove(qint32 &wynik, QWidget *parent) : frmCopy(wynik, parent)
+frmMove::frmMove(Kopiarka &kopiarka, Przenośnik &przenośnik, QWidget *parent)
+    : frmCopy(kopiarka, parent), przenośnik(przenośnik)
 {
     setObjectName(QStringLiteral("frmMove"));
     m_napisy = Napisy{QStringLiteral("Przenoszenie plików"), QStringLiteral("Przerwać przenoszenie plików?"),

@@ -6,17 +6,16 @@
 namespace occopy {
 
 // "Przenoszenie plików": the copy window's look, fields and keys, moving the
-// batch instead. The work lists live in przenośnik, which copies through the
-// window's kopiarka where an entry goes to another file system.
+// batch instead. It borrows the component's przenośnik, which copies through
+// kopiarka where an entry goes to another file system.
 class frmMove : public frmCopy
 {
     Q_OBJECT
 public:
-    // wynik gets 1 when the move ran, 0 when it was cancelled.
-    explicit frmMove(qint32 &wynik, QWidget *parent = nullptr);
+    frmMove(Kopiarka &kopiarka, Przenośnik &przenośnik, QWidget *parent = nullptr);
     ~frmMove() override;
 
-    Przenośnik przenośnik{kopiarka};
+    Przenośnik &przenośnik;
     // Off for a move that takes another back, which is no new operation.
     bool Nagrywaj = true;
 

@@ -1,6 +1,7 @@
 #include "Drzewo.h"
 
 #include <ClsOCCopy.h>
+#include <frmCopy.h>
 
 #include <TempRegistry.h>
 #include <component/createObject.h>
@@ -91,6 +92,8 @@ private slots:
     void moveWindow();
     void askForEachTarget_data();
     void askForEachTarget();
+    void eachBatchStartsEmpty_data();
+    void eachBatchStartsEmpty();
 
 private:
     oc::test::TempRegistry m_registry;
@@ -373,6 +376,46 @@ void TstFrmCopy::askForEachTarget()
     QCOMPARE(pytania, QStringList{question});
     QCOMPARE(drzewo::opisz(root + "/dst"), replaced ? nowy : stary);
     QCOMPARE(drzewo::opisz(root + "/src"), przenoszenie && replaced ? QByteArrayList{} : nowy);
+}
+
+void TstFrmCopy::eachBatchStartsEmpty_data()
+{
+    QTest::addColumn<QByteArray>("component");
+    QTest::addColumn<QList<int>>("firstKeys"); // in the window of the first batch, "a" to d1
+    QTest::addColumn<QByteArrayList>("first");  // d1 after it
+
+    QTest::newRow("copy after a copy that ran") << QByteArray("occopy.clsOCCopy") << QList<int>{Qt::Key_Return}
+                                                << QByteArrayList{"f|a"};
+    QTest::newRow("copy after a cancelled one") << QByteArray("occopy.clsOCCopy") << QList<int>{Qt::Key_Escape}
+                                                << QByteArrayList{};
+    QTest::newRow("move after a move that ran") << QByteArray("occopy.clsOCMove") << QList<int>{Qt::Key_Return}
+                                                << QByteArrayList{"f|a"};
+}
+
+// A second batch on the same object, handed over without ClearLists, holds
+// only its own entries: "b" alone goes to d2.
+void TstFrmCopy::eachBatchStartsEmpty()
+{
+    QFETCH(QByteArray, component);
+    QFETCH(QList<int>, firstKeys);
+    QFETCH(QByteArrayList, first);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|d1", "d|d2", "f|src/a|10", "f|src/b|20"}));
+    const bool przenoszenie = component.endsWith("Move");
+    const QStringView dodaj = przenoszenie ? u"AddFileToMove" : u"AddFileToCopy";
+    const QStringView uruchomienie = przenoszenie ? u"RunMove" : u"RunCopy";
+    oc::ComponentPtr c = oc::createObject(QString::fromLatin1(component));
+    c->call(u"clearlists");
+    c->call(dodaj, decodeName(root + "/src/a"));
+    uruchom(*c, decodeName(root + "/d1"), [&](QWidget *okno) { klawisze(okno, firstKeys); }, nullptr, uruchomienie);
+    c->call(dodaj, decodeName(root + "/src/b"));
+    const qint32 wynik = uruchom(*c, decodeName(root + "/d2"), [&](QWidget *okno) { klawisze(okno, {Qt::Key_Return}); },
+                                 nullptr, uruchomienie);
+    QCOMPARE(wynik, 1);
+    QCOMPARE(drzewo::nazwy(root + "/d1"), first);
+    QCOMPARE(drzewo::nazwy(root + "/d2"), QByteArrayList{"f|b"});
 }
 
 QTEST_MAIN(TstFrmCopy)

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using occopy::Etap;
 using occopy::Kopiarka;
 using occopy::Postęp;
 using oc::platform::decodeName;
@@ -60,7 +61,7 @@ struct Przebieg
     bool przerwano = false;
 };
 
-// Runs every phase as the window does, on this thread. Chosen entries are
+// Runs the batch as the window does, on this thread. Chosen entries are
 // "D|path" or "F|path", below root unless absolute. stopInside stops the
 // run at its first report from inside a file.
 Przebieg kopiuj(const QByteArray &root, const QByteArrayList &wybrane, const QByteArray &cel, bool nadpisuj,
@@ -83,10 +84,7 @@ Przebieg kopiuj(const QByteArray &root, const QByteArrayList &wybrane, const QBy
         if (stopInside)
             kopiarka.Przerwij();
     };
-    kopiarka.Skanuj();
-    kopiarka.AddFilesx();
-    kopiarka.TwórzDiry();
-    kopiarka.Kopiowanie();
+    kopiarka.Wykonaj();
     for (const oc::platform::FileError &e : kopiarka.Błędy()) {
         const QByteArray ścieżka = oc::platform::encodeName(e.path);
         wynik.błędy << błąd(e.code, ścieżka.startsWith(root + '/') ? ścieżka.mid(root.size() + 1) : ścieżka);
@@ -121,6 +119,8 @@ private slots:
     void progress();
     void workersShareTheTree_data();
     void workersShareTheTree();
+    void stagesInTheirOrder_data();
+    void stagesInTheirOrder();
 };
 
 void TstKopiarka::linksNeverFollowed_data()
@@ -300,9 +300,7 @@ void TstKopiarka::killedCopyLeavesNothing()
             if (write(rura[1], "k", 1) == 1)
                 pause();
         };
-        kopiarka.AddFilesx();
-        kopiarka.TwórzDiry();
-        kopiarka.Kopiowanie();
+        kopiarka.Wykonaj();
         _exit(0);
     }
     close(rura[1]);
@@ -608,6 +606,49 @@ void TstKopiarka::workersShareTheTree()
                                                    "p17", "p18", "p19", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p9"})
         oczekiwane << błąd(ENOTDIR, "dst/src/D/" + nazwa);
     QCOMPARE(przebieg.błędy, oczekiwane);
+}
+
+void TstKopiarka::stagesInTheirOrder_data()
+{
+    QTest::addColumn<QByteArrayList>("chosen");
+    QTest::addColumn<bool>("stop");          // stopped as the first stage is told
+    QTest::addColumn<QByteArrayList>("seen"); // at each stage: "stage:" and the destination's names, "-" when missing
+    QTest::addColumn<QByteArrayList>("after");
+
+    QTest::newRow("stopped at once: every stage told, nothing copied")
+        << QByteArrayList{"D|src/A", "F|src/b"} << true << QByteArrayList{"0:-", "1:-", "2:"} << QByteArrayList{};
+    QTest::newRow("a tree and a file: the directories made before any file is copied")
+        << QByteArrayList{"D|src/A", "F|src/b"} << false << QByteArrayList{"0:-", "1:-", "2:d|A,d|A/B"}
+        << QByteArrayList{"d|A", "d|A/B", "f|A/B/c", "f|A/a", "f|b"};
+}
+
+// The destination "dst" does not exist before the run.
+void TstKopiarka::stagesInTheirOrder()
+{
+    QFETCH(QByteArrayList, chosen);
+    QFETCH(bool, stop);
+    QFETCH(QByteArrayList, seen);
+    QFETCH(QByteArrayList, after);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|src/A", "f|src/A/a|10", "d|src/A/B", "f|src/A/B/c|10", "f|src/b|10"}));
+    Kopiarka kopiarka;
+    for (const QByteArray &wybór : chosen)
+        (wybór.startsWith("D|") ? kopiarka.lstDirs : kopiarka.lstFiles).append(decodeName(root + '/' + wybór.mid(2)));
+    kopiarka.KatalogDocelowy = decodeName(root + "/dst/");
+    QByteArrayList widziane;
+    kopiarka.NaEtap = [&](Etap etap) {
+        if (stop)
+            kopiarka.Przerwij();
+        const QByteArray cel = root + "/dst";
+        widziane << QByteArray::number(int(etap)) + ':'
+                        + (access(cel.constData(), F_OK) == 0 ? drzewo::nazwy(cel).join(',') : QByteArray("-"));
+    };
+    kopiarka.Wykonaj();
+    QCOMPARE(widziane, seen);
+    QCOMPARE(drzewo::nazwy(root + "/dst"), after);
+    QCOMPARE(kopiarka.Przerwano(), stop);
 }
 
 QTEST_GUILESS_MAIN(TstKopiarka)

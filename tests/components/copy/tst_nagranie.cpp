@@ -106,10 +106,7 @@ private slots:
             kopiarka.lstFiles = pliki;
             kopiarka.KatalogDocelowy = doKatalogu;
             const Nagranie nagranie(kopiarka);
-            kopiarka.Skanuj();
-            kopiarka.AddFilesx();
-            kopiarka.TwórzDiry();
-            kopiarka.Kopiowanie();
+            kopiarka.Wykonaj();
             QVERIFY(kopiarka.Błędy().empty());
         } else if (praca == QStringLiteral("przeniesienie")) {
             przenieś(katalogi, pliki, doKatalogu, true);

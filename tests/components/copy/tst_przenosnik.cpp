@@ -101,10 +101,7 @@ Przebieg przenieś(const QByteArray &z, const QByteArrayList &wybrane, const QBy
         kopiarka.PoBłędzieŹródła = [&](const oc::platform::FileError &błąd) { pytania.BłądŹródła(błąd); };
     }
     if (u.kopiuj) {
-        kopiarka.Skanuj();
-        kopiarka.AddFilesx();
-        kopiarka.TwórzDiry();
-        kopiarka.Kopiowanie();
+        kopiarka.Wykonaj();
     } else {
         przenośnik.Przenieś();
     }

@@ -12,7 +12,7 @@ struct stat;
 // The file-system steps of the copy, by descriptor, so that no name below a
 // chosen directory or below the destination is ever reached through a link.
 // Paths are the file system's bytes; failures give the system's error number.
-namespace occopy::pliki {
+namespace oc::platform {
 
 // An open descriptor, closed with its owner.
 class Deskryptor
@@ -139,4 +139,4 @@ private:
     std::set<std::pair<quint64, quint64>> m_posprzątane;
 };
 
-} // namespace occopy::pliki
+} // namespace oc::platform

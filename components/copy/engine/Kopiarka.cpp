@@ -1,7 +1,6 @@
 #include "Kopiarka.h"
 
-#include "PlikiSystemu.h"
-
+#include <platform/EntryCopy.h>
 #include <platform/Names.h>
 #include <platform/Paths.h>
 
@@ -13,8 +12,11 @@
 namespace occopy {
 
 using oc::platform::decodeName;
+using oc::platform::Deskryptor;
 using oc::platform::encodeName;
-using Wynik = pliki::KopiaWpisu::Wynik;
+using oc::platform::Rodzaj;
+using oc::platform::Wpis;
+using Wynik = oc::platform::KopiaWpisu::Wynik;
 
 namespace {
 
@@ -46,7 +48,8 @@ public:
             m_użyty = true;
             m_ścieżka = ścieżka.toString();
             m_błąd = 0;
-            m_fd = pliki::otwórzKatalog(encodeName(m_ścieżka), encodeName(m_ścieżka.left(zaufane)).size(), m_błąd);
+            m_fd = oc::platform::otwórzKatalog(encodeName(m_ścieżka), encodeName(m_ścieżka.left(zaufane)).size(),
+                                               m_błąd);
         }
         if (!m_fd.otwarty())
             błąd = m_błąd;
@@ -56,11 +59,11 @@ public:
 private:
     QString m_ścieżka;
     bool m_użyty = false;
-    pliki::Deskryptor m_fd;
+    Deskryptor m_fd;
     int m_błąd = 0;
 };
 
-Zastany zastany(const QString &źródło, const QString &cel, const pliki::Wpis &z, const pliki::Wpis &c)
+Zastany zastany(const QString &źródło, const QString &cel, const Wpis &z, const Wpis &c)
 {
     return Zastany{źródło, cel, z.rozmiar, c.rozmiar, CzasPliku(z.czas), CzasPliku(c.czas), (c.tryb & 0222) == 0};
 }
@@ -102,14 +105,14 @@ struct Kopiarka::Węzeł
 // itself when the name is empty.
 struct Kopiarka::ZadanieSkanu
 {
-    std::shared_ptr<const pliki::Deskryptor> rodzic;
+    std::shared_ptr<const Deskryptor> rodzic;
     QByteArray nazwa;
     Węzeł *węzeł = nullptr;
 };
 
 struct Kopiarka::Pracownik
 {
-    pliki::KopiaWpisu kopia;
+    oc::platform::KopiaWpisu kopia;
     OstatniKatalog źródła;
     OstatniKatalog cele;
     qsizetype plik = 0;
@@ -153,6 +156,17 @@ QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, con
     return oc::platform::withSeparator(QDir::cleanPath(cel));
 }
 
+void Kopiarka::Wykonaj()
+{
+    NaEtap(Etap::Skanowanie);
+    Skanuj();
+    AddFilesx();
+    NaEtap(Etap::Katalogi);
+    TwórzDiry();
+    NaEtap(Etap::Kopiowanie);
+    Kopiowanie();
+}
+
 int Kopiarka::liczbaPracowników() const
 {
     return Pracownicy > 0 ? Pracownicy : oc::platform::defaultWorkers();
@@ -186,24 +200,24 @@ void Kopiarka::Skanuj()
         }
         const QByteArray ścieżka = encodeName(katalog);
         const qsizetype zaufane = katalog.size() - nazwa.size();
-        pliki::Wpis wpis;
+        Wpis wpis;
         int kod = 0;
-        if (!pliki::stan(ścieżka, wpis, kod)) {
+        if (!oc::platform::stan(ścieżka, wpis, kod)) {
             błąd(kod, katalog);
             continue;
         }
         // A chosen link to a directory goes as the link.
-        if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
+        if (wpis.rodzaj != Rodzaj::Katalog) {
             wybrane.push_back({katalog, KatalogDocelowy + nazwa, wpis.rozmiar, nullptr});
             continue;
         }
         // The copy would land inside the tree being read, and read itself again.
-        if (pliki::leżyPonad(ścieżka, cel)) {
+        if (oc::platform::leżyPonad(ścieżka, cel)) {
             błąd(EINVAL, katalog);
             continue;
         }
         auto węzeł = std::make_unique<Węzeł>(Węzeł{katalog, nazwa, wpis.tryb, zaufane, true, {}, {}});
-        auto fd = std::make_shared<pliki::Deskryptor>(pliki::otwórzDoCzytania(ścieżka, kod));
+        auto fd = std::make_shared<Deskryptor>(oc::platform::otwórzDoCzytania(ścieżka, kod));
         if (!fd->otwarty()) {
             // One that cannot be read is still made, empty, as its subdirectories are.
             węzeł->zrobić = kod != ENOENT && kod != ENOTDIR && kod != ELOOP;
@@ -238,9 +252,9 @@ void Kopiarka::SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<Zada
     }
     Węzeł &węzeł = *zadanie.węzeł;
     int kod = 0;
-    std::shared_ptr<const pliki::Deskryptor> fd = zadanie.rodzic;
+    std::shared_ptr<const Deskryptor> fd = zadanie.rodzic;
     if (!zadanie.nazwa.isEmpty()) {
-        auto podkatalog = std::make_shared<pliki::Deskryptor>(pliki::otwórzPodkatalog(fd->fd(), zadanie.nazwa, kod));
+        auto podkatalog = std::make_shared<Deskryptor>(oc::platform::otwórzPodkatalog(fd->fd(), zadanie.nazwa, kod));
         zadanie.rodzic.reset();
         if (!podkatalog->otwarty()) {
             węzeł.zrobić = kod != ENOENT && kod != ENOTDIR && kod != ELOOP;
@@ -251,16 +265,16 @@ void Kopiarka::SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<Zada
     }
     if (!oc::platform::readExtendedAttributes(fd->fd(), węzeł.atrybuty, kod))
         błąd(kod, węzeł.katalog);
-    std::vector<pliki::Wpis> wpisy;
+    std::vector<Wpis> wpisy;
     // What could be read before a failure still goes.
-    if (!pliki::czytajKatalog(fd->fd(), wpisy, kod))
+    if (!oc::platform::czytajKatalog(fd->fd(), wpisy, kod))
         błąd(kod, węzeł.katalog);
     węzeł.pozycje.reserve(wpisy.size());
-    for (pliki::Wpis &wpis : wpisy) {
+    for (Wpis &wpis : wpisy) {
         const QString nazwa = decodeName(wpis.nazwa);
         const QString ścieżka = węzeł.katalog + u'/' + nazwa;
         const QString rel = węzeł.rel + u'/' + nazwa;
-        if (wpis.rodzaj != pliki::Rodzaj::Katalog) {
+        if (wpis.rodzaj != Rodzaj::Katalog) {
             węzeł.pozycje.push_back({ścieżka, KatalogDocelowy + rel, wpis.rozmiar, nullptr});
             continue;
         }
@@ -311,10 +325,10 @@ void Kopiarka::AddFilesx()
     for (const QString &plik : lstFiles) {
         const QString nazwa = NazwaPliku(plik);
         const QByteArray ścieżka = encodeName(plik);
-        pliki::Wpis wpis;
+        Wpis wpis;
         int kod = 0;
         // One that cannot be looked at now is still tried, so that its copy names the reason.
-        const qint64 rozmiar = pliki::stan(ścieżka, wpis, kod) ? wpis.rozmiar : 0;
+        const qint64 rozmiar = oc::platform::stan(ścieżka, wpis, kod) ? wpis.rozmiar : 0;
         dodajPlik(plik, KatalogDocelowy + nazwa, rozmiar, plik.size() - nazwa.size());
     }
 }
@@ -334,7 +348,7 @@ void Kopiarka::TwórzDiry()
     if (lstWynikD.isEmpty() && lstWynikF.isEmpty())
         return;
     int kod = 0;
-    if (!pliki::utwórzŚcieżkę(encodeName(KatalogDocelowy), kod)) {
+    if (!oc::platform::utwórzŚcieżkę(encodeName(KatalogDocelowy), kod)) {
         błąd(kod, oc::platform::withoutSeparator(KatalogDocelowy));
         m_bezCelu = true;
         return;
@@ -348,7 +362,7 @@ void Kopiarka::TwórzDiry()
         const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
         bool nowy = false;
         // The owner must be able to fill it, whatever the source allows.
-        if (fd < 0 || !pliki::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod, &nowy))
+        if (fd < 0 || !oc::platform::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod, &nowy))
             błąd(kod, ścieżka);
         else if (nowy && PoUtworzeniu)
             PoUtworzeniu(ścieżka);
@@ -366,8 +380,7 @@ void Kopiarka::UstawAtrybutyKatalogów()
         const Miejsce miejsce = rozdziel(ścieżka);
         int kod = 0;
         const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
-        const pliki::Deskryptor katalog
-            = fd < 0 ? pliki::Deskryptor() : pliki::otwórzPodkatalog(fd, miejsce.nazwa, kod);
+        const Deskryptor katalog = fd < 0 ? Deskryptor() : oc::platform::otwórzPodkatalog(fd, miejsce.nazwa, kod);
         if (!katalog.otwarty() || !oc::platform::writeExtendedAttributes(katalog.fd(), m_atrybuty[k], kod))
             błąd(kod, ścieżka);
     }
@@ -410,7 +423,7 @@ void Kopiarka::Kopiowanie()
                 const QString &cel = lstWynikF2.at(pracownik.plik);
                 return OdłóżZastąpiony(cel.left(cel.lastIndexOf(u'/') + 1) + decodeName(robocza), cel);
             };
-        pracownik.kopia.Nadpisać = [this, &pracownik](const pliki::Wpis &źródło, const pliki::Wpis &cel) {
+        pracownik.kopia.Nadpisać = [this, &pracownik](const Wpis &źródło, const Wpis &cel) {
             std::lock_guard blokada(m_pytanieMutex);
             // Answered "cancel" while this one waited its turn.
             if (!Dalej())

@@ -1,6 +1,7 @@
-#include "PlikiSystemu.h"
+#include "EntryCopy.h"
 
-#include <platform/FileCopy.h>
+#include "FileCopy.h"
+#include "Internal_posix.h"
 
 #include <QByteArrayList>
 #include <QFile>
@@ -15,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace occopy::pliki {
+namespace oc::platform {
 
 namespace {
 
@@ -106,7 +107,7 @@ bool stan(const QByteArray &ścieżka, Wpis &wpis, int &błąd)
         błąd = errno;
         return false;
     }
-    wpis = wpisZ(ścieżka.mid(ścieżka.lastIndexOf('/') + 1), info);
+    wpis = wpisZ(posix::lastComponent(ścieżka), info);
     return true;
 }
 
@@ -658,4 +659,4 @@ QByteArray KopiaWpisu::nazwaRobocza(int katalog)
     return oc::platform::temporaryName(przedrostek);
 }
 
-} // namespace occopy::pliki
+} // namespace oc::platform

@@ -37,13 +37,16 @@ struct Postęp
     qint64 Skopiowane = 0; // of those files, the ones written whole
 };
 
+// The stages of a run, in their order.
+enum class Etap { Skanowanie, Katalogi, Kopiowanie };
+
 // Copies chosen files and directory trees into one directory; knows nothing
 // of windows. Links are copied as links, never followed, in the trees and
 // below the destination alike. Every failure is kept with its path and
-// reason and the run goes on. Each phase is one call; the scan and the copy
-// spread their directories over Pracownicy threads, which call the
-// callbacks below (one question at a time). Wstrzymaj, Wznów and Przerwij
-// may come from any thread.
+// reason and the run goes on. The whole batch is one call, Wykonaj; the
+// scan and the copy spread their directories over Pracownicy threads, which
+// call the callbacks below (one question at a time). Wstrzymaj, Wznów and
+// Przerwij may come from any thread.
 class Kopiarka
 {
 public:
@@ -65,6 +68,8 @@ public:
     // inside a large file after each Krok bytes.
     std::function<void(const Postęp &)> NaPostęp = [](const Postęp &) {};
     qint64 Krok = qint64(16) << 20;
+    // On the thread of Wykonaj, as each stage begins.
+    std::function<void(Etap)> NaEtap = [](Etap) {};
     // Asked for each existing target while Nadpisuj is on, one question at
     // a time; true replaces it. Unset, every one is replaced.
     std::function<bool(const Zastany &)> CzyNadpisać;
@@ -88,20 +93,9 @@ public:
     {
         return occopy::KatalogDocelowyZ(wpisany, lstDirs, lstFiles);
     }
-    // Lists the chosen directories depth first, each directory before its
-    // contents, in the order each directory gives its entries. A chosen
-    // directory that holds the destination is refused.
-    void Skanuj();
-    // The chosen files after everything the scan found, under their own names.
-    void AddFilesx();
-    // Makes the destination with its missing parents (unless there is nothing
-    // to copy), then the directories. A destination that cannot be made is
-    // reported once and nothing is copied.
-    void TwórzDiry();
-    // Copies the files, then gives the directories made their extended
-    // attributes (an access list may take away what the copy needed). The
-    // failures of all phases end sorted by path.
-    void Kopiowanie();
+    // Scans the chosen entries, makes the directories and copies the files,
+    // on the calling thread; returns at the end or once stopped.
+    void Wykonaj();
 
     void Wstrzymaj();
     void Wznów();
@@ -117,6 +111,21 @@ public:
     const Postęp &postęp() const { return m_postęp; }
 
 private:
+    // Lists the chosen directories depth first, each directory before its
+    // contents, in the order each directory gives its entries. A chosen
+    // directory that holds the destination is refused.
+    void Skanuj();
+    // The chosen files after everything the scan found, under their own names.
+    void AddFilesx();
+    // Makes the destination with its missing parents (unless there is nothing
+    // to copy), then the directories. A destination that cannot be made is
+    // reported once and nothing is copied.
+    void TwórzDiry();
+    // Copies the files, then gives the directories made their extended
+    // attributes (an access list may take away what the copy needed). The
+    // failures of all stages end sorted by path.
+    void Kopiowanie();
+
     struct Węzeł;
     struct ZadanieSkanu;
     struct Pracownik;

@@ -191,10 +191,7 @@ void Przenośnik::przenieśMiędzySystemami(const QString &cel, const DoSkopiowa
     m_kopiarka.KatalogDocelowy = cel;
     m_kopiarka.PrzedPlikiem = [this](qsizetype j) { przedPlikiem(j); };
     m_kopiarka.PoPliku = [this](qsizetype j, bool skopiowany) { poPliku(j, skopiowany); };
-    m_kopiarka.Skanuj();
-    m_kopiarka.AddFilesx();
-    m_kopiarka.TwórzDiry();
-    m_kopiarka.Kopiowanie();
+    m_kopiarka.Wykonaj();
     m_kopiarka.PrzedPlikiem = nullptr;
     m_kopiarka.PoPliku = nullptr;
     m_przed.clear();
