@@ -70,6 +70,14 @@ bool utwórzŚcieżkę(const QByteArray &ścieżka, int &błąd);
 // yet is judged by its nearest existing parent.
 bool leżyPonad(const QByteArray &katalog, const QByteArray &miejsce);
 
+// What the caller of a copy already knows, to spare a look each: a wrong
+// guess costs nothing but that look.
+struct ZnaneWpisu
+{
+    bool plik = false;         // the source was a regular file when it was listed
+    bool pustyKatalog = false; // nothing was in the target directory when the copy made it
+};
+
 // Copies single entries: a file's data by reflink, by the kernel's copy or
 // by a read/write loop, holes kept as holes, with its permission bits,
 // extended attributes and modification time; a link as a link; a device,
@@ -103,14 +111,19 @@ public:
     // Copies `nazwa` of the directory zKatalogu to `nazwaCelu` of doKatalogu.
     // An existing target is skipped unless nadpisuj; the same file as the
     // source is always skipped; one without write permission is never
-    // replaced (EACCES), whoever copies.
+    // replaced (EACCES), whoever copies. In a directory known empty a target
+    // that turned up meanwhile is never replaced (EEXIST).
     Wynik kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
-                 int &błąd);
+                 int &błąd, ZnaneWpisu znane = {});
 
 private:
     struct Źródło;
     struct Bieg;
-    Wynik umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, int &błąd);
+    Wynik umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, bool pustyKatalog,
+                 int &błąd);
+    // A regular file opened without a look first; false when that failed or
+    // it is not one now (źródło is then left empty).
+    static bool otwórzPlik(int zKatalogu, const QByteArray &nazwa, Źródło &źródło);
     // A new entry under `nazwa`, or in place of zastępowany when given.
     Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany, int &błąd);
     Wynik utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,

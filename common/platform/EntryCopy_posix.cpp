@@ -284,10 +284,12 @@ struct KopiaWpisu::Bieg
 };
 
 Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu,
-                         bool nadpisuj, int &błąd)
+                         bool nadpisuj, int &błąd, ZnaneWpisu znane)
 {
     Utworzył = false;
     Źródło źródło;
+    if (znane.plik && otwórzPlik(zKatalogu, nazwa, źródło))
+        return umieść(źródło, doKatalogu, nazwaCelu, nadpisuj, znane.pustyKatalog, błąd);
     if (fstatat(zKatalogu, nazwa.constData(), &źródło.stan, AT_SYMLINK_NOFOLLOW) != 0)
         return porażka(Wynik::BłądŹródła, błąd);
     switch (źródło.stan.st_mode & S_IFMT) {
@@ -320,14 +322,28 @@ Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu,
     }
     default: break;
     }
-    return umieść(źródło, doKatalogu, nazwaCelu, nadpisuj, błąd);
+    return umieść(źródło, doKatalogu, nazwaCelu, nadpisuj, znane.pustyKatalog, błąd);
 }
 
-Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, int &błąd)
+bool KopiaWpisu::otwórzPlik(int zKatalogu, const QByteArray &nazwa, Źródło &źródło)
+{
+    // Not blocking, and never through a link: whatever took the file's place
+    // since it was listed is left to the look that follows.
+    źródło.plik = Deskryptor(openat(zKatalogu, nazwa.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (źródło.plik.otwarty() && fstat(źródło.plik.fd(), &źródło.stan) == 0 && S_ISREG(źródło.stan.st_mode))
+        return true;
+    źródło.plik = Deskryptor();
+    return false;
+}
+
+Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
+                         bool pustyKatalog, int &błąd)
 {
     struct stat obecny;
-    if (fstatat(doKatalogu, nazwaCelu.constData(), &obecny, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno != ENOENT)
+    // A new entry is named without replacing anything, so in a directory
+    // the copy just made there is nothing to look for first.
+    if (pustyKatalog || fstatat(doKatalogu, nazwaCelu.constData(), &obecny, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!pustyKatalog && errno != ENOENT)
             return porażka(Wynik::BłądCelu, błąd);
         const Wynik wynik = utwórz(źródło, doKatalogu, nazwaCelu, nullptr, błąd);
         Utworzył = wynik == Wynik::Skopiowano;

@@ -5,6 +5,7 @@
 #include <platform/Paths.h>
 
 #include <QDir>
+#include <QHash>
 #include <algorithm>
 #include <cerrno>
 #include <numeric>
@@ -90,6 +91,7 @@ struct Kopiarka::Węzeł
         QString cel;
         qint64 rozmiar = 0;
         const Węzeł *katalog = nullptr;
+        bool zwykły = false; // a regular file when it was listed
     };
 
     QString katalog;
@@ -136,6 +138,7 @@ void Kopiarka::ClearLists()
     m_nowe.clear();
     m_rozmiary.clear();
     m_zaufane.clear();
+    m_pliki.clear();
     m_błędy.clear();
     m_bezCelu = false;
     m_postęp = {};
@@ -182,6 +185,7 @@ void Kopiarka::Skanuj()
     m_atrybuty.clear();
     m_rozmiary.clear();
     m_zaufane.clear();
+    m_pliki.clear();
     m_węzły.clear();
     const QByteArray cel = encodeName(KatalogDocelowy);
     // The chosen entries in order: a file or link as it goes, a directory as its tree.
@@ -208,7 +212,7 @@ void Kopiarka::Skanuj()
         }
         // A chosen link to a directory goes as the link.
         if (wpis.rodzaj != Rodzaj::Katalog) {
-            wybrane.push_back({katalog, KatalogDocelowy + nazwa, wpis.rozmiar, nullptr});
+            wybrane.push_back({katalog, KatalogDocelowy + nazwa, wpis.rozmiar, nullptr, wpis.rodzaj == Rodzaj::Plik});
             continue;
         }
         // The copy would land inside the tree being read, and read itself again.
@@ -225,7 +229,7 @@ void Kopiarka::Skanuj()
         } else {
             korzenie.push_back({std::move(fd), {}, węzeł.get()});
         }
-        wybrane.push_back({{}, {}, 0, węzeł.get()});
+        wybrane.push_back({{}, {}, 0, węzeł.get(), false});
         m_węzły.push_back(std::move(węzeł));
     }
     // Last in, first out: the first chosen is read first.
@@ -239,7 +243,7 @@ void Kopiarka::Skanuj()
             dodajDrzewo(*pozycja.katalog);
         else
             dodajPlik(pozycja.źródło, pozycja.cel, pozycja.rozmiar,
-                      pozycja.źródło.size() - NazwaPliku(pozycja.cel).size());
+                      pozycja.źródło.size() - NazwaPliku(pozycja.cel).size(), pozycja.zwykły, -1);
     }
     m_węzły.clear();
 }
@@ -275,11 +279,12 @@ void Kopiarka::SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<Zada
         const QString ścieżka = węzeł.katalog + u'/' + nazwa;
         const QString rel = węzeł.rel + u'/' + nazwa;
         if (wpis.rodzaj != Rodzaj::Katalog) {
-            węzeł.pozycje.push_back({ścieżka, KatalogDocelowy + rel, wpis.rozmiar, nullptr});
+            węzeł.pozycje.push_back(
+                {ścieżka, KatalogDocelowy + rel, wpis.rozmiar, nullptr, wpis.rodzaj == Rodzaj::Plik});
             continue;
         }
         auto podkatalog = std::make_unique<Węzeł>(Węzeł{ścieżka, rel, wpis.tryb, węzeł.zaufane, true, {}, {}});
-        węzeł.pozycje.push_back({{}, {}, 0, podkatalog.get()});
+        węzeł.pozycje.push_back({{}, {}, 0, podkatalog.get(), false});
         kolejka.add({fd, std::move(wpis.nazwa), podkatalog.get()});
         std::lock_guard blokada(m_węzłyMutex);
         m_węzły.push_back(std::move(podkatalog));
@@ -292,32 +297,39 @@ void Kopiarka::dodajDrzewo(const Węzeł &korzeń)
 {
     if (!korzeń.zrobić)
         return;
-    std::vector<std::pair<const Węzeł *, std::size_t>> stos{{&korzeń, 0}};
-    dodajKatalog(korzeń.katalog, korzeń.rel, korzeń.tryb, korzeń.atrybuty);
+    struct Poziom
+    {
+        const Węzeł *węzeł;
+        qsizetype katalog; // its place in lstWynikD
+        std::size_t następna;
+    };
+    std::vector<Poziom> stos{{&korzeń, dodajKatalog(korzeń.katalog, korzeń.rel, korzeń.tryb, korzeń.atrybuty), 0}};
     while (!stos.empty()) {
-        auto &[węzeł, następna] = stos.back();
-        if (następna == węzeł->pozycje.size()) {
+        Poziom &poziom = stos.back();
+        if (poziom.następna == poziom.węzeł->pozycje.size()) {
             stos.pop_back();
             continue;
         }
-        const Węzeł::Pozycja &pozycja = węzeł->pozycje[następna++];
+        const Węzeł::Pozycja &pozycja = poziom.węzeł->pozycje[poziom.następna++];
         if (!pozycja.katalog) {
-            dodajPlik(pozycja.źródło, pozycja.cel, pozycja.rozmiar, węzeł->zaufane);
+            dodajPlik(pozycja.źródło, pozycja.cel, pozycja.rozmiar, poziom.węzeł->zaufane, pozycja.zwykły,
+                      poziom.katalog);
         } else if (pozycja.katalog->zrobić) {
-            dodajKatalog(pozycja.katalog->katalog, pozycja.katalog->rel, pozycja.katalog->tryb,
-                         pozycja.katalog->atrybuty);
-            stos.emplace_back(pozycja.katalog, 0);
+            const qsizetype katalog = dodajKatalog(pozycja.katalog->katalog, pozycja.katalog->rel,
+                                                   pozycja.katalog->tryb, pozycja.katalog->atrybuty);
+            stos.push_back({pozycja.katalog, katalog, 0});
         }
     }
 }
 
-void Kopiarka::dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
-                            std::vector<oc::platform::ExtendedAttribute> atrybuty)
+qsizetype Kopiarka::dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
+                                 std::vector<oc::platform::ExtendedAttribute> atrybuty)
 {
     lstWynikD.append(rel);
     lstWynikD2.append(katalog);
     m_tryby.push_back(tryb);
     m_atrybuty.push_back(std::move(atrybuty));
+    return lstWynikD.size() - 1;
 }
 
 void Kopiarka::AddFilesx()
@@ -328,23 +340,27 @@ void Kopiarka::AddFilesx()
         Wpis wpis;
         int kod = 0;
         // One that cannot be looked at now is still tried, so that its copy names the reason.
-        const qint64 rozmiar = oc::platform::stan(ścieżka, wpis, kod) ? wpis.rozmiar : 0;
-        dodajPlik(plik, KatalogDocelowy + nazwa, rozmiar, plik.size() - nazwa.size());
+        const bool widać = oc::platform::stan(ścieżka, wpis, kod);
+        dodajPlik(plik, KatalogDocelowy + nazwa, widać ? wpis.rozmiar : 0, plik.size() - nazwa.size(),
+                  widać && wpis.rodzaj == Rodzaj::Plik, -1);
     }
 }
 
-void Kopiarka::dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane)
+void Kopiarka::dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane, bool zwykły,
+                         qsizetype katalog)
 {
     lstWynikF.append(źródło);
     lstWynikF2.append(cel);
     m_rozmiary.push_back(rozmiar);
     m_zaufane.push_back(zaufane);
+    m_pliki.push_back({zwykły, katalog});
 }
 
 void Kopiarka::TwórzDiry()
 {
     m_bezCelu = false;
     m_nowe.assign(std::size_t(lstWynikD.size()), false);
+    m_puste.assign(std::size_t(lstWynikD.size()), false);
     if (lstWynikD.isEmpty() && lstWynikF.isEmpty())
         return;
     int kod = 0;
@@ -354,10 +370,17 @@ void Kopiarka::TwórzDiry()
         return;
     }
     OstatniKatalog rodzic;
+    // Two chosen directories of one name (dropped from two places) fill one
+    // target: it is empty for neither.
+    QHash<QString, qsizetype> pierwszy;
     for (qsizetype k = 0; k < lstWynikD.size(); ++k) {
         if (!Dalej())
             return;
         const QString ścieżka = KatalogDocelowy + lstWynikD.at(k);
+        if (const auto było = pierwszy.constFind(ścieżka); było != pierwszy.cend())
+            m_puste[std::size_t(*było)] = false;
+        else
+            pierwszy.insert(ścieżka, k);
         const Miejsce miejsce = rozdziel(ścieżka);
         const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
         bool nowy = false;
@@ -367,6 +390,7 @@ void Kopiarka::TwórzDiry()
         else if (nowy && PoUtworzeniu)
             PoUtworzeniu(ścieżka);
         m_nowe[std::size_t(k)] = nowy;
+        m_puste[std::size_t(k)] = nowy && pierwszy.value(ścieżka) == k;
     }
 }
 
@@ -461,7 +485,9 @@ bool Kopiarka::kopiujPlik(Pracownik &pracownik, qsizetype j)
     Wynik wynik = Wynik::BłądŹródła;
     if (const int zFd = pracownik.źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], kod); zFd >= 0) {
         const int cFd = pracownik.cele.otwórz(c.katalog, KatalogDocelowy.size(), kod);
-        wynik = cFd < 0 ? Wynik::BłądCelu : pracownik.kopia.kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod);
+        const Plik &plik = m_pliki[std::size_t(j)];
+        const oc::platform::ZnaneWpisu znane{plik.zwykły, plik.katalog >= 0 && m_puste[std::size_t(plik.katalog)]};
+        wynik = cFd < 0 ? Wynik::BłądCelu : pracownik.kopia.kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod, znane);
     }
     if (wynik == Wynik::Przerwano)
         return false;

@@ -136,10 +136,13 @@ private:
     // when the run was stopped inside it.
     bool kopiujPlik(Pracownik &pracownik, qsizetype j);
     void plikGotowy(Pracownik &pracownik, qsizetype j, bool skopiowany);
-    void dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
-                      std::vector<oc::platform::ExtendedAttribute> atrybuty);
+    // Its place in lstWynikD.
+    qsizetype dodajKatalog(const QString &katalog, const QString &rel, quint32 tryb,
+                           std::vector<oc::platform::ExtendedAttribute> atrybuty);
     void UstawAtrybutyKatalogów();
-    void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane);
+    // katalog: the place in lstWynikD of the directory it goes into, -1 for the destination.
+    void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane, bool zwykły,
+                   qsizetype katalog);
     void błąd(int kod, const QString &ścieżka);
     void zgłoś();
 
@@ -148,11 +151,19 @@ private:
     std::vector<quint32> m_tryby;
     std::vector<std::vector<oc::platform::ExtendedAttribute>> m_atrybuty;
     std::vector<bool> m_nowe;
+    // Made by TwórzDiry and the target of no other: nothing was in it.
+    std::vector<bool> m_puste;
     bool m_bezCelu = false; // the destination could not be made
     // Beside lstWynikF: the length found, and how much of the source path may
     // be reached through links (the part the user named).
     std::vector<qint64> m_rozmiary;
     std::vector<qsizetype> m_zaufane;
+    struct Plik
+    {
+        bool zwykły;       // a regular file when the scan saw it
+        qsizetype katalog; // the directory it goes into, as dodajPlik has it
+    };
+    std::vector<Plik> m_pliki;
 
     std::vector<oc::platform::FileError> m_błędy;
     std::mutex m_błędyMutex;

@@ -119,6 +119,8 @@ private slots:
     void progress();
     void workersShareTheTree_data();
     void workersShareTheTree();
+    void swappedAfterTheScan_data();
+    void swappedAfterTheScan();
     void stagesInTheirOrder_data();
     void stagesInTheirOrder();
 };
@@ -606,6 +608,60 @@ void TstKopiarka::workersShareTheTree()
                                                    "p17", "p18", "p19", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p9"})
         oczekiwane << błąd(ENOTDIR, "dst/src/D/" + nazwa);
     QCOMPARE(przebieg.błędy, oczekiwane);
+}
+
+void TstKopiarka::swappedAfterTheScan_data()
+{
+    QTest::addColumn<QByteArrayList>("planted"); // built below root just before src/A/x is copied
+    QTest::addColumn<QByteArrayList>("after");   // what is in dst/A, as opisz gives it
+    QTest::addColumn<QByteArrayList>("failures");
+
+    QTest::newRow("a file planted in the directory the copy made: kept, never replaced")
+        << QByteArrayList{"f|dst/A/x|7|600|1500000000.25"}
+        << QByteArrayList{"f|x|7|600|1500000000.25|"}
+        << QByteArrayList{błąd(EEXIST, "dst/A/x")};
+    QTest::newRow("the source swapped for a link to a secret: the link is copied, not the secret")
+        << QByteArrayList{"l|src/A/x|@out/tajny"} << QByteArrayList{"l|x|@out/tajny"}
+        << QByteArrayList{};
+    QTest::newRow("the source swapped for a pipe: made as a pipe, nothing hangs")
+        << QByteArrayList{"p|src/A/x"} << QByteArrayList{"p|x"} << QByteArrayList{};
+}
+
+// The scan saw src/A/x as a regular file; what is there when its turn comes
+// decides, and nothing outside the tree is read or written.
+void TstKopiarka::swappedAfterTheScan()
+{
+    QFETCH(QByteArrayList, planted);
+    QFETCH(QByteArrayList, after);
+    QFETCH(QByteArrayList, failures);
+
+    const drzewo::Tymczasowy dir;
+    const QByteArray &root = dir.ścieżka();
+    QVERIFY(drzewo::zbuduj(root, {"d|src", "d|src/A|700", "f|src/A/x|4096", "d|out", "f|out/tajny|100"}));
+    Kopiarka kopiarka;
+    kopiarka.Pracownicy = 1;
+    kopiarka.lstDirs << decodeName(root + "/src/A");
+    kopiarka.KatalogDocelowy = decodeName(root + "/dst/");
+    bool zbudowane = false;
+    kopiarka.PrzedPlikiem = [&](qsizetype) {
+        zbudowane = true;
+        for (const QByteArray &linia : planted) // a swapped source goes first
+            if (linia.split('|').value(1).startsWith("src/"))
+                zbudowane = unlink((root + '/' + linia.split('|').value(1)).constData()) == 0;
+        zbudowane = zbudowane && drzewo::zbuduj(root, drzewo::zRootem(planted, root));
+    };
+    kopiarka.Wykonaj();
+    QVERIFY(zbudowane);
+    QByteArrayList oczekiwane = drzewo::zRootem(after, root);
+    QByteArrayList jest = drzewo::opisz(root + "/dst/A");
+    for (QByteArray &linia : jest) // the planted file's checksum is not the point
+        if (linia.startsWith("f|"))
+            linia.truncate(linia.lastIndexOf('|') + 1);
+    QCOMPARE(jest, oczekiwane);
+    QByteArrayList błędy;
+    for (const oc::platform::FileError &e : kopiarka.Błędy())
+        błędy << błąd(e.code, oc::platform::encodeName(e.path).mid(root.size() + 1));
+    QCOMPARE(błędy, failures);
 }
 
 void TstKopiarka::stagesInTheirOrder_data()
