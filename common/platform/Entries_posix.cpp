@@ -33,10 +33,22 @@ int renameNoReplace(int fromDir, const char *from, int toDir, const char *to)
 {
     if (renameat2(fromDir, from, toDir, to, RENAME_NOREPLACE) == 0)
         return 0;
-    if (errno != EINVAL)
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return -1;
-    // A file system that does not know the flag: look, then rename. The
-    // window between the two is as small as it gets there.
+    // A file system that does not know the flag. A second name never
+    // replaces anything, so where it can be made the promise holds.
+    if (linkat(fromDir, from, toDir, to, 0) == 0) {
+        if (unlinkat(fromDir, from, 0) == 0)
+            return 0;
+        const int code = errno;
+        unlinkat(toDir, to, 0);
+        errno = code;
+        return -1;
+    }
+    if (errno == EEXIST)
+        return -1;
+    // A directory, or no second names here: look, then rename. The window
+    // between the two is as small as it gets there.
     struct stat st;
     if (fstatat(toDir, to, &st, AT_SYMLINK_NOFOLLOW) == 0) {
         errno = EEXIST;

@@ -465,13 +465,8 @@ Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteA
             robocza = nazwaRobocza(katalog);
         }
     }
-    bool dobrze = zastąp ? this->zastąp(katalog, robocza, nazwa)
-                         : renameat2(katalog, robocza.constData(), katalog, nazwa.constData(), RENAME_NOREPLACE) == 0;
-    // A file system that cannot promise "no replacing" in the rename still can with a link.
-    if (!dobrze && !zastąp && errno == EINVAL)
-        dobrze = linkat(katalog, robocza.constData(), katalog, nazwa.constData(), 0) == 0;
-    if (dobrze && !zastąp)
-        unlinkat(katalog, robocza.constData(), 0);
+    const bool dobrze = zastąp ? this->zastąp(katalog, robocza, nazwa)
+                               : posix::renameNoReplace(katalog, robocza.constData(), katalog, nazwa.constData()) == 0;
     if (dobrze)
         return Wynik::Skopiowano;
     porażka(Wynik::BłądCelu, błąd);

@@ -1,5 +1,6 @@
 #include "Rename.h"
 
+#include "Internal_posix.h"
 #include "Names.h"
 
 #include <QRandomGenerator>
@@ -26,28 +27,15 @@ RenameOutcome outcomeOf(int code)
     }
 }
 
-// Some file systems (and old kernels) know no RENAME_NOREPLACE.
-bool noReplaceUnknown(int code)
-{
-    return code == EINVAL || code == ENOSYS || code == EOPNOTSUPP;
-}
-
 } // namespace
 
 RenameOutcome renameNoReplace(const OpenDirectory &from, const QByteArray &name, const OpenDirectory &to,
                               const QByteArray &newName, FileError *error)
 {
-    int code
-        = renameat2(from.descriptor(), name.constData(), to.descriptor(), newName.constData(), RENAME_NOREPLACE) == 0
+    const int code
+        = posix::renameNoReplace(from.descriptor(), name.constData(), to.descriptor(), newName.constData()) == 0
               ? 0
               : errno;
-    if (noReplaceUnknown(code)) {
-        struct stat there;
-        if (fstatat(to.descriptor(), newName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
-            code = EEXIST;
-        else
-            code = renameat(from.descriptor(), name.constData(), to.descriptor(), newName.constData()) == 0 ? 0 : errno;
-    }
     const RenameOutcome outcome = outcomeOf(code);
     if (outcome == RenameOutcome::Failed)
         fail(error, FileError{code, from.pathOf(name)});
