@@ -1,6 +1,5 @@
 #include "frmDelAll.h"
 
-#include "Komunikat.h"
 #include "Pytanie.h"
 
 #include <ui/Colors.h>
@@ -93,10 +92,10 @@ void frmDelAll::Zakończ()
     m_wątek->wait();
     BłędyUsuwania = !Silnik.Błędy().empty();
     if (BłędyUsuwania)
-        pokażBłąd(this,
-                  Silnik.DoKosza ? QStringLiteral("Wystąpiły błędy podczas przenoszenia do kosza")
-                                 : QStringLiteral("Wystąpiły błędy podczas usuwania plików/katalogów"),
-                  Silnik.Błędy());
+        ui::showFailures(this, QStringLiteral("Błąd"),
+                         Silnik.DoKosza ? QStringLiteral("Wystąpiły błędy podczas przenoszenia do kosza")
+                                        : QStringLiteral("Wystąpiły błędy podczas usuwania plików/katalogów"),
+                         Silnik.Błędy(), pytanie::Błędy);
     done(1);
 }
 

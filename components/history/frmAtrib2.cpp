@@ -1,7 +1,6 @@
 #include "frmAtrib2.h"
 
 #include "Atrybuty.h"
-#include "RaportBledow.h"
 
 #include <ui/Fonts.h>
 
@@ -62,7 +61,7 @@ void frmAtrib2::Zakończ()
 {
     m_wątek->wait();
     m_postęp->stop();
-    ZgłośBłędy(this, m_praca.Błędy());
+    ZgłośBłędy(m_praca.Błędy());
     QDialog::done(1);
 }
 
