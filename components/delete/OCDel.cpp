@@ -1,5 +1,6 @@
 #include "OCDel.h"
 
+#include "frmDelAll.h"
 #include "frmDelF.h"
 
 #include <component/Operations.h>
@@ -20,11 +21,11 @@ QVariant OCDel::invoke(QStringView operation, QVariantList &args)
     return operations.invoke(*this, operation, args);
 }
 
-frmDelAll &OCDel::Usuń()
+Wsad &OCDel::Partia()
 {
-    if (!m_usuń)
-        m_usuń = std::make_unique<frmDelAll>(WynikUsuwania);
-    return *m_usuń;
+    if (!m_partia)
+        m_partia = std::make_unique<Wsad>();
+    return *m_partia;
 }
 
 qint32 OCDel::DeleteFileO(float x, float y, QString &path)
@@ -47,36 +48,40 @@ qint32 OCDel::TrybUsuwania(qint32 tryb)
 
 qint32 OCDel::ClearLists()
 {
-    Usuń().ClearLists();
+    Partia().ClearLists();
     return 0;
 }
 
 qint32 OCDel::AddFileToDelete(QString path)
 {
-    Usuń().lstFiles.append(path);
+    Partia().Pliki.append(path);
     return 0;
 }
 
 qint32 OCDel::AddDirToDelete(QString path)
 {
-    Usuń().lstDirs.append(path);
+    Partia().Katalogi.append(path);
     return 0;
 }
 
 qint32 OCDel::RunDeleteAll(float x, float y)
 {
-    frmDelAll &okno = Usuń();
+    Wsad &partia = Partia();
     WynikUsuwania = 0;
     // Nothing chosen: no question about nothing, and nothing done.
-    if (okno.lstDirs.isEmpty() && okno.lstFiles.isEmpty()) {
-        m_usuń.reset();
+    if (partia.Katalogi.isEmpty() && partia.Pliki.isEmpty()) {
+        m_partia.reset();
         return WynikUsuwania;
     }
-    okno.UstawTryb(m_tryb);
-    oc::ui::moveTwips(&okno, x, y);
-    okno.Timer1->start();
-    okno.exec();
-    m_usuń.reset();
+    partia.DoKosza = m_tryb == pytanie::Tryb::Kosz;
+    {
+        frmDelAll okno(partia);
+        okno.UstawTryb(m_tryb);
+        oc::ui::moveTwips(&okno, x, y);
+        okno.Timer1->start();
+        WynikUsuwania = okno.exec();
+    }
+    m_partia.reset();
     return WynikUsuwania;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "frmDelAll.h"
+#include "Pytanie.h"
+#include "Wsad.h"
 
 #include <component/Component.h>
 
@@ -36,10 +37,10 @@ public:
     qint32 WynikUsuwania = 0;
 
 private:
-    // The batch window lives from the first call of a batch until it closes.
-    frmDelAll &Usuń();
+    // The batch lives from the first call of a batch until its window closes.
+    Wsad &Partia();
 
-    std::unique_ptr<frmDelAll> m_usuń;
+    std::unique_ptr<Wsad> m_partia;
     pytanie::Tryb m_tryb = pytanie::Tryb::Usuń;
 };
 

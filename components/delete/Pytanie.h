@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ui/FailureReport.h>
 #include <ui/LabelButton.h>
 #include <ui/Shape.h>
 
@@ -43,5 +44,10 @@ void ustawTryb(QWidget *okno, QLabel *tytuł, const QString &własny,
 // button, T presses yes (0), N and Esc press no (1), Space and Enter press
 // the button that has the focus. Returns the pressed button, if any.
 std::optional<int> klawisz(int kod, int &przycisk);
+
+// The failures of a deletion, reported in the box titled "Błąd" under the
+// fold: enough to see what went wrong without building a text of a whole
+// tree.
+inline const oc::ui::FailureList Błędy{100, QStringLiteral("… (%2)"), true};
 
 } // namespace ocdelete::pytanie

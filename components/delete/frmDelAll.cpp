@@ -1,6 +1,5 @@
 #include "frmDelAll.h"
 
-#include "Komunikat.h"
 #include "Pytanie.h"
 
 #include <ui/Colors.h>
@@ -14,8 +13,7 @@ namespace ocdelete {
 
 namespace ui = oc::ui;
 
-frmDelAll::frmDelAll(qint32 &wynik, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_wynik(wynik)
+frmDelAll::frmDelAll(Wsad &wsad, QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), Silnik(wsad)
 {
     setObjectName(QStringLiteral("frmDelAll"));
     setWindowTitle(QStringLiteral("Usuń"));
@@ -44,20 +42,12 @@ frmDelAll::~frmDelAll()
     }
 }
 
-void frmDelAll::ClearLists()
-{
-    lstDirs.clear();
-    lstFiles.clear();
-    Silnik.lstDiry.clear();
-    Silnik.lstWynik.clear();
-}
-
 void frmDelAll::Timer1_Timer()
 {
     Przycisk = 0;
     pytanie::pomaluj(lblBut, Przycisk);
     Label2->setText(QStringLiteral("Czy zamierzasz usunąć:"));
-    Label3->setText(QStringLiteral("%1 katalogów i %2 plików ?").arg(lstDirs.size()).arg(lstFiles.size()));
+    Label3->setText(QStringLiteral("%1 katalogów i %2 plików ?").arg(Silnik.Katalogi.size()).arg(Silnik.Pliki.size()));
     Timer1->stop();
 }
 
@@ -71,10 +61,8 @@ void frmDelAll::keyPressEvent(QKeyEvent *event)
 {
     const int kod = ui::virtualKey(event);
     if (m_wątek) {
-        if (kod == ui::vk::Escape) {
+        if (kod == ui::vk::Escape)
             Silnik.zatrzymaj();
-            SilnikKosza.zatrzymaj();
-        }
         return;
     }
     const std::optional<int> naciśnięty = pytanie::klawisz(kod, Przycisk);
@@ -87,18 +75,14 @@ void frmDelAll::lblBut_Click(int przycisk)
 {
     if (m_wątek)
         return;
-    m_wynik = 0;
     if (przycisk == 1) {
-        accept();
+        done(0);
         return;
     }
     Label2->setText(QStringLiteral("Proszę czekać ..."));
     Label3->clear();
     BłędyUsuwania = false;
-    if (Tryb == pytanie::Tryb::Kosz)
-        m_wątek.reset(QThread::create([this, wszystkie = lstDirs + lstFiles] { SilnikKosza.doKosza(wszystkie); }));
-    else
-        m_wątek.reset(QThread::create([this, pliki = lstFiles, katalogi = lstDirs] { Silnik.usuń(pliki, katalogi); }));
+    m_wątek.reset(QThread::create([this] { Silnik.Wykonaj(); }));
     connect(m_wątek.get(), &QThread::finished, this, &frmDelAll::Zakończ);
     m_wątek->start();
 }
@@ -106,23 +90,20 @@ void frmDelAll::lblBut_Click(int przycisk)
 void frmDelAll::Zakończ()
 {
     m_wątek->wait();
-    lstDirs.clear();
-    lstFiles.clear();
-    BłędyUsuwania = !Silnik.Błędy.empty() || !SilnikKosza.Błędy.empty();
-    if (!Silnik.Błędy.empty())
-        pokażBłąd(this, QStringLiteral("Wystąpiły błędy podczas usuwania plików/katalogów"), Silnik.Błędy);
-    if (!SilnikKosza.Błędy.empty())
-        pokażBłąd(this, QStringLiteral("Wystąpiły błędy podczas przenoszenia do kosza"), SilnikKosza.Błędy);
-    m_wynik = 1;
-    accept();
+    BłędyUsuwania = !Silnik.Błędy().empty();
+    if (BłędyUsuwania)
+        ui::showFailures(this, QStringLiteral("Błąd"),
+                         Silnik.DoKosza ? QStringLiteral("Wystąpiły błędy podczas przenoszenia do kosza")
+                                        : QStringLiteral("Wystąpiły błędy podczas usuwania plików/katalogów"),
+                         Silnik.Błędy(), pytanie::Błędy);
+    done(1);
 }
 
 void frmDelAll::reject()
 {
-    if (m_wątek) {
+    if (m_wątek)
         Silnik.zatrzymaj();
-        SilnikKosza.zatrzymaj();
-    } else
+    else
         QDialog::reject();
 }
 

@@ -1,6 +1,5 @@
 #include "frmDelF.h"
 
-#include "Komunikat.h"
 #include "Kosz.h"
 #include "Pytanie.h"
 #include "Usuwanie.h"
@@ -72,13 +71,16 @@ void frmDelF::Label4_Click(int przycisk)
         if (kosz.Błędy.empty())
             m_wynik = 1;
         else
-            pokażBłąd(this, QStringLiteral("Nie można przenieść do kosza pliku: ") + Plik, kosz.Błędy);
+            oc::ui::showFailures(this, QStringLiteral("Błąd"),
+                                 QStringLiteral("Nie można przenieść do kosza pliku: ") + Plik, kosz.Błędy,
+                                 pytanie::Błędy);
     } else if (przycisk == 0) {
         Usuwanie usuwanie;
         if (usuwanie.usuńPlik(Plik))
             m_wynik = 1;
         else
-            pokażBłąd(this, QStringLiteral("Nie można usunąć pliku: ") + Plik, usuwanie.Błędy);
+            oc::ui::showFailures(this, QStringLiteral("Błąd"), QStringLiteral("Nie można usunąć pliku: ") + Plik,
+                                 usuwanie.Błędy, pytanie::Błędy);
     }
     accept();
 }

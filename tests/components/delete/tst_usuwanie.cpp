@@ -1,6 +1,7 @@
 #include "Drzewa.h"
 
 #include <Usuwanie.h>
+#include <Wsad.h>
 
 #include <platform/Names.h>
 
@@ -62,6 +63,8 @@ private slots:
     void stopLeavesTheRest();
     void stopWithEveryWorkerBusy_data();
     void stopWithEveryWorkerBusy();
+    void batchInOneCall_data();
+    void batchInOneCall();
 };
 
 void TstUsuwanie::trees_data()
@@ -303,6 +306,55 @@ void TstUsuwanie::stopWithEveryWorkerBusy()
     QVERIFY2(wpisy >= 150 && wpisy < 150 + pracownicy, QByteArray::number(wpisy).constData());
     QCOMPARE(pozostałe(root).size(), 409 - wpisy);
     QVERIFY(usuwanie.Błędy.empty());
+}
+
+void TstUsuwanie::batchInOneCall_data()
+{
+    QTest::addColumn<bool>("doKosza");
+    QTest::addColumn<int>("poIlu"); // the stop after that many entries; 0: none
+    QTest::addColumn<int>("wpisy");
+    QTest::addColumn<QByteArrayList>("zostaje");
+    QTest::addColumn<QByteArrayList>("bledne");
+    QTest::newRow("for good: the files, then the tree, the missing one told")
+        << false << 0 << 4 << QByteArrayList{} << QByteArrayList{"nic"};
+    QTest::newRow("to the trash: the directory, then the files, the missing one told")
+        << true << 0 << 3 << QByteArrayList{} << QByteArrayList{"nic"};
+    QTest::newRow("for good, stopped after the first file") << false << 1 << 1 << QByteArrayList{"kat", "kat/a"}
+                                                            << QByteArrayList{};
+    QTest::newRow("to the trash, stopped after the directory") << true << 1 << 1 << QByteArrayList{"p1"}
+                                                               << QByteArrayList{};
+}
+
+// A chosen file and a missing one, then a directory with a file in it.
+void TstUsuwanie::batchInOneCall()
+{
+    QFETCH(bool, doKosza);
+    QFETCH(int, poIlu);
+    QFETCH(int, wpisy);
+    QFETCH(QByteArrayList, zostaje);
+    QFETCH(QByteArrayList, bledne);
+    QTemporaryDir dir, dom;
+    QVERIFY(dir.isValid() && dom.isValid());
+    qputenv("XDG_DATA_HOME", dom.path().toUtf8());
+    const QByteArray root = encodeName(dir.path());
+    QVERIFY(zbuduj(root, {"f p1", "f kat/a"}));
+
+    ocdelete::Wsad wsad;
+    wsad.Pliki = ścieżki(root, {"p1", "nic"});
+    wsad.Katalogi = ścieżki(root, {"kat"});
+    wsad.DoKosza = doKosza;
+    int widziane = 0;
+    wsad.poWpisie = [&] {
+        if (++widziane == poIlu)
+            wsad.zatrzymaj();
+    };
+    wsad.Wykonaj();
+    QCOMPARE(widziane, wpisy);
+    QCOMPARE(pozostałe(root), zostaje);
+    QByteArrayList względne;
+    for (const oc::platform::FileError &błąd : wsad.Błędy())
+        względne << encodeName(błąd.path).mid(root.size() + 1);
+    QCOMPARE(względne, bledne);
 }
 
 QTEST_GUILESS_MAIN(TstUsuwanie)

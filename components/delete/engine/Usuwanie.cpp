@@ -1,17 +1,14 @@
 #include "Usuwanie.h"
 
-#include "Kursor.h"
-
 #include <platform/Names.h>
+#include <platform/OpenDirectory.h>
+#include <platform/Rename.h>
+#include <platform/TreeCursor.h>
 #include <platform/Workers.h>
 
 #include <algorithm>
-
 #include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 #include <utility>
 
 namespace ocdelete {
@@ -20,7 +17,7 @@ namespace platform = oc::platform;
 
 namespace {
 
-constexpr mode_t BityZapisu = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr quint32 BityZapisu = 0222;
 
 // The parent and the last component of an encoded path, a final "/" ignored.
 std::pair<QByteArray, QByteArray> rozdziel(QByteArray ścieżka)
@@ -46,40 +43,40 @@ bool daSięUsunąć(const QByteArray &nazwa)
 class Nadrzędny
 {
 public:
-    ~Nadrzędny()
+    // Null with the error number in *kod when it cannot be opened.
+    const platform::OpenDirectory *otwórz(const QByteArray &ścieżka, int *kod)
     {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-
-    int otwórz(const QByteArray &ścieżka)
-    {
-        if (m_fd >= 0 && ścieżka == m_ścieżka)
-            return m_fd;
-        if (m_fd >= 0)
-            close(m_fd);
-        m_ścieżka = ścieżka;
-        m_fd = open(ścieżka.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        return m_fd;
+        if (!m_katalog.isOpen() || ścieżka != m_ścieżka) {
+            m_ścieżka = ścieżka;
+            platform::FileError błąd;
+            m_katalog = platform::OpenDirectory::open(platform::decodeName(ścieżka), &błąd);
+            m_kod = błąd.code;
+        }
+        *kod = m_kod;
+        return m_katalog.isOpen() ? &m_katalog : nullptr;
     }
 
 private:
     QByteArray m_ścieżka;
-    int m_fd = -1;
+    platform::OpenDirectory m_katalog;
+    int m_kod = 0;
 };
 
-// 0 when the entry is gone, else the error number (EISDIR for a directory).
-int usuńWpis(int katalog, const char *nazwa)
+// 0 when the entry is gone, else the error number (EISDIR for a directory);
+// katalog is an open directory or a cursor standing on one.
+template <typename Katalog>
+int usuńWpis(const Katalog &katalog, const QByteArray &nazwa)
 {
-    struct stat st;
-    if (fstatat(katalog, nazwa, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno;
-    if (S_ISDIR(st.st_mode))
+    platform::FileError błąd;
+    const std::optional<platform::EntryStatus> wpis = katalog.status(nazwa, &błąd);
+    if (!wpis)
+        return błąd.code;
+    if (wpis->isDirectory())
         return EISDIR;
     // Refused whoever runs this: the permission bits are the attribute.
-    if (!S_ISLNK(st.st_mode) && (st.st_mode & BityZapisu) == 0)
+    if (wpis->kind != platform::EntryStatus::Kind::Link && (wpis->permissions & BityZapisu) == 0)
         return EACCES;
-    return unlinkat(katalog, nazwa, 0) == 0 ? 0 : errno;
+    return platform::removeFile(katalog, nazwa, &błąd) ? 0 : błąd.code;
 }
 
 // 0 when the file at the chosen path is gone, else the error number.
@@ -88,49 +85,9 @@ int usuńŚcieżkę(Nadrzędny &nadrzędny, const QString &ścieżka)
     const auto [rodzic, nazwa] = rozdziel(platform::encodeName(ścieżka));
     if (!daSięUsunąć(nazwa))
         return EINVAL;
-    const int fd = nadrzędny.otwórz(rodzic);
-    return fd < 0 ? errno : usuńWpis(fd, nazwa.constData());
-}
-
-struct Wpis
-{
-    QByteArray nazwa;
-    bool katalog = false;
-};
-
-// The entries of the directory open as fd, in the order the file system
-// gives them; false with the error number when it cannot be read.
-bool czytaj(int fd, std::vector<Wpis> &wpisy, int *błąd)
-{
-    const int własny = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR *katalog = własny >= 0 ? fdopendir(własny) : nullptr;
-    if (!katalog) {
-        *błąd = errno;
-        if (własny >= 0)
-            close(własny);
-        return false;
-    }
-    for (;;) {
-        // Only readdir's own failure may be left in errno when it ends.
-        errno = 0;
-        const dirent *pozycja = readdir(katalog);
-        if (!pozycja)
-            break;
-        const char *nazwa = pozycja->d_name;
-        if (nazwa[0] == '.' && (nazwa[1] == 0 || (nazwa[1] == '.' && nazwa[2] == 0)))
-            continue;
-        bool jestKatalogiem = pozycja->d_type == DT_DIR;
-        if (pozycja->d_type == DT_UNKNOWN) {
-            struct stat st;
-            if (fstatat(dirfd(katalog), nazwa, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue; // gone since it was listed
-            jestKatalogiem = S_ISDIR(st.st_mode);
-        }
-        wpisy.push_back({QByteArray(nazwa), jestKatalogiem});
-    }
-    *błąd = errno;
-    closedir(katalog);
-    return *błąd == 0;
+    int kod = 0;
+    const platform::OpenDirectory *katalog = nadrzędny.otwórz(rodzic, &kod);
+    return katalog ? usuńWpis(*katalog, nazwa) : kod;
 }
 
 } // namespace
@@ -182,38 +139,38 @@ void Usuwanie::pDeleteDir(const QString &katalog)
         zapisz(EINVAL, katalog);
         return;
     }
-    Nadrzędny nadrzędny;
-    const int fd = nadrzędny.otwórz(rodzic);
-    struct stat st;
-    if (fd < 0 || fstatat(fd, nazwa.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        zapisz(errno, m_korzeń);
+    platform::FileError błąd;
+    const platform::OpenDirectory nadrzędny = platform::OpenDirectory::open(platform::decodeName(rodzic), &błąd);
+    const std::optional<platform::EntryStatus> wpis
+        = nadrzędny.isOpen() ? nadrzędny.status(nazwa, &błąd) : std::nullopt;
+    if (!wpis) {
+        zapisz(błąd.code, m_korzeń);
         return;
     }
-    if (!S_ISDIR(st.st_mode)) {
-        if (!S_ISLNK(st.st_mode))
+    if (!wpis->isDirectory()) {
+        if (wpis->kind != platform::EntryStatus::Kind::Link)
             zapisz(ENOTDIR, m_korzeń);
-        else if (unlinkat(fd, nazwa.constData(), 0) != 0)
-            zapisz(errno, m_korzeń);
+        else if (!platform::removeFile(nadrzędny, nazwa, &błąd))
+            zapisz(błąd.code, m_korzeń);
         wpisGotowy();
         return;
     }
 
     const std::size_t błędyPrzed = Błędy.size();
-    lstDiry.push_back({-1, nazwa, 0});
+    lstDiry.push_back({-1, nazwa, 0, 0, 0, false});
     {
-        Kursor kursor(lstDiry);
-        int błąd = 0;
-        if (kursor.otwórzKorzeń(fd, nazwa, &błąd))
+        platform::TreeCursor kursor(lstDiry);
+        if (kursor.openRoot(nadrzędny, nazwa, &błąd))
             SkanujKatalog(kursor);
         else
-            zapisz(błąd, m_korzeń);
+            zapisz(błąd.code, m_korzeń);
     }
-    if (lstDiry[0].iwęzeł != 0)
-        usuńDrzewo(fd, nazwa);
+    if (lstDiry[0].inode != 0)
+        usuńDrzewo(nadrzędny, nazwa);
     if (!zatrzymane()) {
         // An empty directory goes even when it could not be read.
-        if (!lstDiry[0].zostaje && unlinkat(fd, nazwa.constData(), AT_REMOVEDIR) != 0)
-            zapisz(errno, m_korzeń);
+        if (!lstDiry[0].kept && !platform::removeEmptyDirectory(nadrzędny, nazwa, &błąd))
+            zapisz(błąd.code, m_korzeń);
         wpisGotowy();
         lstDiry.clear();
         lstWynik.clear();
@@ -224,34 +181,34 @@ void Usuwanie::pDeleteDir(const QString &katalog)
 
 // Depth first, each subdirectory as soon as it is met, as a loop: a tree
 // of any depth costs no stack.
-void Usuwanie::SkanujKatalog(Kursor &kursor)
+void Usuwanie::SkanujKatalog(platform::TreeCursor &kursor)
 {
     struct Poziom
     {
         qsizetype węzeł;
-        std::vector<Wpis> wpisy;
+        std::vector<platform::TreeEntry> wpisy;
         std::size_t następny = 0;
     };
     std::vector<Poziom> stos;
     const auto wejdź = [&](qsizetype węzeł) {
-        int błąd = 0;
-        if (!kursor.idźDo(węzeł, &błąd)) {
+        platform::FileError błąd;
+        if (!kursor.goTo(węzeł, &błąd)) {
             // Listed as a directory, now a link or a file: an entry like any other.
-            if ((błąd == ELOOP || błąd == ENOTDIR) && węzeł > 0) {
-                lstWynik.push_back({lstDiry[węzeł].rodzic, lstDiry[węzeł].nazwa});
+            if ((błąd.code == ELOOP || błąd.code == ENOTDIR) && węzeł > 0) {
+                lstWynik.push_back({lstDiry[węzeł].parent, lstDiry[węzeł].name});
                 lstDiry.pop_back();
             } else {
-                zapisz(błąd, ścieżkaKatalogu(węzeł));
+                zapisz(błąd.code, ścieżkaKatalogu(węzeł));
                 // A mount point stays with all below it, and so must every
                 // directory above it: told once, not once per level.
-                for (qsizetype n = błąd == EXDEV ? węzeł : -1; n >= 0 && !lstDiry[n].zostaje; n = lstDiry[n].rodzic)
-                    lstDiry[n].zostaje = true;
+                for (qsizetype n = błąd.code == EXDEV ? węzeł : -1; n >= 0 && !lstDiry[n].kept; n = lstDiry[n].parent)
+                    lstDiry[n].kept = true;
             }
             return;
         }
         Poziom poziom{węzeł, {}};
-        if (!czytaj(kursor.fd(), poziom.wpisy, &błąd))
-            zapisz(błąd, ścieżkaKatalogu(węzeł));
+        if (!kursor.read(poziom.wpisy, &błąd))
+            zapisz(błąd.code, ścieżkaKatalogu(węzeł));
         stos.push_back(std::move(poziom));
     };
     wejdź(0);
@@ -261,17 +218,17 @@ void Usuwanie::SkanujKatalog(Kursor &kursor)
             stos.pop_back();
             continue;
         }
-        Wpis &wpis = poziom.wpisy[poziom.następny++];
-        if (!wpis.katalog) {
-            lstWynik.push_back({poziom.węzeł, std::move(wpis.nazwa)});
+        platform::TreeEntry &wpis = poziom.wpisy[poziom.następny++];
+        if (!wpis.isDirectory) {
+            lstWynik.push_back({poziom.węzeł, std::move(wpis.name)});
             continue;
         }
-        lstDiry.push_back({poziom.węzeł, std::move(wpis.nazwa), lstDiry[poziom.węzeł].głębokość + 1});
+        lstDiry.push_back({poziom.węzeł, std::move(wpis.name), lstDiry[poziom.węzeł].depth + 1, 0, 0, false});
         wejdź(qsizetype(lstDiry.size()) - 1);
     }
 }
 
-void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
+void Usuwanie::usuńDrzewo(const platform::OpenDirectory &rodzic, const QByteArray &nazwa)
 {
     // Portions of about this many files, a directory's files split among
     // them and small directories gathered into one: a small tree stays on
@@ -284,18 +241,18 @@ void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
     };
     std::vector<std::size_t> porządek(lstWynik.size());
     std::vector<std::size_t> początki(lstDiry.size() + 1, 0);
-    for (const PlikDrzewa &plik : lstWynik)
-        ++początki[std::size_t(plik.katalog) + 1];
+    for (const platform::TreeFile &plik : lstWynik)
+        ++początki[std::size_t(plik.directory) + 1];
     for (std::size_t n = 1; n < początki.size(); ++n)
         początki[n] += początki[n - 1];
     {
         std::vector<std::size_t> miejsce(początki.begin(), początki.end() - 1);
         for (std::size_t i = 0; i < lstWynik.size(); ++i)
-            porządek[miejsce[std::size_t(lstWynik[i].katalog)]++] = i;
+            porządek[miejsce[std::size_t(lstWynik[i].directory)]++] = i;
     }
     m_zostało.assign(lstDiry.size(), 1);
     for (std::size_t n = 1; n < lstDiry.size(); ++n)
-        ++m_zostało[std::size_t(lstDiry[n].rodzic)];
+        ++m_zostało[std::size_t(lstDiry[n].parent)];
     std::vector<std::vector<Kawałek>> porcje(1);
     qsizetype wPorcji = 0;
     for (std::size_t n = 0; n < lstDiry.size(); ++n) {
@@ -317,10 +274,10 @@ void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
     std::atomic<std::size_t> następna{0};
     const int liczba = std::min(Pracownicy > 0 ? Pracownicy : platform::defaultWorkers(), int(porcje.size()));
     platform::runWorkers(liczba, [&](int) {
-        Kursor kursor(lstDiry);
-        int błąd = 0;
-        if (!kursor.otwórzKorzeń(rodzic, nazwa, &błąd)) {
-            zapisz(błąd, m_korzeń);
+        platform::TreeCursor kursor(lstDiry);
+        platform::FileError błąd;
+        if (!kursor.openRoot(rodzic, nazwa, &błąd)) {
+            zapisz(błąd.code, m_korzeń);
             return;
         }
         for (std::size_t p = następna++; p < porcje.size(); p = następna++)
@@ -328,11 +285,11 @@ void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
                 for (std::size_t i = kawałek.od; i < kawałek.do_; ++i) {
                     if (zatrzymane())
                         return;
-                    const PlikDrzewa &plik = lstWynik[porządek[i]];
-                    if (!kursor.idźDo(plik.katalog, &błąd))
-                        zapisz(błąd, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
-                    else if (const int kod = usuńWpis(kursor.fd(), plik.nazwa.constData()))
-                        zapisz(kod, ścieżkaKatalogu(plik.katalog) + u'/' + platform::decodeName(plik.nazwa));
+                    const platform::TreeFile &plik = lstWynik[porządek[i]];
+                    if (!kursor.goTo(plik.directory, &błąd))
+                        zapisz(błąd.code, ścieżkaKatalogu(plik.directory) + u'/' + platform::decodeName(plik.name));
+                    else if (const int kod = usuńWpis(kursor, plik.name))
+                        zapisz(kod, ścieżkaKatalogu(plik.directory) + u'/' + platform::decodeName(plik.name));
                     wpisGotowy();
                 }
                 odlicz(kursor, kawałek.węzeł);
@@ -340,35 +297,33 @@ void Usuwanie::usuńDrzewo(int rodzic, const QByteArray &nazwa)
     });
 }
 
-void Usuwanie::odlicz(Kursor &kursor, qsizetype węzeł)
+void Usuwanie::odlicz(platform::TreeCursor &kursor, qsizetype węzeł)
 {
-    int błąd = 0;
+    platform::FileError błąd;
     while (węzeł > 0 && !zatrzymane()) {
         {
             std::lock_guard blokada(m_mutex);
             if (--m_zostało[std::size_t(węzeł)] > 0)
                 return;
         }
-        const KatalogDrzewa &katalog = lstDiry[węzeł];
-        if (!katalog.zostaje) {
-            if (!kursor.idźDo(katalog.rodzic, &błąd))
-                zapisz(błąd, ścieżkaKatalogu(węzeł));
-            else if (unlinkat(kursor.fd(), katalog.nazwa.constData(), AT_REMOVEDIR) != 0)
-                zapisz(errno, ścieżkaKatalogu(węzeł));
+        const platform::TreeDirectory &katalog = lstDiry[węzeł];
+        if (!katalog.kept) {
+            if (!kursor.goTo(katalog.parent, &błąd) || !platform::removeEmptyDirectory(kursor, katalog.name, &błąd))
+                zapisz(błąd.code, ścieżkaKatalogu(węzeł));
         }
         wpisGotowy();
-        węzeł = katalog.rodzic;
+        węzeł = katalog.parent;
     }
 }
 
 QString Usuwanie::ścieżkaKatalogu(qsizetype węzeł) const
 {
     std::vector<qsizetype> droga;
-    for (qsizetype n = węzeł; n > 0; n = lstDiry[n].rodzic)
+    for (qsizetype n = węzeł; n > 0; n = lstDiry[n].parent)
         droga.push_back(n);
     QByteArray względna;
     for (auto n = droga.rbegin(); n != droga.rend(); ++n)
-        względna += '/' + lstDiry[*n].nazwa;
+        względna += '/' + lstDiry[*n].name;
     return m_korzeń + platform::decodeName(względna);
 }
 

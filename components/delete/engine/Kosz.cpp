@@ -19,6 +19,8 @@ void Kosz::doKosza(const QStringList &ścieżki)
         } else {
             Błędy.push_back(błąd.error);
         }
+        if (poWpisie)
+            poWpisie();
     }
 }
 

@@ -32,29 +32,29 @@ bool wybranyPoNazwie(const QString &ścieżka)
 } // namespace
 
 ZmianaAtrybutów::ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool podkatalogi, quint32 maska)
-    : m_katalogi(std::move(katalogi)), m_pliki(std::move(pliki)), m_podkatalogi(podkatalogi), m_maska(maska)
+    : Katalogi(std::move(katalogi)), Pliki(std::move(pliki)), Podkatalogi(podkatalogi), Maska(maska)
 {}
 
 void ZmianaAtrybutów::Wykonaj()
 {
-    m_zapis = oc::undo::Dziennik().zacznij(oc::undo::Rodzaj::Atrybuty, oc::undo::opisPozycji(m_pliki + m_katalogi));
+    m_zapis = oc::undo::Dziennik().zacznij(oc::undo::Rodzaj::Atrybuty, oc::undo::opisPozycji(Pliki + Katalogi));
     Zmieniaj();
     m_zapis.reset();
 }
 
 void ZmianaAtrybutów::Zmieniaj()
 {
-    for (const QString &plik : m_pliki) {
+    for (const QString &plik : Pliki) {
         if (m_stop)
             return;
         const std::optional<quint32> przed = platform::readAttributes(plik);
         platform::FileError błąd;
-        platform::writeAttributes(plik, m_maska, &błąd);
+        platform::writeAttributes(plik, Maska, &błąd);
         Zapisany(plik, przed, std::move(błąd));
     }
-    if (!m_podkatalogi)
+    if (!Podkatalogi)
         return;
-    for (const QString &katalog : m_katalogi) {
+    for (const QString &katalog : Katalogi) {
         if (m_stop)
             return;
         const QString bezUkośnika = platform::withoutSeparator(katalog);
@@ -82,7 +82,7 @@ void ZmianaAtrybutów::Przeglądaj(const QString &katalog)
             m_znalezione.append(ścieżka);
             const std::optional<quint32> przed = platform::readAttributes(ścieżka);
             platform::FileError błąd;
-            platform::writeAttributes(wpis, m_maska, &błąd);
+            platform::writeAttributes(wpis, Maska, &błąd);
             Zapisany(ścieżka, przed, std::move(błąd));
         },
         &błąd, sterowanie);
@@ -94,7 +94,7 @@ void ZmianaAtrybutów::Zapisany(const QString &ścieżka, std::optional<quint32>
 {
     if (błąd.failed())
         m_błędy.push_back(std::move(błąd));
-    else if (m_zapis && przed && *przed != m_maska)
+    else if (m_zapis && przed && *przed != Maska)
         m_zapis->atrybuty(ścieżka, *przed);
     ++m_zapisane;
     if (poZapisie)

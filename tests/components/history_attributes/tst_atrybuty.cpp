@@ -1,6 +1,7 @@
 #include <Ocmd.h>
 #include <ZmianaAtrybutow.h>
 #include <frmAtrib.h>
+#include <frmAtrib2.h>
 
 #include <platform/Attributes.h>
 #include <platform/Directory.h>

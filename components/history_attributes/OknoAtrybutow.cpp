@@ -3,6 +3,7 @@
 #include "Atrybuty.h"
 
 #include <ui/Colors.h>
+#include <ui/FailureReport.h>
 #include <ui/Fonts.h>
 #include <ui/Keys.h>
 #include <ui/TitleDrag.h>
@@ -187,6 +188,13 @@ void OknoAtrybutow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     ui::fitFrames(Shape1[0], Shape1[1]);
+}
+
+void OknoAtrybutow::ZgłośBłędy(const std::vector<oc::platform::FileError> &błędy)
+{
+    oc::ui::showFailures(this, QStringLiteral("Błąd"),
+                         QStringLiteral("Nie udało się zmienić atrybutów. Liczba błędów: %1").arg(błędy.size()), błędy,
+                         {5, QStringLiteral("..."), false});
 }
 
 } // namespace oc2

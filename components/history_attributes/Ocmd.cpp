@@ -1,6 +1,7 @@
 #include "Ocmd.h"
 
 #include "frmAtrib.h"
+#include "frmAtrib2.h"
 
 #include <component/Operations.h>
 #include <ui/Twips.h>
@@ -79,39 +80,42 @@ int Ocmd::ShowAttribWindow(float x, float y, QString path)
     return 0;
 }
 
-frmAtrib2 &Ocmd::Atrybuty2()
+ZmianaAtrybutów &Ocmd::Atrybuty2()
 {
     if (!m_atrybuty2)
-        m_atrybuty2 = std::make_unique<frmAtrib2>(WynikAtrybutów);
+        m_atrybuty2 = std::make_unique<ZmianaAtrybutów>();
     return *m_atrybuty2;
 }
 
 int Ocmd::ClearAtribLists()
 {
-    Atrybuty2().ClearLists();
+    Atrybuty2().Katalogi.clear();
+    Atrybuty2().Pliki.clear();
     return 0;
 }
 
 int Ocmd::AddAtribDir(QString path)
 {
-    Atrybuty2().lstDir.append(path);
+    Atrybuty2().Katalogi.append(path);
     return 0;
 }
 
 int Ocmd::AddAtribFile(QString path)
 {
-    Atrybuty2().lstFile.append(path);
+    Atrybuty2().Pliki.append(path);
     return 0;
 }
 
 qint32 Ocmd::ShowAtrib2(float x, float y)
 {
-    frmAtrib2 &okno = Atrybuty2();
     // A window closed by other means than its keys applies nothing.
     WynikAtrybutów = 0;
-    oc::ui::moveTwips(&okno, x, y);
-    okno.Timer1->start();
-    okno.exec();
+    {
+        frmAtrib2 okno(Atrybuty2());
+        oc::ui::moveTwips(&okno, x, y);
+        okno.Timer1->start();
+        WynikAtrybutów = okno.exec();
+    }
     m_atrybuty2.reset();
     return WynikAtrybutów;
 }

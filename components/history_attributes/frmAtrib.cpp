@@ -1,7 +1,6 @@
 #include "frmAtrib.h"
 
 #include "Atrybuty.h"
-#include "RaportBledow.h"
 #include "ZmianaAtrybutow.h"
 
 #include <platform/Attributes.h>
@@ -38,7 +37,7 @@ void frmAtrib::Ustaw()
                           MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)}));
     praca.Wykonaj();
     if (!praca.Błędy().empty())
-        ZgłośBłędy(this, praca.Błędy());
+        ZgłośBłędy(praca.Błędy());
     accept();
 }
 

@@ -25,7 +25,14 @@ namespace oc2 {
 class ZmianaAtrybutów
 {
 public:
+    ZmianaAtrybutów() = default;
     ZmianaAtrybutów(QStringList katalogi, QStringList pliki, bool podkatalogi, quint32 maska);
+
+    // The batch, set before Wykonaj.
+    QStringList Katalogi;
+    QStringList Pliki;
+    bool Podkatalogi = false;
+    quint32 Maska = 0;
 
     // Writes the chosen files, then walks the chosen directories writing as
     // it goes, recording each file's attributes before for the undo; may run
@@ -50,10 +57,6 @@ private:
     // One file done; its failure, if any, is kept, else its change recorded.
     void Zapisany(const QString &ścieżka, std::optional<quint32> przed, oc::platform::FileError błąd);
 
-    const QStringList m_katalogi;
-    const QStringList m_pliki;
-    const bool m_podkatalogi;
-    const quint32 m_maska;
     QStringList m_znalezione;
     std::vector<oc::platform::FileError> m_błędy;
     std::unique_ptr<oc::undo::Zapis> m_zapis;

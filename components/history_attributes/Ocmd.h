@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CrtlQ.h"
-#include "frmAtrib2.h"
+#include "ZmianaAtrybutow.h"
 #include "frmHist.h"
 
 #include <component/Component.h>
@@ -46,11 +46,11 @@ public:
 private:
     // The history window lives from the first call of a batch until it closes.
     frmHist &Historia();
-    // The batch window lives from the first call of a batch until it closes.
-    frmAtrib2 &Atrybuty2();
+    // The batch lives from the first call of a batch until its window closes.
+    ZmianaAtrybutów &Atrybuty2();
 
     std::unique_ptr<frmHist> m_historia;
-    std::unique_ptr<frmAtrib2> m_atrybuty2;
+    std::unique_ptr<ZmianaAtrybutów> m_atrybuty2;
     CrtlQ m_statystyka;
 };
 

@@ -1,14 +1,13 @@
 #include "frmAtrib2.h"
 
 #include "Atrybuty.h"
-#include "RaportBledow.h"
 
 #include <ui/Fonts.h>
 
 namespace oc2 {
 
-frmAtrib2::frmAtrib2(qint32 &wynik, QWidget *parent)
-    : OknoAtrybutow(QStringLiteral("Atrybuty plików"), 4680, 3315, parent), m_wynik(wynik)
+frmAtrib2::frmAtrib2(ZmianaAtrybutów &praca, QWidget *parent)
+    : OknoAtrybutow(QStringLiteral("Atrybuty plików"), 4680, 3315, parent), m_praca(praca)
 {
     setObjectName(QStringLiteral("frmAtrib2"));
     Label3 = nagłówek(QString(), 180, 420, 4320);
@@ -26,38 +25,32 @@ frmAtrib2::frmAtrib2(qint32 &wynik, QWidget *parent)
     m_postęp = new QTimer(this);
     m_postęp->setInterval(250);
     connect(m_postęp, &QTimer::timeout, this,
-            [this] { Label3->setText(QStringLiteral("Zmieniono atrybuty plików: %1").arg(m_praca->Zapisane())); });
+            [this] { Label3->setText(QStringLiteral("Zmieniono atrybuty plików: %1").arg(m_praca.Zapisane())); });
 }
 
 frmAtrib2::~frmAtrib2()
 {
     if (m_wątek && m_wątek->isRunning()) {
-        m_praca->Zatrzymaj();
+        m_praca.Zatrzymaj();
         m_wątek->wait();
     }
-}
-
-void frmAtrib2::ClearLists()
-{
-    lstFile2.clear();
-    lstFile.clear();
-    lstDir.clear();
 }
 
 void frmAtrib2::Timer1_Timer()
 {
     ZacznijOdPierwszego();
-    Label3->setText(
-        QStringLiteral("Zmień atrybuty dla: %1 katalogów i dla: %2 plików").arg(lstDir.size()).arg(lstFile.size()));
+    Label3->setText(QStringLiteral("Zmień atrybuty dla: %1 katalogów i dla: %2 plików")
+                        .arg(m_praca.Katalogi.size())
+                        .arg(m_praca.Pliki.size()));
     Timer1->stop();
 }
 
 void frmAtrib2::Ustaw()
 {
-    Maska = MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)},
-                           {Zaznaczone(4), Zaznaczone(5), Zaznaczone(6), Zaznaczone(7)});
-    m_praca = std::make_unique<ZmianaAtrybutów>(lstDir, lstFile, Zaznaczone(8), Maska);
-    m_wątek.reset(QThread::create([praca = m_praca.get()] { praca->Wykonaj(); }));
+    m_praca.Maska = MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)},
+                                   {Zaznaczone(4), Zaznaczone(5), Zaznaczone(6), Zaznaczone(7)});
+    m_praca.Podkatalogi = Zaznaczone(8);
+    m_wątek.reset(QThread::create([this] { m_praca.Wykonaj(); }));
     connect(m_wątek.get(), &QThread::finished, this, &frmAtrib2::Zakończ);
     m_postęp->start();
     m_wątek->start();
@@ -68,20 +61,17 @@ void frmAtrib2::Zakończ()
 {
     m_wątek->wait();
     m_postęp->stop();
-    lstFile2 = m_praca->Znalezione();
-    m_wynik = 1;
-    ZgłośBłędy(this, m_praca->Błędy());
-    QDialog::accept();
+    ZgłośBłędy(m_praca.Błędy());
+    QDialog::done(1);
 }
 
 void frmAtrib2::Anuluj()
 {
     if (Pracuje()) {
-        m_praca->Zatrzymaj();
+        m_praca.Zatrzymaj();
         return;
     }
-    m_wynik = 0;
-    QDialog::reject();
+    QDialog::done(0);
 }
 
 void frmAtrib2::reject()

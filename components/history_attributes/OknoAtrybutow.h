@@ -1,5 +1,6 @@
 #pragma once
 
+#include <platform/FileError.h>
 #include <ui/LabelButton.h>
 #include <ui/Shape.h>
 
@@ -39,6 +40,9 @@ protected:
     void UstawZaznaczenie(int i, bool zaznaczone);
     // Every field painted without focus, then field 1 with it.
     void ZacznijOdPierwszego();
+    // How many attribute writes failed and the first few of them with their
+    // reasons, once, over this window; nothing when none failed.
+    void ZgłośBłędy(const std::vector<oc::platform::FileError> &błędy);
 
     virtual void Ustaw() = 0;
     virtual void Anuluj() = 0;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Drzewo.h"
-
 #include <platform/FileError.h>
+#include <platform/ScannedTree.h>
 
 #include <QString>
 #include <QStringList>
@@ -11,9 +10,12 @@
 #include <mutex>
 #include <vector>
 
-namespace ocdelete {
+namespace oc::platform {
+class OpenDirectory;
+class TreeCursor;
+} // namespace oc::platform
 
-class Kursor;
+namespace ocdelete {
 
 // Deletes chosen files and whole directory trees; knows nothing of
 // windows. Nothing is followed through a symbolic link: a link goes as
@@ -53,14 +55,14 @@ public:
     int Pracownicy = 0;
 
     // The tree in hand, in scan order; node 0 is the chosen directory.
-    std::vector<KatalogDrzewa> lstDiry;
-    std::vector<PlikDrzewa> lstWynik;
+    std::vector<oc::platform::TreeDirectory> lstDiry;
+    std::vector<oc::platform::TreeFile> lstWynik;
 
 private:
-    void SkanujKatalog(Kursor &kursor);
-    void usuńDrzewo(int rodzic, const QByteArray &nazwa);
+    void SkanujKatalog(oc::platform::TreeCursor &kursor);
+    void usuńDrzewo(const oc::platform::OpenDirectory &rodzic, const QByteArray &nazwa);
     // Counts off one of what keeps the directory; the last one removes it.
-    void odlicz(Kursor &kursor, qsizetype węzeł);
+    void odlicz(oc::platform::TreeCursor &kursor, qsizetype węzeł);
     QString ścieżkaKatalogu(qsizetype węzeł) const;
     void zapisz(int kod, const QString &ścieżka);
     void wpisGotowy();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <vector>
 
 namespace ocdelete {
@@ -23,6 +24,8 @@ public:
     void zatrzymaj() { m_zatrzymaj = true; }
 
     std::vector<oc::platform::FileError> Błędy;
+    // Called after each entry, moved or not.
+    std::function<void()> poWpisie;
 
 private:
     std::atomic<bool> m_zatrzymaj{false};
