@@ -8,6 +8,7 @@
 #include <component/ComponentError.h>
 #include <component/createObject.h>
 #include <ui/Colors.h>
+#include <ui/FailureReport.h>
 #include <ui/Fonts.h>
 #include <ui/Keys.h>
 #include <ui/TitleDrag.h>
@@ -25,9 +26,6 @@ namespace ui = oc::ui;
 using namespace wygląd;
 
 namespace {
-
-// Failures named one by one in the report; the rest only counted.
-constexpr std::size_t WymienianeBłędy = 5;
 
 const QString Włączony = QStringLiteral("[ x ]");
 const QString Wyłączony = QStringLiteral("[   ]");
@@ -356,16 +354,7 @@ void frmCopy::Koniec()
 void frmCopy::ZgłośBłędy()
 {
     const std::vector<oc::platform::FileError> błędy = BłędyPracy();
-    if (błędy.empty())
-        return;
-    QString tekst = m_napisy.niewykonane.arg(błędy.size()) + u'\n';
-    for (std::size_t i = 0; i < std::min(błędy.size(), WymienianeBłędy); ++i)
-        tekst += u'\n' + błędy[i].text();
-    if (błędy.size() > WymienianeBłędy)
-        tekst += QStringLiteral("\n(i %1 innych)").arg(błędy.size() - WymienianeBłędy);
-    QMessageBox okno(QMessageBox::Warning, m_napisy.tytuł, tekst, QMessageBox::Ok, this);
-    okno.setTextFormat(Qt::PlainText);
-    okno.exec();
+    ui::showFailures(this, m_napisy.tytuł, m_napisy.niewykonane.arg(błędy.size()) + u'\n', błędy);
 }
 
 void frmCopy::resizeEvent(QResizeEvent *event)
