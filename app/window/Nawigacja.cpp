@@ -154,7 +154,7 @@ void frmMain::ZmieńWolumin(int p)
 {
     UstawAktywnyPanel(p);
     WidokPanelu &w = Widok(p);
-    const QString wybrany = WybierzWolumin(this, p, platform::volumeOf(w.Dir.Ścieżka()));
+    const QString wybrany = WybierzWolumin(*this, p, platform::volumeOf(w.Dir.Ścieżka()));
     if (wybrany.isEmpty())
         return;
     // The other panel's directory when it lies there, else the last one

@@ -1,6 +1,6 @@
 #include "frmMain.h"
 
-#include <actions/Sloty.h>
+#include <actions/LiczenieKatalogu.h>
 #include <component/Wersja.h>
 #include <panels/InfoKatalogu.h>
 #include <panels/Kolory.h>
@@ -16,7 +16,6 @@
 #include <QFrame>
 #include <QFutureWatcher>
 #include <QLabel>
-#include <QtConcurrent/QtConcurrentRun>
 
 using namespace oc;
 
@@ -365,28 +364,12 @@ void frmMain::CtrlQInfo()
         PoliczKatalog();
 }
 
-namespace {
-
-// A component that cannot be told to stop just counts on.
-void PrzerwijZZM(const std::shared_ptr<Component> &historia, bool przerwij)
-{
-    if (!historia)
-        return;
-    try {
-        QVariantList args{qint32(przerwij)};
-        historia->invoke(u"PrzerwijZZM", args);
-    } catch (const std::exception &) {
-    }
-}
-
-} // namespace
-
 void frmMain::PorzućLiczenie()
 {
     ++m_pokolenieZZM;
     m_czekającyZZM.clear();
     if (m_zzm->isRunning())
-        PrzerwijZZM(Sloty().Historia, true);
+        PrzerwijLiczenie(*this, true);
 }
 
 // The count runs on a worker, one at a time; the window keeps answering, and
@@ -395,21 +378,11 @@ void frmMain::PorzućLiczenie()
 // be lost on its way.
 void frmMain::PoliczKatalog()
 {
-    const std::shared_ptr<Component> historia = Sloty().Historia;
     const QString ścieżka = m_czekającyZZM;
     m_czekającyZZM.clear();
     m_liczonePokolenie = m_pokolenieZZM;
-    PrzerwijZZM(historia, false);
-    m_zzm->setFuture(QtConcurrent::run([historia, ścieżka] {
-        if (!historia)
-            return QString();
-        try {
-            QVariantList args{ścieżka};
-            return historia->invoke(u"ZZM", args).toString();
-        } catch (const std::exception &) {
-            return QString();
-        }
-    }));
+    PrzerwijLiczenie(*this, false);
+    m_zzm->setFuture(::PoliczKatalog(*this, ścieżka));
 }
 
 void frmMain::PoZliczeniu()

@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include <actions/PytaniaOkna.h>
-#include <actions/Sloty.h>
 #include <actions/ZapiszKatalogi.h>
 
 #include <QApplication>
@@ -23,7 +22,7 @@ void ZamknijInneOkna(const QWidget *główne)
 
 void frmMain::Form_Unload(bool &Cancel)
 {
-    if (!BezPytania && !ZgodaNaKoniec(this)) {
+    if (!BezPytania && !ZgodaNaKoniec(*this)) {
         Cancel = true;
         return;
     }
@@ -37,9 +36,7 @@ void frmMain::Form_Unload(bool &Cancel)
         s.IleZaznaczonych = 0;
         s.SumaZaznaczonych = 0;
     }
-    Sloty().Dialogi.reset();
-    Sloty().Komunikaty.reset();
-    Sloty().Menu.reset();
+    m_komponenty.ZwolnijOkienne();
     ZapiszKatalogi(Dir1.Ścieżka(), Dir2.Ścieżka());
     ZapiszUstawieniaPaneli(TekstUstawień(Ustawienia()));
 }

@@ -57,7 +57,7 @@ void frmMain::ZaznaczMaską(int tryb)
     OdznaczKatalogi();
     // The grey key's character is no command-line text.
     PomińZnak = 1;
-    const QString maska = PodajMaskę(this, m_aktywny, qint16(tryb));
+    const QString maska = PodajMaskę(*this, m_aktywny, qint16(tryb));
     if (!maska.isEmpty()) {
         File3.Wzorzec = maska;
         // The matcher runs over what the listing read, with its own switches.
@@ -66,7 +66,7 @@ void frmMain::ZaznaczMaską(int tryb)
             if (const platform::EntryInfo *plik = w.Wpis(i); plik && File3.Pokazuje(*plik))
                 pasujące.push_back(i);
         if (pasujące.empty()) {
-            PokażKomunikat(this, QStringLiteral("Zaznacz pliki"),
+            PokażKomunikat(*this, QStringLiteral("Zaznacz pliki"),
                            QStringLiteral("W katalogu: ") + w.Gora->Napis()
                                + QStringLiteral(" nie ma plików pasujących do wzorca: ") + maska,
                            3, 0, 0);

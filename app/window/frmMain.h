@@ -3,6 +3,7 @@
 #include <actions/Gospodarz.h>
 #include <actions/HistoriaPolecen.h>
 #include <actions/LiniaPolecen.h>
+#include <actions/Sloty.h>
 #include <panels/UstawieniaPaneli.h>
 #include <panels/WidokPanelu.h>
 #include <ui/LabelButton.h>
@@ -87,6 +88,7 @@ public:
     LiniaPoleceń &Linia() override { return m_linia; }
     HistoriaPoleceń &Historia() override { return m_historia; }
     void PokażLinię() override;
+    SlotyKomponentów &Komponenty() override { return m_komponenty; }
     QWidget *Okno() override { return this; }
     void Zakończ() override;
 
@@ -221,6 +223,7 @@ private:
     // The command line: typed text with its caret, and the lines run so far.
     LiniaPoleceń m_linia;
     HistoriaPoleceń m_historia;
+    SlotyKomponentów m_komponenty;
     UkładOkna m_układ;
     QHash<QString, QString> m_ostatniNaWoluminie;
     // The quick view's count: one at a time on a worker; a newer request

@@ -59,7 +59,7 @@ void TestWywolanie::failureBecomesOneMessage()
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     auto odpowiedzi = std::make_shared<ScriptedComponent::Record>();
     odpowiedzi->answers[QStringLiteral("zrób")] = {QVariant(7)};
-    std::unique_ptr<oc::Component> komponent;
+    oc::ComponentPtr komponent;
     if (rodzaj == 1)
         komponent = std::make_unique<Zawodny>([powód] { throw oc::ComponentError(powód); });
     else if (rodzaj == 2)
@@ -68,7 +68,8 @@ void TestWywolanie::failureBecomesOneMessage()
         komponent = std::make_unique<ScriptedComponent>(odpowiedzi);
 
     const std::optional<QVariant> wynik
-        = Wywołaj(&okno, komponent.get(), QStringLiteral("oc.test"), QStringLiteral("Zrób"), 1, QStringLiteral("x"));
+        = Wywołaj(okno, EgzemplarzPolecenia{QStringLiteral("oc.test"), std::move(komponent)}, QStringLiteral("Zrób"), 1,
+                  QStringLiteral("x"));
 
     const QList<ScriptedComponent::Call> komunikaty = test.komunikaty->callsOf(QStringLiteral("notebox2"));
     if (rodzaj == 3) {
@@ -102,7 +103,7 @@ void TestWywolanie::keysSurviveAFailingComponent()
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    Sloty().Dialogi = std::make_unique<Zawodny>([] { throw oc::ComponentError(QStringLiteral("zepsuty")); });
+    okno.Komponenty().Dialogi = std::make_unique<Zawodny>([] { throw oc::ComponentError(QStringLiteral("zepsuty")); });
 
     QTest::keyClick(&okno, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikator));
 

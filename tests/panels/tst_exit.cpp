@@ -38,7 +38,7 @@ void TestExit::answeredNoStaysOpen()
     QVERIFY(okno.isVisible());
     QVERIFY(gra.isVisible());
     QVERIFY(!QFile::exists(oc_pth(test)));
-    QVERIFY(Sloty().Komunikaty && Sloty().Dialogi && Sloty().Menu);
+    QVERIFY(okno.Komponenty().Komunikaty && okno.Komponenty().Dialogi && okno.Komponenty().Menu);
 
     const auto pytania = test.komunikaty->callsOf(QStringLiteral("notebox2"));
     QCOMPARE(pytania.size(), 1);
@@ -81,9 +81,9 @@ void TestExit::answeredYesSavesTwoLines()
     QFile plik(oc_pth(test));
     QVERIFY(plik.open(QIODevice::ReadOnly));
     QCOMPARE(plik.readAll(), (tmp.path() + u'\n' + prawy + u'\n').toUtf8());
-    QVERIFY(!Sloty().Komunikaty);
-    QVERIFY(!Sloty().Dialogi);
-    QVERIFY(!Sloty().Menu);
+    QVERIFY(!okno.Komponenty().Komunikaty);
+    QVERIFY(!okno.Komponenty().Dialogi);
+    QVERIFY(!okno.Komponenty().Menu);
     QCOMPARE(okno.Widok(1).Stan.Nazwy.size(), size_t(1));
 }
 

@@ -198,7 +198,7 @@ void TestSidePanels::quickViewWaitsThenCounts()
         }
     };
     liczenia->answers[QStringLiteral("zzm")] = {QStringLiteral("20#8192#1#2"), QStringLiteral("0#0#1#0")};
-    Sloty().Historia = std::make_unique<ScriptedComponent>(liczenia);
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(liczenia);
     const StanPanelu &s = okno.Widok(1).Stan;
     qint32 pełny = 0, pusty = 0;
     for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i)
@@ -214,7 +214,7 @@ void TestSidePanels::quickViewWaitsThenCounts()
     QTRY_COMPARE(okno.Label3[3]->text(), QStringLiteral("1"));
     QCOMPARE(okno.Label3[4]->text(), QStringLiteral("0"));
     QCOMPARE(liczenia->callsOf(QStringLiteral("zzm")).size(), 2);
-    Sloty().Historia.reset();
+    okno.Komponenty().Historia.reset();
 }
 
 void TestSidePanels::unwantedCountStops_data()
@@ -243,10 +243,10 @@ void TestSidePanels::unwantedCountStops()
         for (QDeadlineTimer limit(5000); call.operation == u"zzm" && !przerwane && !limit.hasExpired();)
             QThread::msleep(1);
     };
-    Sloty().Historia = std::make_unique<ScriptedComponent>(liczenia);
-    const auto sprzątanie = qScopeGuard([] {
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(liczenia);
+    const auto sprzątanie = qScopeGuard([&okno] {
         QThreadPool::globalInstance()->waitForDone();
-        Sloty().Historia.reset();
+        okno.Komponenty().Historia.reset();
     });
     okno.Panel_Click(1, 1);
     QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
