@@ -27,15 +27,8 @@ void frmMain::Form_Unload(bool &Cancel)
         return;
     }
     ZamknijInneOkna(this);
-    for (int p = 1; p <= 2; ++p) {
-        StanPanelu &s = Widok(p).Stan;
-        s.Nazwy.assign(1, QString());
-        s.Rzeczywiste.assign(1, QString());
-        s.Zaznaczenia.assign(1, 0);
-        s.LiczbaPozycji = s.LiczbaKatalogów = 0;
-        s.IleZaznaczonych = 0;
-        s.SumaZaznaczonych = 0;
-    }
+    for (int p = 1; p <= 2; ++p)
+        Widok(p).Opróżnij();
     m_komponenty.ZwolnijOkienne();
     ZapiszKatalogi(Dir1.Ścieżka(), Dir2.Ścieżka());
     ZapiszUstawieniaPaneli(TekstUstawień(Ustawienia()));

@@ -12,7 +12,7 @@ using namespace oc;
 void frmMain::k_Insert()
 {
     WidokPanelu &w = Widok(m_aktywny);
-    StanPanelu &s = w.Stan;
+    const StanPanelu &s = w.Stan;
     const qint32 i = s.PierwszaPozycja + s.WierszKursora;
     // A refresh that shortened the list may leave the cursor on a blank row.
     if (i > s.LiczbaPozycji)
@@ -40,7 +40,7 @@ void frmMain::OdznaczKatalogi()
 void frmMain::SzaraGwiazdka()
 {
     WidokPanelu &w = Widok(m_aktywny);
-    StanPanelu &s = w.Stan;
+    const StanPanelu &s = w.Stan;
     OdznaczKatalogi();
     for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
         w.UstawZnak(i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
@@ -53,7 +53,7 @@ void frmMain::SzaraGwiazdka()
 void frmMain::ZaznaczMaską(int tryb)
 {
     WidokPanelu &w = Widok(m_aktywny);
-    StanPanelu &s = w.Stan;
+    const StanPanelu &s = w.Stan;
     OdznaczKatalogi();
     // The grey key's character is no command-line text.
     PomińZnak = 1;

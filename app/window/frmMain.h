@@ -232,7 +232,8 @@ private:
     quint64 m_pokolenieZZM = 0, m_liczonePokolenie = 0;
     QString m_czekającyZZM; // mount point -> last directory shown there
     ObserwatorKatalogow *m_obserwator = nullptr;
-    int m_kółko = 0; // wheel turned by less than a notch so far (eighths of a degree)
+    int m_kółko = 0;                   // wheel turned by less than a notch so far (eighths of a degree)
+    std::array<QString, 2> m_startowe; // the panels' directories for the load; "" for the fall-back one
 };
 
 // Puts the window above all others (on) or back among them; 0 after
