@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "PaneleBoczne.h"
+
 #include <actions/PytaniaOkna.h>
 #include <panels/RysowanieWierszy.h>
 #include <platform/Directory.h>

@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "PaneleBoczne.h"
+
 #include <actions/ObslugaMenu.h>
 #include <actions/WierszPolecen.h>
 #include <component/Wersja.h>
@@ -87,13 +89,8 @@ frmMain::frmMain(const QString &left, const QString &right)
     picWyszukaj->installEventFilter(this);
     picWyszukaj->hide();
 
-    Panel = new QFrame(this);
-    PanelB = new QFrame(this);
-    for (QFrame *boczny : {Panel, PanelB}) {
-        ui::placeTwips(boczny, 120, 360, 5184, 4935);
-        boczny->hide();
-    }
-    UtwórzPaneleBoczne();
+    Panel = new PanelInformacji(this);
+    PanelB = new SzybkiPodgląd(*this, this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -166,7 +163,8 @@ void frmMain::ZastosujKolory()
     ui::setForeground(Wskaznik, k.filetext);
     ui::setForeground(DOSLab, k.filetext);
     ui::setBackground(DosLab2, k.filebackground);
-    KoloryPaneliBocznych();
+    Panel->Koloruj();
+    PanelB->Koloruj();
     ui::setBackground(Label1, k.titlebar);
     ui::setForeground(Label1, k.filetext);
     for (int i = 0; i < 10; ++i) {
@@ -257,6 +255,6 @@ void frmMain::closeEvent(QCloseEvent *event)
         return;
     }
     // The program waits for its workers on the way out.
-    PorzućLiczenie();
+    PanelB->PorzućLiczenie();
     event->accept();
 }

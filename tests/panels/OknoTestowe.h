@@ -2,6 +2,7 @@
 
 #include "ScriptedComponent.h"
 
+#include <window/PaneleBoczne.h>
 #include <window/frmMain.h>
 
 #include <QString>
