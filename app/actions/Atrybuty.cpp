@@ -24,21 +24,21 @@ void AttribFile(Gospodarz &okno)
             return;
         const QString &ścieżka = kursor->ścieżka;
         if (!kursor->katalog) {
-            Wywołaj(nad, komponent::Historia, QStringLiteral("ShowAttribWindow"), x + 2000, y, ścieżka);
+            Wywołaj(okno, komponent::Historia, QStringLiteral("ShowAttribWindow"), x + 2000, y, ścieżka);
             return;
         }
-        if (Wywołaj(nad, komponent::Historia, QStringLiteral("ClearAtribLists"))
-            && Wywołaj(nad, komponent::Historia, QStringLiteral("AddAtribDir"), ścieżka))
-            Wywołaj(nad, komponent::Historia, QStringLiteral("ShowAtrib2"), x + 3000, y);
+        if (Wywołaj(okno, komponent::Historia, QStringLiteral("ClearAtribLists"))
+            && Wywołaj(okno, komponent::Historia, QStringLiteral("AddAtribDir"), ścieżka))
+            Wywołaj(okno, komponent::Historia, QStringLiteral("ShowAtrib2"), x + 3000, y);
         return;
     }
-    if (!Wywołaj(nad, komponent::Historia, QStringLiteral("ClearAtribLists")))
+    if (!Wywołaj(okno, komponent::Historia, QStringLiteral("ClearAtribLists")))
         return;
     for (const WybranaPozycja &pozycja : panel.Zaznaczone())
-        if (!Wywołaj(nad, komponent::Historia,
+        if (!Wywołaj(okno, komponent::Historia,
                      pozycja.katalog ? QStringLiteral("AddAtribDir") : QStringLiteral("AddAtribFile"), pozycja.ścieżka))
             return;
-    const std::optional<QVariant> wynik = Wywołaj(nad, komponent::Historia, QStringLiteral("ShowAtrib2"), x + 3000, y);
+    const std::optional<QVariant> wynik = Wywołaj(okno, komponent::Historia, QStringLiteral("ShowAtrib2"), x + 3000, y);
     if (wynik && wynik->toInt() != 0)
         okno.OdświeżPanel(p);
 }

@@ -128,7 +128,7 @@ void CofnijOstatnią(Gospodarz &okno)
             Cofnij(okno, dziennik, {*op});
             return;
         }
-    PokażKomunikat(okno.Okno(), QStringLiteral("Cofnij"), QStringLiteral("Nie ma nic do cofnięcia"), 4, 0, 0);
+    PokażKomunikat(okno, QStringLiteral("Cofnij"), QStringLiteral("Nie ma nic do cofnięcia"), 4, 0, 0);
 }
 
 void ListaCofnij(Gospodarz &okno)

@@ -17,12 +17,12 @@
 
 using namespace oc;
 
-void OtwórzWEdytorze(QWidget *nad, const QString &plik, const QString &katalog)
+void OtwórzWEdytorze(Gospodarz &okno, const QString &plik, const QString &katalog)
 {
     const std::optional<platform::Command> edytor = platform::editorCommand(plik);
     if (!edytor) {
         if (!platform::programStarter().open(plik))
-            PokażKomunikat(nad, QStringLiteral("Edycja"),
+            PokażKomunikat(okno, QStringLiteral("Edycja"),
                            QStringLiteral("Żaden program nie otwiera pliku „%1”. Wskaż edytor w zmiennej VISUAL "
                                           "lub EDITOR.")
                                .arg(plik),
@@ -30,7 +30,7 @@ void OtwórzWEdytorze(QWidget *nad, const QString &plik, const QString &katalog)
         return;
     }
     if (!platform::programStarter().start(edytor->program, edytor->arguments, katalog))
-        PokażKomunikat(nad, QStringLiteral("Edycja"),
+        PokażKomunikat(okno, QStringLiteral("Edycja"),
                        QStringLiteral("Nie można uruchomić edytora „%1”.").arg(edytor->program), 48, 0, 0);
 }
 
@@ -40,7 +40,7 @@ void Edycja(Gospodarz &okno)
     const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
     if (!kursor || kursor->katalog)
         return;
-    OtwórzWEdytorze(okno.Okno(), kursor->ścieżka, panel.Dir.Ścieżka());
+    OtwórzWEdytorze(okno, kursor->ścieżka, panel.Dir.Ścieżka());
 }
 
 QString BłądNazwyPliku(const QString &nazwa)
@@ -56,20 +56,20 @@ void NowyPlik(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("NewFileCreate"), float(ui::leftTwips(nad) + 2400),
+        = Wywołaj(okno, komponent::Dialogi, QStringLiteral("NewFileCreate"), float(ui::leftTwips(nad) + 2400),
                   float(ui::topTwips(nad) + 2100));
     const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
     if (nazwa.isEmpty())
         return;
     if (const QString błędna = BłądNazwyPliku(nazwa); !błędna.isEmpty()) {
-        PokażKomunikat(nad, QStringLiteral("Błąd"), błędna, 3, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Błąd"), błędna, 3, 0, 0);
         return;
     }
     WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
     const QString katalog = panel.Dir.Ścieżka();
     platform::FileError błąd;
     if (!platform::createEmptyFile(katalog, nazwa, &błąd)) {
-        PokażKomunikat(nad, QStringLiteral("Błąd"),
+        PokażKomunikat(okno, QStringLiteral("Błąd"),
                        błąd.code == EEXIST ? QStringLiteral("Plik lub katalog o podanej nazwie już istnieje")
                                            : QStringLiteral("Nie można utworzyć pliku: ") + błąd.reason(),
                        3, 0, 0);
@@ -79,5 +79,5 @@ void NowyPlik(Gospodarz &okno)
     // A hidden name may not be listed: the cursor then stays where it was.
     if (const qint32 i = panel.PozycjaNazwy(nazwa); i > 0)
         panel.PokażPozycję(i);
-    OtwórzWEdytorze(nad, platform::withSeparator(katalog) + nazwa, katalog);
+    OtwórzWEdytorze(okno, platform::withSeparator(katalog) + nazwa, katalog);
 }

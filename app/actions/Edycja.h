@@ -3,7 +3,6 @@
 #include <QString>
 
 class Gospodarz;
-class QWidget;
 
 // F4: the file under the active panel's cursor in the user's editor;
 // directories, ".." and an empty panel do nothing.
@@ -14,8 +13,8 @@ void NowyPlik(Gospodarz &okno);
 
 // Opens a file in the editor of $VISUAL or $EDITOR, in a terminal window
 // when there is one, started in the directory; with neither set, in the
-// desktop's application for its type. A failure is told over nad.
-void OtwórzWEdytorze(QWidget *nad, const QString &plik, const QString &katalog);
+// desktop's application for its type. A failure is told over the window.
+void OtwórzWEdytorze(Gospodarz &okno, const QString &plik, const QString &katalog);
 
 // Why a typed name cannot be a new file's name; "" when it can.
 QString BłądNazwyPliku(const QString &nazwa);

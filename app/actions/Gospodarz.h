@@ -3,10 +3,12 @@
 class HistoriaPoleceń;
 class LiniaPoleceń;
 class QWidget;
+struct SlotyKomponentów;
 class WidokPanelu;
 
 // What an action needs of the main window: the two panels and which one has
-// the keys, the command line, and the window itself to place dialogs over.
+// the keys, the command line, the components kept for the run, and the
+// window itself to place dialogs over.
 class Gospodarz
 {
 public:
@@ -27,6 +29,8 @@ public:
     virtual void AltF2() = 0; // the right panel's volume
     virtual void SwapPanels() = 0;
     virtual void Gora_Click(int p) = 0; // makes panel p active
+
+    virtual SlotyKomponentów &Komponenty() = 0;
 
     virtual QWidget *Okno() = 0;
     // Closes the program without the exit question.

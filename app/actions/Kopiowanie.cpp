@@ -18,8 +18,6 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = komponent::Kopiowanie.Klasa();
-
 struct DoSkopiowania
 {
     QString ścieżka;
@@ -31,18 +29,17 @@ struct DoSkopiowania
 bool Kopiuj(Gospodarz &okno, const std::vector<DoSkopiowania> &co, QString cel)
 {
     QWidget *nad = okno.Okno();
-    const ComponentPtr kopia = UtwórzKomponent(nad, komponent::Kopiowanie);
-    if (!kopia || !Wywołaj(nad, kopia.get(), klasa, QStringLiteral("clearlists")))
+    const EgzemplarzPolecenia kopia = UtwórzKomponent(okno, komponent::Kopiowanie);
+    if (!kopia || !Wywołaj(okno, kopia, QStringLiteral("clearlists")))
         return false;
     for (const DoSkopiowania &pozycja : co)
-        if (!Wywołaj(nad, kopia.get(), klasa,
-                     pozycja.katalog ? QStringLiteral("AddDirToCopy") : QStringLiteral("AddFileToCopy"),
+        if (!Wywołaj(okno, kopia, pozycja.katalog ? QStringLiteral("AddDirToCopy") : QStringLiteral("AddFileToCopy"),
                      pozycja.ścieżka))
             return false;
     if (co.empty())
         return false;
     QVariantList args{float(ui::leftTwips(nad) + 3100), float(ui::topTwips(nad) + 2000), cel};
-    const std::optional<QVariant> wynik = Wywołaj(nad, kopia.get(), klasa, QStringLiteral("RunCopy"), args);
+    const std::optional<QVariant> wynik = Wywołaj(okno, kopia, QStringLiteral("RunCopy"), args);
     return wynik && wynik->toInt() == 1;
 }
 
@@ -86,7 +83,7 @@ void CopyFilesD(Gospodarz &okno)
         return;
     const QString cel = okno.Widok(t).Dir.Ścieżka();
     if (const QString wSiebie = KopiaWSiebie(co, cel); !wSiebie.isEmpty()) {
-        PokażKomunikat(okno.Okno(), QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
         return;
     }
     Kopiuj(okno, co, cel);
@@ -104,7 +101,7 @@ void UpuśćPliki(Gospodarz &okno, int p, const QStringList &ścieżki)
         co.push_back({ścieżka, platform::isDirectory(ścieżka) && !QFileInfo(ścieżka).isSymLink()});
     const QString cel = okno.Widok(p).Dir.Ścieżka();
     if (const QString wSiebie = KopiaWSiebie(co, cel); !wSiebie.isEmpty()) {
-        PokażKomunikat(okno.Okno(), QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Kopiuj"), wSiebie, 48, 0, 0);
         return;
     }
     if (Kopiuj(okno, co, cel))

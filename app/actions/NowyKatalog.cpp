@@ -30,7 +30,7 @@ void NewDir(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("NewDirCreate"), float(ui::leftTwips(nad) + 2400),
+        = Wywołaj(okno, komponent::Dialogi, QStringLiteral("NewDirCreate"), float(ui::leftTwips(nad) + 2400),
                   float(ui::topTwips(nad) + 2100));
     const QString nazwa = odpowiedź ? odpowiedź->toString() : QString();
     if (nazwa.isEmpty())
@@ -41,7 +41,7 @@ void NewDir(Gospodarz &okno)
     platform::FileError błąd;
     const std::unique_ptr<undo::Zapis> zapis = undo::Dziennik().zacznij(undo::Rodzaj::NowyKatalog, ścieżka);
     if (!platform::makeDirectory(panel.Dir.Ścieżka(), nazwa, &błąd))
-        PokażKomunikat(nad, QStringLiteral("Błąd"), TekstBłęduNowegoKatalogu(błąd.code, błąd.reason()), 3, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Błąd"), TekstBłęduNowegoKatalogu(błąd.code, błąd.reason()), 3, 0, 0);
     else if (zapis)
         zapis->utworzony(ścieżka);
 

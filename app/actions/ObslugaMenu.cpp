@@ -28,7 +28,7 @@ namespace {
 
 void NiedostępnaOpcja(Gospodarz &okno)
 {
-    PokażKomunikat(okno.Okno(), QStringLiteral("Menu"), QStringLiteral("Ta opcja nie jest jeszcze dostępna"), 4, 0, 0);
+    PokażKomunikat(okno, QStringLiteral("Menu"), QStringLiteral("Ta opcja nie jest jeszcze dostępna"), 4, 0, 0);
 }
 
 // The desktop's disk utility, when one is installed.
@@ -46,8 +46,8 @@ void NarzędzieDysków(Gospodarz &okno)
 
 void Gra(Gospodarz &okno)
 {
-    if (const ComponentPtr gra = UtwórzKomponent(okno.Okno(), komponent::Gra))
-        Wywołaj(okno.Okno(), gra.get(), komponent::Gra.Klasa(), QStringLiteral("RunFalrow"));
+    if (const EgzemplarzPolecenia gra = UtwórzKomponent(okno, komponent::Gra))
+        Wywołaj(okno, gra, QStringLiteral("RunFalrow"));
 }
 
 // The panel lists' items 3 to 7 sort by name, extension, date, size or not
@@ -69,11 +69,11 @@ void PokażMenuGłówne(Gospodarz &okno, qint32 start)
     QWidget *nad = okno.Okno();
     const double twipsNaPiksel = ui::twipsPerPixel();
     const std::optional<QVariant> menu
-        = Wywołaj(nad, komponent::Menu, QStringLiteral("PokażMenu"), float(ui::leftTwips(nad) + 15),
+        = Wywołaj(okno, komponent::Menu, QStringLiteral("PokażMenu"), float(ui::leftTwips(nad) + 15),
                   float(ui::topTwips(nad) + 22 * twipsNaPiksel), float(ui::widthTwips(nad)), start);
     if (!menu)
         return;
-    const std::optional<QVariant> pozycja = Wywołaj(nad, komponent::Menu, QStringLiteral("PokażMenu2"));
+    const std::optional<QVariant> pozycja = Wywołaj(okno, komponent::Menu, QStringLiteral("PokażMenu2"));
     if (!pozycja)
         return;
     qint32 m = menu->toInt();
@@ -89,7 +89,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
     switch (menu) {
     case 0:
         if (item == 0)
-            Wywołaj(nad, komponent::Dialogi, QStringLiteral("kalkulator"), left + 3700, top + 1600);
+            Wywołaj(okno, komponent::Dialogi, QStringLiteral("kalkulator"), left + 3700, top + 1600);
         else if (item == 1)
             Gra(okno);
         break;
@@ -126,7 +126,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
             NarzędzieDysków(okno);
         } else if (item == 1) {
             QVariantList args{left + 4000, top + 2000, wolumin};
-            Wywołaj(nad, komponent::Dialogi, QStringLiteral("EtykietaDyskuShow"), args);
+            Wywołaj(okno, komponent::Dialogi, QStringLiteral("EtykietaDyskuShow"), args);
         }
         break;
     }
@@ -134,7 +134,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
         if (item == 0)
             okno.SwapPanels();
         else if (item == 1)
-            Wywołaj(nad, komponent::Dialogi, QStringLiteral("OCSystemInfo"));
+            Wywołaj(okno, komponent::Dialogi, QStringLiteral("OCSystemInfo"));
         break;
     case 6:
         if (item == 0 || item == 1) {
@@ -155,7 +155,7 @@ void PokażPomoc(Gospodarz &okno, qint32 &which)
         OtwórzDokument(okno, platform::helpFile());
     } else if (which == 1) {
         QWidget *nad = okno.Okno();
-        Wywołaj(nad, komponent::Dialogi, QStringLiteral("ShowAbout"), float(ui::leftTwips(nad) + 2500),
+        Wywołaj(okno, komponent::Dialogi, QStringLiteral("ShowAbout"), float(ui::leftTwips(nad) + 2500),
                 float(ui::topTwips(nad) + 980));
     }
 }
@@ -170,7 +170,7 @@ void FiltrPanelu(Gospodarz &okno, int q)
         = QString(znak(pliki.TylkoDoOdczytu)) + znak(pliki.Systemowe) + znak(pliki.Ukryte) + znak(pliki.Zwykłe);
     QWidget *nad = okno.Okno();
     const std::optional<QVariant> odpowiedź
-        = Wywołaj(nad, komponent::Dialogi, QStringLiteral("Showmaska"), float(ui::leftTwips(nad) + 3615),
+        = Wywołaj(okno, komponent::Dialogi, QStringLiteral("Showmaska"), float(ui::leftTwips(nad) + 3615),
                   float(ui::topTwips(nad) + 1330), QStringLiteral("3") + flagi + pliki.Wzorzec);
     QString r = odpowiedź ? odpowiedź->toString() : QString();
     // Fewer than the four switches is no answer: as cancelled.

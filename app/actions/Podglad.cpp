@@ -47,7 +47,7 @@ void PokażPlik(Gospodarz &okno, const QString &plik, const QString &nazwa)
     QString komunikat;
     std::shared_ptr<const platform::ReadOnlyFile> otwarty = OtwórzDoPodglądu(plik, komunikat);
     if (!otwarty) {
-        PokażKomunikat(nad, QStringLiteral("Podgląd"), komunikat, 48, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Podgląd"), komunikat, 48, 0, 0);
         return;
     }
     const Kolory &k = kolory();
@@ -76,12 +76,12 @@ void Viewx(Gospodarz &okno)
         const float x = float(ui::leftTwips(nad) + (p.dźwięk ? 3680 : 0));
         const float y = float(ui::topTwips(nad) + (p.dźwięk ? 2000 : 0));
         QVariantList args{x, y, plik};
-        Wywołaj(nad, komponent::Dialogi, QString::fromLatin1(p.operacja), args);
+        Wywołaj(okno, komponent::Dialogi, QString::fromLatin1(p.operacja), args);
         return;
     }
     if (ObrazQt(plik)) {
         QVariantList args{float(ui::leftTwips(nad)), float(ui::topTwips(nad)), plik};
-        Wywołaj(nad, komponent::Dialogi, QStringLiteral("ShowBMPFile"), args);
+        Wywołaj(okno, komponent::Dialogi, QStringLiteral("ShowBMPFile"), args);
         return;
     }
     PokażPlik(okno, plik, kursor->nazwa);

@@ -17,23 +17,21 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = komponent::Przenoszenie.Klasa();
-
 // One move component for one batch, run by `operacja`; true when the move ran.
 bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QString &cel,
               const QString &operacja = QStringLiteral("RunMove"))
 {
     QWidget *nad = okno.Okno();
-    const ComponentPtr przenoszenie = UtwórzKomponent(nad, komponent::Przenoszenie);
-    if (!przenoszenie || !Wywołaj(nad, przenoszenie.get(), klasa, QStringLiteral("clearlists")))
+    const EgzemplarzPolecenia przenoszenie = UtwórzKomponent(okno, komponent::Przenoszenie);
+    if (!przenoszenie || !Wywołaj(okno, przenoszenie, QStringLiteral("clearlists")))
         return false;
     for (const WybranaPozycja &pozycja : co)
-        if (!Wywołaj(nad, przenoszenie.get(), klasa,
+        if (!Wywołaj(okno, przenoszenie,
                      pozycja.katalog ? QStringLiteral("AddDirToMove") : QStringLiteral("AddFileToMove"),
                      pozycja.ścieżka))
             return false;
     QVariantList args{float(ui::leftTwips(nad) + 3100), float(ui::topTwips(nad) + 2000), cel};
-    const std::optional<QVariant> wynik = Wywołaj(nad, przenoszenie.get(), klasa, operacja, args);
+    const std::optional<QVariant> wynik = Wywołaj(okno, przenoszenie, operacja, args);
     return wynik && wynik->toInt() == 1;
 }
 
@@ -82,7 +80,7 @@ void MoveFilesD(Gospodarz &okno)
         return;
     const QString cel = okno.Widok(t).Dir.Ścieżka();
     if (const QString wSiebie = PrzeniesienieWSiebie(co, cel); !wSiebie.isEmpty()) {
-        PokażKomunikat(okno.Okno(), QStringLiteral("Przenieś"), wSiebie, 48, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Przenieś"), wSiebie, 48, 0, 0);
         return;
     }
     const QString sąsiad = źródło.SąsiadWybranych();

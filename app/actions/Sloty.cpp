@@ -2,13 +2,14 @@
 
 #include <component/createObject.h>
 
-SlotyKomponentów &Sloty()
+void SlotyKomponentów::Utwórz(const KomponentStały &komponent)
 {
-    static SlotyKomponentów sloty;
-    return sloty;
+    (*this)[komponent] = oc::createObject(komponent.Klasa());
 }
 
-void KomponentStały::Utwórz() const
+void SlotyKomponentów::ZwolnijOkienne()
 {
-    Instancja() = oc::createObject(Klasa());
+    Dialogi.reset();
+    Komunikaty.reset();
+    Menu.reset();
 }

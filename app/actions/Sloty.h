@@ -5,17 +5,24 @@
 #include <QString>
 #include <memory>
 
-// The four components the main program keeps for the whole run. Shared, so
-// a count running on a worker keeps its instance alive past the window.
+struct KomponentStały;
+
+// The four components the main program keeps for the whole run; the main
+// window owns the table. Shared, so a count running on a worker keeps its
+// instance alive past the window.
 struct SlotyKomponentów
 {
     std::shared_ptr<oc::Component> Dialogi;
     std::shared_ptr<oc::Component> Historia;
     std::shared_ptr<oc::Component> Komunikaty;
     std::shared_ptr<oc::Component> Menu;
-};
 
-SlotyKomponentów &Sloty();
+    std::shared_ptr<oc::Component> &operator[](const KomponentStały &komponent);
+    // Fills the component's slot from the registry; raises oc::ComponentError.
+    void Utwórz(const KomponentStały &komponent);
+    // On the way out: the history stays, a count on a worker may still hold it.
+    void ZwolnijOkienne();
+};
 
 // A component kept for the whole run: its class id and the slot that holds
 // its instance.
@@ -25,10 +32,12 @@ struct KomponentStały
     std::shared_ptr<oc::Component> SlotyKomponentów::*slot;
 
     QString Klasa() const { return QString::fromLatin1(klasa); }
-    std::shared_ptr<oc::Component> &Instancja() const { return Sloty().*slot; }
-    // Fills the slot from the registry; raises oc::ComponentError.
-    void Utwórz() const;
 };
+
+inline std::shared_ptr<oc::Component> &SlotyKomponentów::operator[](const KomponentStały &komponent)
+{
+    return this->*komponent.slot;
+}
 
 // A component created afresh for each command.
 struct KomponentPolecenia

@@ -14,14 +14,12 @@ using namespace oc;
 
 namespace {
 
-const QString klasa = komponent::Usuwanie.Klasa();
-
-// A delete component told how its questions delete; nullptr when it cannot be had.
-ComponentPtr Usuwanie(QWidget *nad, qint32 tryb)
+// A delete component told how its questions delete; empty when it cannot be had.
+EgzemplarzPolecenia Usuwanie(Gospodarz &okno, qint32 tryb)
 {
-    ComponentPtr usuwanie = UtwórzKomponent(nad, komponent::Usuwanie);
-    if (usuwanie && !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("TrybUsuwania"), tryb))
-        return nullptr;
+    EgzemplarzPolecenia usuwanie = UtwórzKomponent(okno, komponent::Usuwanie);
+    if (usuwanie && !Wywołaj(okno, usuwanie, QStringLiteral("TrybUsuwania"), tryb))
+        return {usuwanie.klasa, nullptr};
     return usuwanie;
 }
 
@@ -33,16 +31,16 @@ std::optional<qint32> TrybKosza(Gospodarz &okno, const QString &katalog)
     if (platform::trashFor(katalog, &błąd))
         return tryb_usuwania::DoKosza;
     const QString pytanie = błąd.text() + QStringLiteral(". Usunąć na zawsze? Tego nie można cofnąć.");
-    if (PokażKomunikat(okno.Okno(), QStringLiteral("Kosz"), pytanie, 48, 4, 1) != 0)
+    if (PokażKomunikat(okno, QStringLiteral("Kosz"), pytanie, 48, 4, 1) != 0)
         return std::nullopt;
     return tryb_usuwania::NaZawsze;
 }
 
 // Runs a batch already handed to the component; true when it was carried out.
-bool UsuńWszystko(Gospodarz &okno, Component *usuwanie)
+bool UsuńWszystko(Gospodarz &okno, const EgzemplarzPolecenia &usuwanie)
 {
     QWidget *nad = okno.Okno();
-    const std::optional<QVariant> wynik = Wywołaj(nad, usuwanie, klasa, QStringLiteral("RunDeleteAll"),
+    const std::optional<QVariant> wynik = Wywołaj(okno, usuwanie, QStringLiteral("RunDeleteAll"),
                                                   float(ui::leftTwips(nad) + 3660), float(ui::topTwips(nad) + 2000));
     return wynik && wynik->toInt() == 1;
 }
@@ -68,11 +66,11 @@ void DeleteFileD(Gospodarz &okno, bool naZawsze)
         return;
     }
     QWidget *nad = okno.Okno();
-    const ComponentPtr usuwanie = Usuwanie(nad, *tryb);
+    const EgzemplarzPolecenia usuwanie = Usuwanie(okno, *tryb);
     if (!usuwanie)
         return;
     QVariantList args{float(ui::leftTwips(nad) + 3500), float(ui::topTwips(nad) + 2000), kursor->ścieżka};
-    const std::optional<QVariant> wynik = Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("DeleteFileo"), args);
+    const std::optional<QVariant> wynik = Wywołaj(okno, usuwanie, QStringLiteral("DeleteFileo"), args);
     if (!wynik || wynik->toInt() == 0)
         return;
     // The left panel keeps its view, so the row shows the entry that
@@ -91,19 +89,18 @@ void MoreDelete(Gospodarz &okno, qint32 tryb)
 {
     const int p = okno.AktywnyPanel();
     WidokPanelu &panel = okno.Widok(p);
-    QWidget *nad = okno.Okno();
-    const ComponentPtr usuwanie = Usuwanie(nad, tryb);
-    if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists")))
+    const EgzemplarzPolecenia usuwanie = Usuwanie(okno, tryb);
+    if (!usuwanie || !Wywołaj(okno, usuwanie, QStringLiteral("clearlists")))
         return;
     // Directories come first in the panel, so they are handed over first.
     for (const WybranaPozycja &pozycja : panel.Zaznaczone())
-        if (!Wywołaj(nad, usuwanie.get(), klasa,
+        if (!Wywołaj(okno, usuwanie,
                      pozycja.katalog ? QStringLiteral("AddDirToDelete") : QStringLiteral("AddFileToDelete"),
                      pozycja.ścieżka))
             return;
     QString następny;
     panel.UstalNastępneNieInsertowePole(następny);
-    if (!UsuńWszystko(okno, usuwanie.get()))
+    if (!UsuńWszystko(okno, usuwanie))
         return;
     okno.OdświeżPanel(p);
     panel.ZaznaczPlik(następny);
@@ -116,12 +113,11 @@ void DeleteDirx(Gospodarz &okno, qint32 tryb)
     const std::optional<WybranaPozycja> kursor = panel.PodKursorem();
     if (!kursor)
         return;
-    QWidget *nad = okno.Okno();
-    const ComponentPtr usuwanie = Usuwanie(nad, tryb);
-    if (!usuwanie || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("clearlists"))
-        || !Wywołaj(nad, usuwanie.get(), klasa, QStringLiteral("AddDirToDelete"), kursor->ścieżka))
+    const EgzemplarzPolecenia usuwanie = Usuwanie(okno, tryb);
+    if (!usuwanie || !Wywołaj(okno, usuwanie, QStringLiteral("clearlists"))
+        || !Wywołaj(okno, usuwanie, QStringLiteral("AddDirToDelete"), kursor->ścieżka))
         return;
-    if (!UsuńWszystko(okno, usuwanie.get()))
+    if (!UsuńWszystko(okno, usuwanie))
         return;
     okno.OdświeżPanel(p);
     panel.PokażPanel(1);

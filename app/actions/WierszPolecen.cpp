@@ -74,7 +74,7 @@ void Cd(Gospodarz &okno, int p, const QString &arg)
     WidokPanelu &panel = okno.Widok(p);
     const std::optional<QString> cel = KatalogDlaCd(panel.Stan, panel.Katalog(), arg);
     if (!cel) {
-        PokażKomunikat(okno.Okno(), QStringLiteral("Błąd"),
+        PokażKomunikat(okno, QStringLiteral("Błąd"),
                        QStringLiteral("Katalog: '") + arg.toUpper() + QStringLiteral("' nie istnieje"), 1, 0, 0);
         return;
     }
@@ -100,7 +100,7 @@ void DoInterpretera(Gospodarz &okno, int p, const QString &linia)
     platform::programStarter().start(polecenie.program, polecenie.arguments, katalog);
     okno.Linia().Wyczyść();
     if (platform::terminalProgram().isEmpty())
-        PokażKomunikat(okno.Okno(), QStringLiteral("Wiersz poleceń"),
+        PokażKomunikat(okno, QStringLiteral("Wiersz poleceń"),
                        QStringLiteral("Nie ma programu terminala (") + platform::terminalCandidates()
                            + QStringLiteral("), więc polecenie działa bez okna i jego wyników nie widać."),
                        1, 0, 0);
@@ -211,19 +211,19 @@ void ShowHistoryString(Gospodarz &okno)
 void HistoryWindow(Gospodarz &okno)
 {
     if (okno.Historia().lstHistoria.isEmpty()) {
-        PokażKomunikat(okno.Okno(), QStringLiteral("Historia"),
+        PokażKomunikat(okno, QStringLiteral("Historia"),
                        QStringLiteral("Nie można pokazać historii, ponieważ nie wystukałeś żadnej komendy "
                                       "DOSowej !!!"),
                        3, 0, 0);
         return;
     }
-    if (!Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("clearlist")))
+    if (!Wywołaj(okno, komponent::Historia, QStringLiteral("clearlist")))
         return;
     for (const QString &linia : okno.Historia().Najnowsze())
-        if (!Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("AddHistoryPos"), linia))
+        if (!Wywołaj(okno, komponent::Historia, QStringLiteral("AddHistoryPos"), linia))
             return;
     const std::optional<QVariant> wybrana
-        = Wywołaj(okno.Okno(), komponent::Historia, QStringLiteral("ShowHistoryWindow"),
+        = Wywołaj(okno, komponent::Historia, QStringLiteral("ShowHistoryWindow"),
                   float(ui::leftTwips(okno.Okno()) + 3600), float(ui::topTwips(okno.Okno()) + 1000));
     if (!wybrana || wybrana->toString().isEmpty())
         return;
@@ -235,7 +235,7 @@ void HistoryWindow(Gospodarz &okno)
 void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString &nazwa)
 {
     if (okno.Widok(p).Dir.Ścieżka() == u'/' && nazwa.compare(QStringLiteral("autoexec.bat"), Qt::CaseInsensitive) == 0
-        && PokażKomunikat(okno.Okno(), QStringLiteral("AUTOEXEC.BAT"),
+        && PokażKomunikat(okno, QStringLiteral("AUTOEXEC.BAT"),
                           QStringLiteral("Czy chcesz uruchomić plik AUTOEXEC.BAT ??"), 48, 4, 0)
                != 0)
         return;
@@ -245,7 +245,7 @@ void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString
 void OtwórzDokument(Gospodarz &okno, const QString &ścieżka)
 {
     if (!platform::programStarter().open(ścieżka))
-        PokażKomunikat(okno.Okno(), QStringLiteral("Błąd"),
+        PokażKomunikat(okno, QStringLiteral("Błąd"),
                        QStringLiteral("Nie można otworzyć pliku \"%1\": nie ma programu, który otwiera dokumenty (%2).")
                            .arg(ścieżka, platform::documentOpenerName()),
                        1, 0, 0);

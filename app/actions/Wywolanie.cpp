@@ -1,7 +1,7 @@
 #include "Wywolanie.h"
 
+#include "Gospodarz.h"
 #include "PokazKomunikat.h"
-#include "Sloty.h"
 
 #include <component/ComponentError.h>
 #include <component/createObject.h>
@@ -17,35 +17,46 @@ std::function<oc::ComponentPtr(const QString &)> &twórcaKomponentów()
     return twórca;
 }
 
-void PokażBłąd(const QWidget *nad, oc::Component *komponent, const QString &tekst)
+void PokażBłąd(const Wywołujący &kto, oc::Component *komponent, const QString &tekst)
 {
     // The message box cannot report its own failure.
-    if (komponent && komponent == Sloty().Komunikaty.get())
-        QMessageBox::warning(const_cast<QWidget *>(nad), QStringLiteral("Błąd komponentu"), tekst);
-    else if (Sloty().Komunikaty)
-        PokażKomunikat(nad, QStringLiteral("Błąd komponentu"), tekst, 1, 0, 0);
+    if (komponent && komponent == kto.sloty.Komunikaty.get())
+        QMessageBox::warning(const_cast<QWidget *>(kto.nad), QStringLiteral("Błąd komponentu"), tekst);
+    else if (kto.sloty.Komunikaty)
+        PokażKomunikat(kto, QStringLiteral("Błąd komponentu"), tekst, 1, 0, 0);
     else
         qWarning().noquote() << tekst;
 }
 
+std::optional<QVariant> WywołajInstancję(const Wywołujący &kto, oc::Component *komponent, const QString &klasa,
+                                         const QString &operacja, QVariantList &args)
+{
+    QString powód;
+    if (std::optional<QVariant> odpowiedź = SpróbujWywołać(komponent, operacja, powód, args))
+        return odpowiedź;
+    PokażBłąd(kto, komponent, TekstBłęduKomponentu(klasa, operacja, powód));
+    return std::nullopt;
+}
+
 } // namespace
+
+Wywołujący::Wywołujący(Gospodarz &okno) : sloty(okno.Komponenty()), nad(okno.Okno())
+{}
 
 void ustawTwórcęKomponentów(std::function<oc::ComponentPtr(const QString &)> twórca)
 {
     twórcaKomponentów() = std::move(twórca);
 }
 
-oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const KomponentPolecenia &komponent)
+EgzemplarzPolecenia UtwórzKomponent(const Wywołujący &kto, const KomponentPolecenia &komponent)
 {
     const QString klasa = komponent.Klasa();
     try {
-        if (twórcaKomponentów())
-            return twórcaKomponentów()(klasa);
-        return oc::createObject(klasa);
+        return {klasa, twórcaKomponentów() ? twórcaKomponentów()(klasa) : oc::createObject(klasa)};
     } catch (const oc::ComponentError &błąd) {
-        PokażBłąd(nad, nullptr, QStringLiteral("Nie można utworzyć komponentu \"%1\": %2").arg(klasa, błąd.message()));
+        PokażBłąd(kto, nullptr, QStringLiteral("Nie można utworzyć komponentu \"%1\": %2").arg(klasa, błąd.message()));
     }
-    return nullptr;
+    return {klasa, nullptr};
 }
 
 QString TekstBłęduKomponentu(const QString &klasa, const QString &operacja, const QString &powód)
@@ -70,18 +81,14 @@ std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QStrin
     return std::nullopt;
 }
 
-std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, const QString &klasa,
-                                const QString &operacja, QVariantList &args)
-{
-    QString powód;
-    if (std::optional<QVariant> odpowiedź = SpróbujWywołać(komponent, operacja, powód, args))
-        return odpowiedź;
-    PokażBłąd(nad, komponent, TekstBłęduKomponentu(klasa, operacja, powód));
-    return std::nullopt;
-}
-
-std::optional<QVariant> Wywołaj(const QWidget *nad, const KomponentStały &komponent, const QString &operacja,
+std::optional<QVariant> Wywołaj(const Wywołujący &kto, const KomponentStały &komponent, const QString &operacja,
                                 QVariantList &args)
 {
-    return Wywołaj(nad, komponent.Instancja().get(), komponent.Klasa(), operacja, args);
+    return WywołajInstancję(kto, kto.sloty[komponent].get(), komponent.Klasa(), operacja, args);
+}
+
+std::optional<QVariant> Wywołaj(const Wywołujący &kto, const EgzemplarzPolecenia &komponent, const QString &operacja,
+                                QVariantList &args)
+{
+    return WywołajInstancję(kto, komponent.instancja.get(), komponent.klasa, operacja, args);
 }

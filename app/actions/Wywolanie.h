@@ -9,36 +9,58 @@
 #include <functional>
 #include <optional>
 
+class Gospodarz;
 class QWidget;
+
+// Who calls a component: the table of the run's components, and the window
+// its dialogs are placed over (none: the screen's corner).
+struct Wywołujący
+{
+    Wywołujący(Gospodarz &okno);
+    Wywołujący(SlotyKomponentów &sloty, const QWidget *nad) : sloty(sloty), nad(nad) {}
+
+    SlotyKomponentów &sloty;
+    const QWidget *nad;
+};
+
+// A component created for one command, with the class id its messages name.
+struct EgzemplarzPolecenia
+{
+    QString klasa;
+    oc::ComponentPtr instancja;
+
+    explicit operator bool() const { return instancja != nullptr; }
+};
 
 // The one way the main program calls a component. A component that is
 // missing, or whose call fails, gives one standard message naming it, the
 // operation and the reason; the answer is then empty and the program goes on.
-std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, const QString &klasa,
-                                const QString &operacja, QVariantList &args);
-
-template <class... A>
-std::optional<QVariant> Wywołaj(const QWidget *nad, oc::Component *komponent, const QString &klasa,
-                                const QString &operacja, A &&...values)
-{
-    QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
-    return Wywołaj(nad, komponent, klasa, operacja, args);
-}
-
-// The same call on a component kept for the run, named by its entry in the table.
-std::optional<QVariant> Wywołaj(const QWidget *nad, const KomponentStały &komponent, const QString &operacja,
+std::optional<QVariant> Wywołaj(const Wywołujący &kto, const KomponentStały &komponent, const QString &operacja,
                                 QVariantList &args);
 
 template <class... A>
-std::optional<QVariant> Wywołaj(const QWidget *nad, const KomponentStały &komponent, const QString &operacja,
+std::optional<QVariant> Wywołaj(const Wywołujący &kto, const KomponentStały &komponent, const QString &operacja,
                                 A &&...values)
 {
     QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
-    return Wywołaj(nad, komponent, operacja, args);
+    return Wywołaj(kto, komponent, operacja, args);
+}
+
+// The same call on a component created for one command.
+std::optional<QVariant> Wywołaj(const Wywołujący &kto, const EgzemplarzPolecenia &komponent, const QString &operacja,
+                                QVariantList &args);
+
+template <class... A>
+std::optional<QVariant> Wywołaj(const Wywołujący &kto, const EgzemplarzPolecenia &komponent, const QString &operacja,
+                                A &&...values)
+{
+    QVariantList args{QVariant::fromValue(std::forward<A>(values))...};
+    return Wywołaj(kto, komponent, operacja, args);
 }
 
 // The same call for a caller with a message of its own: on failure the
-// answer is empty and powód says why; nothing is shown.
+// answer is empty and powód says why; nothing is shown. Touches no window,
+// so a worker may make it.
 std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QString &operacja, QString &powód,
                                        QVariantList &args);
 
@@ -50,8 +72,8 @@ std::optional<QVariant> SpróbujWywołać(oc::Component *komponent, const QStrin
 }
 
 // Creates a component for one command (copy, delete); one that cannot be
-// created gives the standard message and nullptr.
-oc::ComponentPtr UtwórzKomponent(const QWidget *nad, const KomponentPolecenia &komponent);
+// created gives the standard message and an empty instance.
+EgzemplarzPolecenia UtwórzKomponent(const Wywołujący &kto, const KomponentPolecenia &komponent);
 // Tests put stand-ins in place of the registry; an empty function restores it.
 void ustawTwórcęKomponentów(std::function<oc::ComponentPtr(const QString &klasa)> twórca);
 

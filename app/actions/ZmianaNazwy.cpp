@@ -53,7 +53,7 @@ void ZmieńNazwę(Gospodarz &okno)
     const QString stara = kursor->nazwa;
     QWidget *nad = okno.Okno();
     QVariantList args{float(ui::leftTwips(nad) + (p == 1 ? 1680 : 7000)), float(ui::topTwips(nad) + 2100), stara};
-    const std::optional<QVariant> wynik = Wywołaj(nad, komponent::Dialogi, QStringLiteral("ZmienNazwe"), args);
+    const std::optional<QVariant> wynik = Wywołaj(okno, komponent::Dialogi, QStringLiteral("ZmienNazwe"), args);
     const QString nowa = args.value(2).toString();
     if (!wynik || wynik->toInt() != 1 || nowa == stara)
         return;
@@ -61,7 +61,7 @@ void ZmieńNazwę(Gospodarz &okno)
     if (powód.isEmpty())
         powód = ZmieńNazwęWpisu(panel.Dir.Ścieżka(), stara, nowa);
     if (!powód.isEmpty()) {
-        PokażKomunikat(nad, QStringLiteral("Zmień nazwę"), powód, 48, 0, 0);
+        PokażKomunikat(okno, QStringLiteral("Zmień nazwę"), powód, 48, 0, 0);
         return;
     }
     okno.OdświeżPanel(p);

@@ -106,6 +106,11 @@ public:
     void PokażPoOdczycie(MiejsceKursora miejsce);
     // The next showing starts at the first entry; the cursor keeps its row.
     void OdPoczątku();
+    // The screen and cursor row another panel had; a panel with fewer rows
+    // keeps the same entry, on its last row.
+    void PrzejmijMiejsce(MiejsceKursora miejsce);
+    // On the way out: the lists hold only the blank entry they start with.
+    void Opróżnij();
     // After a re-read: the cursor on the directory with that real name, a
     // row left below it on a long list; without one, the list from the top.
     void PokażKatalog(const QString &nazwa);

@@ -96,6 +96,23 @@ void WidokPanelu::OdPoczątku()
     Stan.PierwszaPozycja = 1;
 }
 
+void WidokPanelu::PrzejmijMiejsce(MiejsceKursora miejsce)
+{
+    const qint32 nadmiar = std::max(0, miejsce.wiersz - Stan.OstatniWiersz);
+    Stan.PierwszaPozycja = miejsce.pierwsza + nadmiar;
+    Stan.WierszKursora = miejsce.wiersz - nadmiar;
+}
+
+void WidokPanelu::Opróżnij()
+{
+    Stan.Nazwy.assign(1, QString());
+    Stan.Rzeczywiste.assign(1, QString());
+    Stan.Zaznaczenia.assign(1, 0);
+    Stan.LiczbaPozycji = Stan.LiczbaKatalogów = 0;
+    Stan.IleZaznaczonych = 0;
+    Stan.SumaZaznaczonych = 0;
+}
+
 void WidokPanelu::PokażKatalog(const QString &nazwa)
 {
     qint32 j = 0;

@@ -7,7 +7,6 @@
 #include <actions/PokazKomunikat.h>
 #include <actions/Sloty.h>
 #include <component/Wersja.h>
-#include <component/createObject.h>
 #include <platform/Paths.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
@@ -74,19 +73,19 @@ void frmSplash::Krok(int numer)
         m_ustawienia = WczytajUstawieniaPaneli(oc::platform::panelSettingsFileForReading());
         break;
     case 3:
-        komponent::Dialogi.Utwórz();
+        m_komponenty.Utwórz(komponent::Dialogi);
         QCoreApplication::processEvents();
         break;
     case 4:
-        komponent::Historia.Utwórz();
+        m_komponenty.Utwórz(komponent::Historia);
         QCoreApplication::processEvents();
         break;
     case 5:
-        komponent::Komunikaty.Utwórz();
+        m_komponenty.Utwórz(komponent::Komunikaty);
         QCoreApplication::processEvents();
         break;
     case 6:
-        komponent::Menu.Utwórz();
+        m_komponenty.Utwórz(komponent::Menu);
         QCoreApplication::processEvents();
         break;
     case 7: {
@@ -102,6 +101,7 @@ void frmSplash::Krok(int numer)
             błądKolorów = błąd.message();
         }
         auto okno = std::make_unique<frmMain>(m_katalogi[0], m_katalogi[1]);
+        okno->Komponenty() = std::move(m_komponenty);
         okno->UstawUstawienia(m_ustawienia);
         okno->Form_Load();
         frmMain *główne = okno.release();
@@ -110,7 +110,7 @@ void frmSplash::Krok(int numer)
         QCoreApplication::processEvents();
         close();
         if (!błądKolorów.isEmpty())
-            PokażKomunikat(główne, QStringLiteral("Schemat kolorów"),
+            PokażKomunikat(*główne, QStringLiteral("Schemat kolorów"),
                            błądKolorów + QStringLiteral(". Program używa kolorów domyślnych."), 1, 0, 0);
         break;
     }

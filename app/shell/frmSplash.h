@@ -1,5 +1,6 @@
 #pragma once
 
+#include <actions/Sloty.h>
 #include <panels/UstawieniaPaneli.h>
 
 #include <QString>
@@ -23,6 +24,9 @@ public:
     // Runs one step (1 to 7; others do nothing). Throws what the step meets.
     void Krok(int numer);
 
+    // What steps 3 to 6 created; step 7 hands it to the main window.
+    SlotyKomponentów &Komponenty() { return m_komponenty; }
+
     QLabel *lblWersja;
     QLabel *lblOpis;
     QTimer *Timer1;
@@ -33,4 +37,5 @@ protected:
 private:
     std::array<QString, 2> m_katalogi; // the panels' saved directories
     UstawieniaPaneli m_ustawienia;     // and their order and view
+    SlotyKomponentów m_komponenty;
 };

@@ -153,7 +153,7 @@ void frmMain::imgRogu_MouseDown()
     mnuPop1->exec(mapToGlobal(QPoint(5, Label1->height() - 3)));
     switch (m_wybórMenu) {
     case 2:
-        PokażKomunikat(this, QStringLiteral("Przenieś"),
+        PokażKomunikat(*this, QStringLiteral("Przenieś"),
                        QStringLiteral("Aby przenieść okno, należy kliknąć w jasko-niebieski pasek z napisem "
                                       "\"Orvane Commander\" i cały czas trzymając lewy przycisk myszy ruszyć gdzieś "
                                       "mysz. Jeśli spodoba Ci się nowa pozycja okna, to puść lewy przycisk myszy"),
@@ -169,5 +169,5 @@ void frmMain::imgRogu_MouseDown()
 
 void frmMain::Zegar_Click()
 {
-    PokażZegar(this);
+    PokażZegar(*this);
 }

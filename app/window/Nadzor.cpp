@@ -42,5 +42,5 @@ void frmMain::ZmianyNaDysku(int panele)
     if (m_aktywny != aktywny)
         UstawAktywnyPanel(aktywny);
     if (!komunikat.isEmpty())
-        PokażKomunikat(this, QStringLiteral("Katalog zniknął"), komunikat.trimmed(), 48, 0, 0);
+        PokażKomunikat(*this, QStringLiteral("Katalog zniknął"), komunikat.trimmed(), 48, 0, 0);
 }

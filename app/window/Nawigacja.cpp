@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "PaneleBoczne.h"
+
 #include <actions/PytaniaOkna.h>
 #include <panels/RysowanieWierszy.h>
 #include <platform/Directory.h>
@@ -109,10 +111,10 @@ void frmMain::RefreshPanel(qint32 &which)
         if (w.Dir.Ścieżka() != było) {
             // The directory vanished and the panel fell back to another.
             w.Gora->UstawNapis(w.Dir.Ścieżka().toUpper());
-            w.Stan.WierszKursora = 0;
-            w.Stan.PierwszaPozycja = 1;
+            w.PokażPoOdczycie(MiejsceKursora{1, 0});
+        } else {
+            w.PokażPoOdczycie();
         }
-        w.PokażPoOdczycie();
     }
     // Refreshing the other panel alone does not take the keys away.
     if (m_aktywny != aktywny)
@@ -129,18 +131,12 @@ void frmMain::SwapPanels()
     const QString nagłówek = Gora1->Napis();
     Gora1->UstawNapis(Gora2->Napis());
     Gora2->UstawNapis(nagłówek);
-    StanPanelu &a = Widok(1).Stan;
-    StanPanelu &b = Widok(2).Stan;
-    std::swap(a.PierwszaPozycja, b.PierwszaPozycja);
-    PomalujZwykły(Panel1[size_t(a.WierszKursora)]);
-    PomalujZwykły(Panel2[size_t(b.WierszKursora)]);
-    std::swap(a.WierszKursora, b.WierszKursora);
-    // A panel in the full view has fewer rows: the same entry, on its last row.
-    for (StanPanelu *s : {&a, &b})
-        if (s->WierszKursora > s->OstatniWiersz) {
-            s->PierwszaPozycja += s->WierszKursora - s->OstatniWiersz;
-            s->WierszKursora = s->OstatniWiersz;
-        }
+    const MiejsceKursora a = Widok(1).Miejsce();
+    const MiejsceKursora b = Widok(2).Miejsce();
+    PomalujZwykły(Panel1[size_t(a.wiersz)]);
+    PomalujZwykły(Panel2[size_t(b.wiersz)]);
+    Widok(1).PrzejmijMiejsce(b);
+    Widok(2).PrzejmijMiejsce(a);
     for (int p = 1; p <= 2; ++p) {
         Widok(p).WczytajPanel();
         Widok(p).PokażPanel(Widok(p).Stan.PierwszaPozycja);
@@ -154,7 +150,7 @@ void frmMain::ZmieńWolumin(int p)
 {
     UstawAktywnyPanel(p);
     WidokPanelu &w = Widok(p);
-    const QString wybrany = WybierzWolumin(this, p, platform::volumeOf(w.Dir.Ścieżka()));
+    const QString wybrany = WybierzWolumin(*this, p, platform::volumeOf(w.Dir.Ścieżka()));
     if (wybrany.isEmpty())
         return;
     // The other panel's directory when it lies there, else the last one

@@ -1,10 +1,12 @@
-#include "frmMain.h"
+#include "PaneleBoczne.h"
 
-#include <actions/Sloty.h>
+#include <actions/LiczenieKatalogu.h>
 #include <component/Wersja.h>
 #include <panels/InfoKatalogu.h>
 #include <panels/Kolory.h>
 #include <panels/TekstRozmiaru.h>
+#include <panels/Uklad.h>
+#include <panels/WidokPanelu.h>
 #include <platform/Paths.h>
 #include <platform/Volumes.h>
 #include <ui/Colors.h>
@@ -12,11 +14,8 @@
 #include <ui/Shape.h>
 #include <ui/Twips.h>
 
-#include <QCoreApplication>
 #include <QFrame>
-#include <QFutureWatcher>
 #include <QLabel>
-#include <QtConcurrent/QtConcurrentRun>
 
 using namespace oc;
 
@@ -111,79 +110,71 @@ QString NumerSeryjny(const QString &id)
 
 } // namespace
 
-void frmMain::UtwórzPaneleBoczne()
+namespace {
+
+// Both side panels take the place of a file panel and start hidden.
+void Umieść(QFrame *boczny)
 {
+    ui::placeTwips(boczny, 120, 360, 5184, wysokośćPanelu);
+    boczny->hide();
+}
+
+void Koloruj(QFrame *boczny, std::initializer_list<ui::Shape *> ramki)
+{
+    const Kolory &k = kolory();
+    ui::setBackground(boczny, k.filebackground);
+    for (QLabel *etykieta : boczny->findChildren<QLabel *>())
+        ui::setForeground(etykieta, k.filetext);
+    for (ui::Shape *ramka : ramki)
+        ramka->setBorderColor(k.filetext);
+}
+
+} // namespace
+
+PanelInformacji::PanelInformacji(QWidget *okno) : QFrame(okno)
+{
+    Umieść(this);
     for (const Etykieta &e : etykietyInfo)
-        Label4[size_t(e.item)] = NowaEtykieta(Panel, e);
+        Label4[size_t(e.item)] = NowaEtykieta(this, e);
     Label4[11]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4[11]->setWordWrap(true);
     ui::resizeTwips(Label4[11], 4695, 1695);
     for (const int ukryty : {2, 3, 12, 13})
         Label4[size_t(ukryty)]->hide();
-    Shape1 = new ui::Shape(Panel);
-    Shape3 = new ui::Shape(Panel);
+    Shape1 = new ui::Shape(this);
+    Shape3 = new ui::Shape(this);
     ui::placeTwips(Shape1, 60, 60, 5184 - 140, wysokośćPanelu - 140);
     ui::placeTwips(Shape3, 120, 120, 5184 - 260, wysokośćPanelu - 260);
     static const int górneLinii[3] = {780, 2220, 2940};
     for (int i = 0; i < 3; ++i) {
-        Line1[size_t(i)] = new QFrame(Panel);
+        Line1[size_t(i)] = new QFrame(this);
         Line1[size_t(i)]->setFrameShape(QFrame::HLine);
         ui::placeTwips(Line1[size_t(i)], 120, górneLinii[i], 5184 - 360, 15);
     }
-
-    for (const Etykieta &e : etykietyPodglądu)
-        Label3[size_t(e.item)] = NowaEtykieta(PanelB, e, e.item <= 2 || e.item == 9);
-    Shape2[1] = new ui::Shape(PanelB);
-    Shape2[0] = new ui::Shape(PanelB);
-    ui::placeTwips(Shape2[1], 60, 60, 5184 - 120, wysokośćPanelu - 120);
-    ui::placeTwips(Shape2[0], 105, 105, 5184 - 210, wysokośćPanelu - 210);
-    imgPrv = new QLabel(PanelB);
-    imgPrv->hide();
-
-    m_zzm = new QFutureWatcher<QString>(this);
-    connect(m_zzm, &QFutureWatcherBase::finished, this, &frmMain::PoZliczeniu);
 }
 
-void frmMain::UłóżPaneleBoczne(int szerokość, int wysokość)
+void PanelInformacji::Ułóż(int szerokość, int wysokość)
 {
+    ui::resizeTwips(this, szerokość, wysokość);
     ui::resizeTwips(Shape1, szerokość - 140, wysokość - 140);
     ui::resizeTwips(Shape3, szerokość - 260, wysokość - 260);
     ui::moveTwips(Label4[25], szerokość / 2 - ui::widthTwips(Label4[25]) / 2, 0);
     for (QFrame *linia : Line1)
         ui::resizeTwips(linia, szerokość - 240 - ui::leftTwips(linia), 15);
     ui::resizeTwips(Label4[11], szerokość - 450, ui::heightTwips(Label4[11]));
-
-    ui::resizeTwips(Shape2[1], szerokość - 120, wysokość - 120);
-    ui::resizeTwips(Shape2[0], szerokość - 210, wysokość - 210);
-    ui::moveTwips(Label3[8], szerokość / 2 - ui::widthTwips(Label3[8]) / 2, 0);
-    for (const int podpis : {0, 1, 2, 9})
-        ui::moveTwips(Label3[size_t(podpis)], szerokość / 2 - 1515, ui::topTwips(Label3[size_t(podpis)]));
-    const int wartości = ui::leftTwips(Label3[0]) + ui::widthTwips(Label3[0]);
-    for (const int wartość : {3, 4, 5, 10})
-        ui::moveTwips(Label3[size_t(wartość)], wartości, ui::topTwips(Label3[size_t(wartość)]));
-    ui::moveTwips(Label3[6], ui::leftTwips(Label3[0]), ui::topTwips(Label3[6]));
-    ui::moveTwips(Label3[7], ui::leftTwips(Label3[6]) + ui::widthTwips(Label3[6]), ui::topTwips(Label3[7]));
 }
 
-void frmMain::KoloryPaneliBocznych()
+void PanelInformacji::Koloruj()
 {
-    const Kolory &k = kolory();
-    for (QFrame *boczny : {Panel, PanelB}) {
-        ui::setBackground(boczny, k.filebackground);
-        for (QLabel *etykieta : boczny->findChildren<QLabel *>())
-            ui::setForeground(etykieta, k.filetext);
-    }
-    for (ui::Shape *ramka : {Shape1, Shape3, Shape2[0], Shape2[1]})
-        ramka->setBorderColor(k.filetext);
+    ::Koloruj(this, {Shape1, Shape3});
 }
 
-// Lines of labels side by side, centred as one on the panel.
-void frmMain::Wyśrodkuj(std::initializer_list<int> pozycje)
+void PanelInformacji::Wyśrodkuj(std::initializer_list<int> pozycje)
 {
     int razem = 0;
     for (const int i : pozycje)
         razem += ui::widthTwips(Label4[size_t(i)]);
-    int lewy = ui::widthTwips(Panel) / 2 - razem / 2;
+    int lewy = ui::widthTwips(this) / 2 - razem / 2;
     for (const int i : pozycje) {
         QLabel *etykieta = Label4[size_t(i)];
         ui::moveTwips(etykieta, lewy, ui::topTwips(etykieta));
@@ -191,82 +182,22 @@ void frmMain::Wyśrodkuj(std::initializer_list<int> pozycje)
     }
 }
 
-void frmMain::PanelL()
+void PanelInformacji::PokażWersję()
 {
-    ui::moveTwips(Panel, ui::leftTwips(Panel), ui::topTwips(Gora1));
     Napis(Label4[25], QStringLiteral("Info"));
     Napis(Label4[0], QStringLiteral("Orvane Commander, Wersja ") + oc::WersjaProgramu());
-    if (TrybPaneluInfo == 2) {
-        VisibleX2(true);
-        TrybPaneluInfo = 0;
-        PorzućLiczenie();
-    }
-    if (TrybPaneluInfo == 0) {
-        TrybPaneluInfo = 1;
-        ui::moveTwips(Panel, ui::leftTwips(Widok(3 - m_aktywny).Wiersze[0]), ui::topTwips(Panel));
-        VisibleX(false);
-        PanelInfo();
-    } else {
-        TrybPaneluInfo = 0;
-        VisibleX(true);
-    }
+}
+
+void PanelInformacji::WyśrodkujDysk()
+{
     Wyśrodkuj({9, 23});
     Wyśrodkuj({10, 24});
     Wyśrodkuj({14, 4, 16});
     Wyśrodkuj({15, 5, 17});
 }
 
-void frmMain::PokażPanelPod(QFrame *boczny, bool v)
+void PanelInformacji::PanelInfo(const WidokPanelu &d)
 {
-    const int p = m_aktywny;
-    const int q = 3 - p;
-    // Standing over the active panel, the side panel gives the keys away first.
-    if (Widok(p).Wiersze[0]->x() == boczny->x()) {
-        UstawAktywnyPanel(q);
-        PokażPanelPod(boczny, v);
-        return;
-    }
-    WidokPanelu &zakryty = Widok(q);
-    for (EtykietaPanelu *wiersz : zakryty.Wiersze)
-        wiersz->setVisible(v);
-    for (EtykietaPanelu *stan : zakryty.Dol)
-        stan->setVisible(v && (stan == zakryty.Dol[0] || zakryty.Stan.IleZaznaczonych == 0));
-    zakryty.Gora->setVisible(v);
-    zakryty.imgGora->setVisible(v);
-    zakryty.imgDol->setVisible(v);
-    boczny->setVisible(!v);
-    if (!v)
-        boczny->raise();
-    KolorTytułuBocznego();
-}
-
-void frmMain::KolorTytułuBocznego()
-{
-    const Kolory &k = kolory();
-    const auto tytuł = [&](QFrame *boczny, QLabel *etykieta) {
-        if (!boczny->isVisible())
-            return;
-        const bool nadAktywnym = boczny->x() == Widok(m_aktywny).Wiersze[0]->x();
-        ui::setBackground(etykieta, nadAktywnym ? k.fileselbackground : k.filebackground);
-        ui::setForeground(etykieta, nadAktywnym ? k.fileseltext : k.filetext);
-    };
-    tytuł(Panel, Label4[25]);
-    tytuł(PanelB, Label3[8]);
-}
-
-void frmMain::VisibleX(bool v)
-{
-    PokażPanelPod(Panel, v);
-}
-
-void frmMain::VisibleX2(bool v)
-{
-    PokażPanelPod(PanelB, v);
-}
-
-void frmMain::PanelInfo()
-{
-    WidokPanelu &d = Widok(m_aktywny);
     const StanPanelu &s = d.Stan;
     Napis(Label4[8], d.Gora->Napis());
     const platform::Volume wolumin = platform::volumeInfo(d.Dir.Ścieżka());
@@ -313,32 +244,48 @@ void frmMain::PanelInfo()
     Wyśrodkuj({8});
 }
 
-void frmMain::PokażDirInfo(const QString &path)
+void PanelInformacji::PokażDirInfo(const QString &path)
 {
     Label4[11]->setText(TekstOpisu(path));
 }
 
-void frmMain::PanelQ()
+SzybkiPodgląd::SzybkiPodgląd(Gospodarz &okno, QWidget *rodzic)
+    : QFrame(rodzic), m_okno(okno), m_zzm(new QFutureWatcher<QString>(this))
 {
-    if (TrybPaneluInfo == 1) {
-        VisibleX(true);
-        TrybPaneluInfo = 0;
-    }
-    if (TrybPaneluInfo == 0) {
-        TrybPaneluInfo = 2;
-        ui::moveTwips(PanelB, ui::leftTwips(Widok(3 - m_aktywny).Wiersze[0]), ui::topTwips(Gora1));
-        VisibleX2(false);
-        CtrlQInfo();
-    } else {
-        VisibleX2(true);
-        TrybPaneluInfo = 0;
-        PorzućLiczenie();
-    }
+    Umieść(this);
+    for (const Etykieta &e : etykietyPodglądu)
+        Label3[size_t(e.item)] = NowaEtykieta(this, e, e.item <= 2 || e.item == 9);
+    Shape2[1] = new ui::Shape(this);
+    Shape2[0] = new ui::Shape(this);
+    ui::placeTwips(Shape2[1], 60, 60, 5184 - 120, wysokośćPanelu - 120);
+    ui::placeTwips(Shape2[0], 105, 105, 5184 - 210, wysokośćPanelu - 210);
+    imgPrv = new QLabel(this);
+    imgPrv->hide();
+    connect(m_zzm, &QFutureWatcherBase::finished, this, &SzybkiPodgląd::PoZliczeniu);
 }
 
-void frmMain::CtrlQInfo()
+void SzybkiPodgląd::Ułóż(int szerokość, int wysokość)
 {
-    WidokPanelu &d = Widok(m_aktywny);
+    ui::resizeTwips(this, szerokość, wysokość);
+    ui::resizeTwips(Shape2[1], szerokość - 120, wysokość - 120);
+    ui::resizeTwips(Shape2[0], szerokość - 210, wysokość - 210);
+    ui::moveTwips(Label3[8], szerokość / 2 - ui::widthTwips(Label3[8]) / 2, 0);
+    for (const int podpis : {0, 1, 2, 9})
+        ui::moveTwips(Label3[size_t(podpis)], szerokość / 2 - 1515, ui::topTwips(Label3[size_t(podpis)]));
+    const int wartości = ui::leftTwips(Label3[0]) + ui::widthTwips(Label3[0]);
+    for (const int wartość : {3, 4, 5, 10})
+        ui::moveTwips(Label3[size_t(wartość)], wartości, ui::topTwips(Label3[size_t(wartość)]));
+    ui::moveTwips(Label3[6], ui::leftTwips(Label3[0]), ui::topTwips(Label3[6]));
+    ui::moveTwips(Label3[7], ui::leftTwips(Label3[6]) + ui::widthTwips(Label3[6]), ui::topTwips(Label3[7]));
+}
+
+void SzybkiPodgląd::Koloruj()
+{
+    ::Koloruj(this, {Shape2[0], Shape2[1]});
+}
+
+void SzybkiPodgląd::CtrlQInfo(const WidokPanelu &d)
+{
     const StanPanelu &s = d.Stan;
     const qint32 k = d.PozycjaKursora();
     PorzućLiczenie();
@@ -365,56 +312,32 @@ void frmMain::CtrlQInfo()
         PoliczKatalog();
 }
 
-namespace {
-
-// A component that cannot be told to stop just counts on.
-void PrzerwijZZM(const std::shared_ptr<Component> &historia, bool przerwij)
-{
-    if (!historia)
-        return;
-    try {
-        QVariantList args{qint32(przerwij)};
-        historia->invoke(u"PrzerwijZZM", args);
-    } catch (const std::exception &) {
-    }
-}
-
-} // namespace
-
-void frmMain::PorzućLiczenie()
+void SzybkiPodgląd::PorzućLiczenie()
 {
     ++m_pokolenieZZM;
     m_czekającyZZM.clear();
     if (m_zzm->isRunning())
-        PrzerwijZZM(Sloty().Historia, true);
+        PrzerwijLiczenie(m_okno, true);
 }
 
 // The count runs on a worker, one at a time; the window keeps answering, and
 // a count the cursor has left behind is stopped and thrown away. Only this
 // thread lets counts run again, and only while none runs, so no stop can
 // be lost on its way.
-void frmMain::PoliczKatalog()
+void SzybkiPodgląd::PoliczKatalog()
 {
-    const std::shared_ptr<Component> historia = Sloty().Historia;
     const QString ścieżka = m_czekającyZZM;
     m_czekającyZZM.clear();
     m_liczonePokolenie = m_pokolenieZZM;
-    PrzerwijZZM(historia, false);
-    m_zzm->setFuture(QtConcurrent::run([historia, ścieżka] {
-        if (!historia)
-            return QString();
-        try {
-            QVariantList args{ścieżka};
-            return historia->invoke(u"ZZM", args).toString();
-        } catch (const std::exception &) {
-            return QString();
-        }
-    }));
+    PrzerwijLiczenie(m_okno, false);
+    m_zzm->setFuture(::PoliczKatalog(m_okno, ścieżka));
 }
 
-void frmMain::PoZliczeniu()
+// Every way out of the quick view gives the count up, so an answer of the
+// count's own generation is one the open quick view waits for.
+void SzybkiPodgląd::PoZliczeniu()
 {
-    if (m_liczonePokolenie == m_pokolenieZZM && TrybPaneluInfo == 2) {
+    if (m_liczonePokolenie == m_pokolenieZZM && !isHidden()) {
         const Liczniki l = RozbierzLiczniki(m_zzm->result());
         Napis(Label3[3], QString::number(l.Katalogi));
         Napis(Label3[4], QString::number(l.Pliki));
@@ -423,14 +346,4 @@ void frmMain::PoZliczeniu()
     }
     if (!m_czekającyZZM.isEmpty())
         PoliczKatalog();
-}
-
-void frmMain::OdświeżPanelBoczny(int p)
-{
-    if (p != m_aktywny)
-        return;
-    if (TrybPaneluInfo == 1)
-        PanelInfo();
-    else if (TrybPaneluInfo == 2)
-        CtrlQInfo();
 }

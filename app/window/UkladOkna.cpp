@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "PaneleBoczne.h"
+
 #include <ui/Twips.h>
 
 #include <QFrame>
@@ -30,9 +32,8 @@ void frmMain::ZastosujUkład(int W, int H)
     UłóżLinięPoleceń();
 
     const int wysokośćBoczna = WysokośćPaneluBocznego + dy;
-    ui::resizeTwips(Panel, u.PanelWidth, wysokośćBoczna);
-    ui::resizeTwips(PanelB, u.PanelWidth, wysokośćBoczna);
-    UłóżPaneleBoczne(u.PanelWidth, wysokośćBoczna);
+    Panel->Ułóż(u.PanelWidth, wysokośćBoczna);
+    PanelB->Ułóż(u.PanelWidth, wysokośćBoczna);
 
     const double piksel = ui::twipsPerPixel();
     for (int i = 0; i < 10; ++i) {

@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include <actions/PytaniaOkna.h>
-#include <actions/Sloty.h>
 #include <actions/ZapiszKatalogi.h>
 
 #include <QApplication>
@@ -23,23 +22,14 @@ void ZamknijInneOkna(const QWidget *główne)
 
 void frmMain::Form_Unload(bool &Cancel)
 {
-    if (!BezPytania && !ZgodaNaKoniec(this)) {
+    if (!BezPytania && !ZgodaNaKoniec(*this)) {
         Cancel = true;
         return;
     }
     ZamknijInneOkna(this);
-    for (int p = 1; p <= 2; ++p) {
-        StanPanelu &s = Widok(p).Stan;
-        s.Nazwy.assign(1, QString());
-        s.Rzeczywiste.assign(1, QString());
-        s.Zaznaczenia.assign(1, 0);
-        s.LiczbaPozycji = s.LiczbaKatalogów = 0;
-        s.IleZaznaczonych = 0;
-        s.SumaZaznaczonych = 0;
-    }
-    Sloty().Dialogi.reset();
-    Sloty().Komunikaty.reset();
-    Sloty().Menu.reset();
+    for (int p = 1; p <= 2; ++p)
+        Widok(p).Opróżnij();
+    m_komponenty.ZwolnijOkienne();
     ZapiszKatalogi(Dir1.Ścieżka(), Dir2.Ścieżka());
     ZapiszUstawieniaPaneli(TekstUstawień(Ustawienia()));
 }

@@ -12,7 +12,7 @@ using namespace oc;
 void frmMain::k_Insert()
 {
     WidokPanelu &w = Widok(m_aktywny);
-    StanPanelu &s = w.Stan;
+    const StanPanelu &s = w.Stan;
     const qint32 i = s.PierwszaPozycja + s.WierszKursora;
     // A refresh that shortened the list may leave the cursor on a blank row.
     if (i > s.LiczbaPozycji)
@@ -40,7 +40,7 @@ void frmMain::OdznaczKatalogi()
 void frmMain::SzaraGwiazdka()
 {
     WidokPanelu &w = Widok(m_aktywny);
-    StanPanelu &s = w.Stan;
+    const StanPanelu &s = w.Stan;
     OdznaczKatalogi();
     for (qint32 i = s.LiczbaKatalogów + 1; i <= s.LiczbaPozycji; ++i)
         w.UstawZnak(i, s.Zaznaczenia[size_t(i)] ? 0 : 1);
@@ -53,11 +53,11 @@ void frmMain::SzaraGwiazdka()
 void frmMain::ZaznaczMaską(int tryb)
 {
     WidokPanelu &w = Widok(m_aktywny);
-    StanPanelu &s = w.Stan;
+    const StanPanelu &s = w.Stan;
     OdznaczKatalogi();
     // The grey key's character is no command-line text.
     PomińZnak = 1;
-    const QString maska = PodajMaskę(this, m_aktywny, qint16(tryb));
+    const QString maska = PodajMaskę(*this, m_aktywny, qint16(tryb));
     if (!maska.isEmpty()) {
         File3.Wzorzec = maska;
         // The matcher runs over what the listing read, with its own switches.
@@ -66,7 +66,7 @@ void frmMain::ZaznaczMaską(int tryb)
             if (const platform::EntryInfo *plik = w.Wpis(i); plik && File3.Pokazuje(*plik))
                 pasujące.push_back(i);
         if (pasujące.empty()) {
-            PokażKomunikat(this, QStringLiteral("Zaznacz pliki"),
+            PokażKomunikat(*this, QStringLiteral("Zaznacz pliki"),
                            QStringLiteral("W katalogu: ") + w.Gora->Napis()
                                + QStringLiteral(" nie ma plików pasujących do wzorca: ") + maska,
                            3, 0, 0);

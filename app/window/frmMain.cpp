@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "PaneleBoczne.h"
+
 #include <actions/ObslugaMenu.h>
 #include <actions/WierszPolecen.h>
 #include <component/Wersja.h>
@@ -34,10 +36,8 @@ frmMain::frmMain(const QString &left, const QString &right)
     : m_panele{new WidokPanelu(1, this), new WidokPanelu(2, this)}, Panel1(m_panele[0]->Wiersze),
       Panel2(m_panele[1]->Wiersze), Gora1(m_panele[0]->Gora), Gora2(m_panele[1]->Gora), Dol1(m_panele[0]->Dol),
       Dol2(m_panele[1]->Dol), Dir1(m_panele[0]->Dir), Dir2(m_panele[1]->Dir), File1(m_panele[0]->File),
-      File2(m_panele[1]->File)
+      File2(m_panele[1]->File), m_startowe{left, right}
 {
-    m_panele[0]->Stan.Katalog = left;
-    m_panele[1]->Stan.Katalog = right;
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
@@ -89,13 +89,8 @@ frmMain::frmMain(const QString &left, const QString &right)
     picWyszukaj->installEventFilter(this);
     picWyszukaj->hide();
 
-    Panel = new QFrame(this);
-    PanelB = new QFrame(this);
-    for (QFrame *boczny : {Panel, PanelB}) {
-        ui::placeTwips(boczny, 120, 360, 5184, 4935);
-        boczny->hide();
-    }
-    UtwórzPaneleBoczne();
+    Panel = new PanelInformacji(this);
+    PanelB = new SzybkiPodgląd(*this, this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -168,7 +163,8 @@ void frmMain::ZastosujKolory()
     ui::setForeground(Wskaznik, k.filetext);
     ui::setForeground(DOSLab, k.filetext);
     ui::setBackground(DosLab2, k.filebackground);
-    KoloryPaneliBocznych();
+    Panel->Koloruj();
+    PanelB->Koloruj();
     ui::setBackground(Label1, k.titlebar);
     ui::setForeground(Label1, k.filetext);
     for (int i = 0; i < 10; ++i) {
@@ -191,7 +187,7 @@ void frmMain::Form_Load()
 
     for (int p = 1; p <= 2; ++p) {
         WidokPanelu &widok = Widok(p);
-        const QString zapisany = widok.Stan.Katalog;
+        const QString &zapisany = m_startowe[size_t(p - 1)];
         widok.UstawŚcieżkę(zapisany.isEmpty() ? platform::fallbackDirectory() : zapisany);
         widok.Gora->UstawNapis(widok.Dir.Ścieżka().toUpper());
     }
@@ -210,9 +206,7 @@ void frmMain::Form_Load()
     ui::resizeTwips(this, ui::widthTwips(this), wysokość);
     ui::placeTwips(picWyszukaj, 1000, wysokość - int(12 * ui::twipsPerPixel() + 495), 3975 - 120, 495);
 
-    StanPanelu &aktywny = Widok(m_aktywny).Stan;
-    aktywny.Katalog = platform::withSeparator(aktywny.Katalog);
-    Wskaznik->setText(aktywny.Katalog + u'>');
+    Wskaznik->setText(Widok(m_aktywny).Stan.Katalog + u'>');
     Wskaznik->adjustSize();
     UłóżLinięPoleceń();
 
@@ -261,6 +255,6 @@ void frmMain::closeEvent(QCloseEvent *event)
         return;
     }
     // The program waits for its workers on the way out.
-    PorzućLiczenie();
+    PanelB->PorzućLiczenie();
     event->accept();
 }

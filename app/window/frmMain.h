@@ -3,23 +3,21 @@
 #include <actions/Gospodarz.h>
 #include <actions/HistoriaPolecen.h>
 #include <actions/LiniaPolecen.h>
+#include <actions/Sloty.h>
 #include <panels/UstawieniaPaneli.h>
 #include <panels/WidokPanelu.h>
 #include <ui/LabelButton.h>
 
-#include <QFutureWatcher>
 #include <QHash>
 #include <QWidget>
 #include <array>
-#include <initializer_list>
 
 class ObserwatorKatalogow;
+class PanelInformacji;
+class SzybkiPodgląd;
 class QFrame;
 class QMenu;
 class QAction;
-namespace oc::ui {
-class Shape;
-}
 class QLabel;
 class QTimer;
 
@@ -46,15 +44,9 @@ public:
     std::array<oc::ui::LabelButton *, 10> Short{}, ShortCyfra{};
     QFrame *picWyszukaj;
     QLabel *lblNazwa;
-    QFrame *Panel, *PanelB;
-    // The side panels' controls: the information panel in Panel, the quick
-    // view in PanelB.
-    std::array<QLabel *, 26> Label4{};
-    oc::ui::Shape *Shape1 = nullptr, *Shape3 = nullptr;
-    std::array<QFrame *, 3> Line1{};
-    std::array<QLabel *, 11> Label3{};
-    std::array<oc::ui::Shape *, 2> Shape2{};
-    QLabel *imgPrv = nullptr;
+    // The side panels: the information panel and the quick view.
+    PanelInformacji *Panel;
+    SzybkiPodgląd *PanelB;
     qint32 TrybPaneluInfo = 0;                   // 0 none, 1 information panel, 2 quick view
     std::array<oc::ui::LabelButton *, 4> cmdB{}; // minimise, close, roll up, maximise
     oc::ui::LabelButton *imgRogu;
@@ -87,6 +79,7 @@ public:
     LiniaPoleceń &Linia() override { return m_linia; }
     HistoriaPoleceń &Historia() override { return m_historia; }
     void PokażLinię() override;
+    SlotyKomponentów &Komponenty() override { return m_komponenty; }
     QWidget *Okno() override { return this; }
     void Zakończ() override;
 
@@ -153,11 +146,8 @@ public:
     // The side panels over the inactive file panel.
     void PanelL();
     void VisibleX(bool v);
-    void PanelInfo();
-    void PokażDirInfo(const QString &path);
     void PanelQ();
     void VisibleX2(bool v);
-    void CtrlQInfo();
 
     const UkładOkna &Układ() const { return m_układ; }
 
@@ -195,18 +185,9 @@ private:
     void ZaznaczMaską(int tryb);
     void OtwórzWyszukaj(QChar litera);
     void UtwórzBelkę();
-    void UtwórzPaneleBoczne();
-    void UłóżPaneleBoczne(int szerokość, int wysokość);
-    void KoloryPaneliBocznych();
     void KolorTytułuBocznego();
-    void Wyśrodkuj(std::initializer_list<int> pozycje);
     void PokażPanelPod(QFrame *boczny, bool v);
     void OdświeżPanelBoczny(int p);
-    void PoliczKatalog();
-    void PoZliczeniu();
-    // The count in hand is of no use any more: its answer will be dropped,
-    // and it is asked to stop.
-    void PorzućLiczenie();
     // The panel whose row lies under a point of the window; 0 for none.
     int PanelPod(const QPoint &punkt) const;
     // Panels that follow their directories on the disk.
@@ -221,15 +202,12 @@ private:
     // The command line: typed text with its caret, and the lines run so far.
     LiniaPoleceń m_linia;
     HistoriaPoleceń m_historia;
+    SlotyKomponentów m_komponenty;
     UkładOkna m_układ;
     QHash<QString, QString> m_ostatniNaWoluminie;
-    // The quick view's count: one at a time on a worker; a newer request
-    // waits, and an answer for a cursor that moved on is dropped.
-    QFutureWatcher<QString> *m_zzm = nullptr;
-    quint64 m_pokolenieZZM = 0, m_liczonePokolenie = 0;
-    QString m_czekającyZZM; // mount point -> last directory shown there
     ObserwatorKatalogow *m_obserwator = nullptr;
-    int m_kółko = 0; // wheel turned by less than a notch so far (eighths of a degree)
+    int m_kółko = 0;                   // wheel turned by less than a notch so far (eighths of a degree)
+    std::array<QString, 2> m_startowe; // the panels' directories for the load; "" for the fall-back one
 };
 
 // Puts the window above all others (on) or back among them; 0 after

@@ -1,5 +1,7 @@
 #include "InfoSystemu.h"
 
+#include <platform/SystemInfo.h>
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <limits>
@@ -73,6 +75,21 @@ QString albo(const QString &tekst, const QString &brak)
 }
 
 } // namespace
+
+DaneSystemu ZbierzDaneSystemu()
+{
+    platform::SystemInfo system = platform::systemInfo();
+    QString jądro = system.kernelType;
+    if (!jądro.isEmpty())
+        jądro[0] = jądro[0].toUpper(); // "linux" is a name
+    return {system.hostName,
+            system.productName,
+            jądro + u' ' + system.kernelVersion,
+            system.cpuArchitecture,
+            QString::fromLatin1(qVersion()),
+            std::move(system.cpuInfo),
+            std::move(system.memInfo)};
+}
 
 QList<Wiersz> WierszeSystemu(const DaneSystemu &dane)
 {

@@ -52,7 +52,7 @@ void TestHistoriaOc2::escapeChoosesNothingEnterRunsTheLine()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     okno.tmrKursor->stop();
-    Sloty().Historia = oc::createObject(QStringLiteral("oc2.Ocmd"));
+    okno.Komponenty().Historia = oc::createObject(QStringLiteral("oc2.Ocmd"));
     RecordingStarter starter;
     for (const char *linia : {"make", "make install"}) {
         QTest::keyClicks(&okno, QString::fromLatin1(linia));
@@ -72,7 +72,7 @@ void TestHistoriaOc2::escapeChoosesNothingEnterRunsTheLine()
     QCOMPARE(starter.calls.last().arguments,
              oc::platform::interpreterCommand(QStringLiteral("make install")).arguments);
     QCOMPARE(okno.DOSLab->text(), QStringLiteral("_"));
-    Sloty().Historia.reset();
+    okno.Komponenty().Historia.reset();
 }
 
 QTEST_MAIN(TestHistoriaOc2)

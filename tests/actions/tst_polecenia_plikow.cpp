@@ -416,14 +416,14 @@ void TestPoleceniaPlikow::attributesHandOver()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     auto historia = std::make_shared<ScriptedComponent::Record>();
-    Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(historia);
     okno.Widok(1).PokażPozycję(Pozycja(okno.Widok(1).Stan, kursor));
     Zaznacz(okno, 1, zaznaczone);
 
     AttribFile(okno);
 
     QCOMPARE(Wywołania(*historia, tmp.path()), oczekiwane);
-    Sloty().Historia.reset();
+    okno.Komponenty().Historia.reset();
 }
 
 void TestPoleceniaPlikow::undoPutsTheCursorBack_data()

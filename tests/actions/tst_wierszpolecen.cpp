@@ -22,7 +22,6 @@ class TestWierszPolecen : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
 
     void caretBlinks();
     void editing();
@@ -81,8 +80,6 @@ void UtwórzProgram(const QString &path)
 }
 
 } // namespace
-
-void TestWierszPolecen::cleanup() { Sloty().Historia.reset(); }
 
 void TestWierszPolecen::caretBlinks()
 {
@@ -464,7 +461,7 @@ void TestWierszPolecen::historyWindowEmpty()
     OknoTestowe test;
     frmMain &okno = Otwórz(test, tmp.path(), tmp.path());
     auto historia = std::make_shared<ScriptedComponent::Record>();
-    Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(historia);
     Klawisz(okno, Qt::Key_F8, Qt::AltModifier);
     QVERIFY(historia->calls.isEmpty());
     const auto pytania = test.komunikaty->callsOf(QStringLiteral("notebox2"));
@@ -485,7 +482,7 @@ void TestWierszPolecen::historyWindowSixteenNewest()
         Uruchom(okno, QStringLiteral("echo %1").arg(i));
     auto historia = std::make_shared<ScriptedComponent::Record>();
     historia->answers[QStringLiteral("showhistorywindow")] = {QString()};
-    Sloty().Historia = std::make_unique<ScriptedComponent>(historia);
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(historia);
 
     Klawisz(okno, Qt::Key_F8, Qt::AltModifier);
     QCOMPARE(historia->calls.size(), 18);

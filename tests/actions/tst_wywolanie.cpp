@@ -38,6 +38,8 @@ private slots:
     void failureBecomesOneMessage();
     void keysSurviveAFailingComponent_data();
     void keysSurviveAFailingComponent();
+    void commandComponentNamesItsClass_data();
+    void commandComponentNamesItsClass();
 };
 
 void TestWywolanie::failureBecomesOneMessage_data()
@@ -59,7 +61,7 @@ void TestWywolanie::failureBecomesOneMessage()
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     auto odpowiedzi = std::make_shared<ScriptedComponent::Record>();
     odpowiedzi->answers[QStringLiteral("zrób")] = {QVariant(7)};
-    std::unique_ptr<oc::Component> komponent;
+    oc::ComponentPtr komponent;
     if (rodzaj == 1)
         komponent = std::make_unique<Zawodny>([powód] { throw oc::ComponentError(powód); });
     else if (rodzaj == 2)
@@ -68,7 +70,8 @@ void TestWywolanie::failureBecomesOneMessage()
         komponent = std::make_unique<ScriptedComponent>(odpowiedzi);
 
     const std::optional<QVariant> wynik
-        = Wywołaj(&okno, komponent.get(), QStringLiteral("oc.test"), QStringLiteral("Zrób"), 1, QStringLiteral("x"));
+        = Wywołaj(okno, EgzemplarzPolecenia{QStringLiteral("oc.test"), std::move(komponent)}, QStringLiteral("Zrób"), 1,
+                  QStringLiteral("x"));
 
     const QList<ScriptedComponent::Call> komunikaty = test.komunikaty->callsOf(QStringLiteral("notebox2"));
     if (rodzaj == 3) {
@@ -102,7 +105,7 @@ void TestWywolanie::keysSurviveAFailingComponent()
     QTemporaryDir tmp;
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
-    Sloty().Dialogi = std::make_unique<Zawodny>([] { throw oc::ComponentError(QStringLiteral("zepsuty")); });
+    okno.Komponenty().Dialogi = std::make_unique<Zawodny>([] { throw oc::ComponentError(QStringLiteral("zepsuty")); });
 
     QTest::keyClick(&okno, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikator));
 
@@ -115,6 +118,42 @@ void TestWywolanie::keysSurviveAFailingComponent()
     // The panel still answers the keys.
     QTest::keyClick(&okno, Qt::Key_Home);
     QCOMPARE(okno.Widok(1).Stan.WierszKursora, 0);
+}
+
+void TestWywolanie::commandComponentNamesItsClass_data()
+{
+    QTest::addColumn<bool>("zarejestrowany");
+    QTest::newRow("not registered") << false;
+    QTest::newRow("registered") << true;
+}
+
+// A component made for one command carries its class id: a failure to
+// create it, and every failed call on it, name that class.
+void TestWywolanie::commandComponentNamesItsClass()
+{
+    QFETCH(bool, zarejestrowany);
+    QTemporaryDir tmp;
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    ustawTwórcęKomponentów([zarejestrowany](const QString &klasa) -> oc::ComponentPtr {
+        if (!zarejestrowany)
+            throw oc::ComponentError(QStringLiteral("brak klasy ") + klasa);
+        return std::make_unique<Zawodny>([] { throw oc::ComponentError(QStringLiteral("odmowa")); });
+    });
+    const auto przywróć = qScopeGuard([] { ustawTwórcęKomponentów({}); });
+
+    const EgzemplarzPolecenia usuwanie = UtwórzKomponent(okno, komponent::Usuwanie);
+    QCOMPARE(bool(usuwanie), zarejestrowany);
+    QCOMPARE(usuwanie.klasa, QStringLiteral("ocdelete.ocdel"));
+    QCOMPARE(bool(Wywołaj(okno, usuwanie, QStringLiteral("clearlists"))), false);
+
+    const QList<ScriptedComponent::Call> komunikaty = test.komunikaty->callsOf(QStringLiteral("notebox2"));
+    QCOMPARE(komunikaty.size(), zarejestrowany ? 1 : 2);
+    const QString pierwszy = komunikaty.first().args.value(6).toString();
+    QCOMPARE(pierwszy, zarejestrowany ? TekstBłęduKomponentu(QStringLiteral("ocdelete.ocdel"),
+                                                             QStringLiteral("clearlists"), QStringLiteral("odmowa"))
+                                      : QStringLiteral("Nie można utworzyć komponentu \"ocdelete.ocdel\": brak klasy "
+                                                       "ocdelete.ocdel"));
 }
 
 QTEST_MAIN(TestWywolanie)

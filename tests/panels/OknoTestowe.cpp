@@ -1,6 +1,5 @@
 #include "OknoTestowe.h"
 
-#include <actions/Sloty.h>
 #include <platform/Paths.h>
 #include <shell/WczytajKolory.h>
 
@@ -26,19 +25,16 @@ OknoTestowe::OknoTestowe()
 OknoTestowe::~OknoTestowe()
 {
     m_okno.reset();
-    Sloty().Dialogi.reset();
-    Sloty().Komunikaty.reset();
-    Sloty().Menu.reset();
     oc::platform::setProgramDirectory(QString());
 }
 
 frmMain &OknoTestowe::Otwórz(const QString &left, const QString &right)
 {
-    Sloty().Dialogi = std::make_unique<ScriptedComponent>(dialogi);
-    Sloty().Komunikaty = std::make_unique<ScriptedComponent>(komunikaty);
-    Sloty().Menu = std::make_unique<ScriptedComponent>(menu);
     kolory() = WczytajKolory(oc::platform::colourSchemeFile());
     m_okno = std::make_unique<frmMain>(left, right);
+    m_okno->Komponenty().Dialogi = std::make_unique<ScriptedComponent>(dialogi);
+    m_okno->Komponenty().Komunikaty = std::make_unique<ScriptedComponent>(komunikaty);
+    m_okno->Komponenty().Menu = std::make_unique<ScriptedComponent>(menu);
     m_okno->Form_Load();
     return *m_okno;
 }

@@ -2,6 +2,7 @@
 
 #include "ScriptedComponent.h"
 
+#include <window/PaneleBoczne.h>
 #include <window/frmMain.h>
 
 #include <QString>
@@ -9,8 +10,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// A program directory with a colour scheme, stand-ins in the component
-// slots, and a loaded main window over two given directories.
+// A program directory with a colour scheme, and a loaded main window over
+// two given directories with stand-ins in its component slots.
 class OknoTestowe
 {
 public:

@@ -152,7 +152,7 @@ void TestChrome::clockAsksTheDialogComponent()
     OknoTestowe test;
     frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
     if (komponent == 1)
-        Sloty().Dialogi.reset();
+        okno.Komponenty().Dialogi.reset();
     if (komponent == 2)
         test.dialogi->during = [](const ScriptedComponent::Call &) { throw oc::ComponentError(QStringLiteral("brak")); };
     emit okno.Zegar->clicked();

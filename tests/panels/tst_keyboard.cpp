@@ -19,6 +19,8 @@ private slots:
     void emptyListIgnoresMovement();
     void ctrlRWithEqualHeadersReadsBoth();
     void ctrlUTwiceRestores();
+    void ctrlUIntoTheFullView_data();
+    void ctrlUIntoTheFullView();
     void tabKeepsBothCursorRows();
     void altF1OntoTheOtherPanelsVolume();
     void altF1Cancelled();
@@ -156,6 +158,35 @@ void TestKeyboard::ctrlUTwiceRestores()
     QCOMPARE(okno.Widok(1).Stan.WierszKursora, 2);
     QCOMPARE(okno.File1.Wzorzec, QStringLiteral("l*"));
     QCOMPARE(okno.Widok(1).Stan.Zaznaczenia[2], quint8(0));
+}
+
+void TestKeyboard::ctrlUIntoTheFullView_data()
+{
+    QTest::addColumn<int>("wiersz");
+    QTest::newRow("below the full view's last row") << 40;
+    QTest::newRow("within the full view's rows") << 3;
+}
+
+// The panel in the full view has fewer rows: the cursor's entry comes over,
+// on its last row when its own row is not there.
+void TestKeyboard::ctrlUIntoTheFullView()
+{
+    QFETCH(int, wiersz);
+    QTemporaryDir tmp;
+    Wpisy(tmp.path(), 100);
+    OknoTestowe test;
+    frmMain &okno = test.Otwórz(tmp.path(), tmp.path());
+    okno.Gora_Click(2);
+    QTest::keyClick(&okno, Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(okno.Widok(2).Pełny());
+    const qint32 ostatni = okno.Widok(2).Stan.OstatniWiersz;
+    QVERIFY(ostatni < 40);
+    okno.Gora_Click(1);
+    Ustaw(okno, 5, wiersz);
+    QTest::keyClick(&okno, Qt::Key_U, Qt::ControlModifier);
+    QCOMPARE(okno.Widok(2).PozycjaKursora(), 5 + wiersz);
+    QCOMPARE(okno.Widok(2).Stan.WierszKursora, std::min(wiersz, ostatni));
+    QCOMPARE(okno.Widok(1).PozycjaKursora(), 1);
 }
 
 void TestKeyboard::tabKeepsBothCursorRows()

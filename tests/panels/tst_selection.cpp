@@ -281,7 +281,7 @@ void TestSelection::throughTheRealDialogComponent()
     QCOMPARE(registry.registerLibraries({QStringLiteral("oc.so")}), 0);
     OknoTestowe test;
     frmMain &okno = test.Otwórz(lewy.path(), prawy.path());
-    Sloty().Dialogi = oc::createObject(QStringLiteral("oc.ocmd"));
+    okno.Komponenty().Dialogi = oc::createObject(QStringLiteral("oc.ocmd"));
 
     QTimer::singleShot(0, [] {
         QWidget *maska = QApplication::activeModalWidget();

@@ -119,7 +119,7 @@ void TestSidePanels::descriptionFile()
     frmMain &okno = test.Otwórz(tmp.path(), inny.path());
     QTest::keyClick(&okno, Qt::Key_L, Qt::ControlModifier);
     QCOMPARE(okno.TrybPaneluInfo, 1);
-    QCOMPARE(okno.Label4[11]->text(), shown);
+    QCOMPARE(okno.Panel->Label4[11]->text(), shown);
 }
 
 // Two subdirectories and files of 100 and 5000 bytes: the used figure adds
@@ -134,12 +134,12 @@ void TestSidePanels::informationFigures()
     frmMain &okno = test.Otwórz(tmp.path(), inny.path());
     QTest::keyClick(&okno, Qt::Key_L, Qt::ControlModifier);
     const qint64 klaster = oc::platform::volumeInfo(tmp.path()).clusterSize;
-    QCOMPARE(okno.Label4[18]->text(), QStringLiteral("2  "));
-    QCOMPARE(okno.Label4[20]->text(), QStringLiteral("3"));
-    QCOMPARE(okno.Label4[21]->text(), TekstZOdstępami(5100 + 3 * klaster) + QStringLiteral("  "));
+    QCOMPARE(okno.Panel->Label4[18]->text(), QStringLiteral("2  "));
+    QCOMPARE(okno.Panel->Label4[20]->text(), QStringLiteral("3"));
+    QCOMPARE(okno.Panel->Label4[21]->text(), TekstZOdstępami(5100 + 3 * klaster) + QStringLiteral("  "));
     if (klaster == 4096)
-        QCOMPARE(okno.Label4[21]->text(), QStringLiteral("17 388  "));
-    QCOMPARE(okno.Label4[8]->text(), tmp.path().toUpper());
+        QCOMPARE(okno.Panel->Label4[21]->text(), QStringLiteral("17 388  "));
+    QCOMPARE(okno.Panel->Label4[8]->text(), tmp.path().toUpper());
     // It stands over the right panel, whose rows are hidden, not the left one's.
     QVERIFY(okno.Panel->isVisible());
     QCOMPARE(okno.Panel->x(), okno.Panel2[0]->x());
@@ -173,8 +173,8 @@ void TestSidePanels::quickViewMessages()
         okno.Panel_Click(1, 1);
     QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(okno.TrybPaneluInfo, 2);
-    QCOMPARE(okno.Label3[7]->text(), message.replace(u'%', okno.Dir1.Ścieżka()));
-    QVERIFY(okno.Label3[3]->isHidden());
+    QCOMPARE(okno.PanelB->Label3[7]->text(), message.replace(u'%', okno.Dir1.Ścieżka()));
+    QVERIFY(okno.PanelB->Label3[3]->isHidden());
 }
 
 // The value labels say "Proszę czekać ..." before the count starts; the
@@ -198,23 +198,23 @@ void TestSidePanels::quickViewWaitsThenCounts()
         }
     };
     liczenia->answers[QStringLiteral("zzm")] = {QStringLiteral("20#8192#1#2"), QStringLiteral("0#0#1#0")};
-    Sloty().Historia = std::make_unique<ScriptedComponent>(liczenia);
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(liczenia);
     const StanPanelu &s = okno.Widok(1).Stan;
     qint32 pełny = 0, pusty = 0;
     for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i)
         (s.Rzeczywiste[size_t(i)] == QStringLiteral("pelny") ? pełny : pusty) = i;
     okno.Panel_Click(1, pełny - 1);
     QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);
-    QCOMPARE(okno.Label3[3]->text(), QStringLiteral("Proszę czekać ..."));
-    QCOMPARE(okno.Label3[6]->text(), QStringLiteral("\"PELNY\""));
+    QCOMPARE(okno.PanelB->Label3[3]->text(), QStringLiteral("Proszę czekać ..."));
+    QCOMPARE(okno.PanelB->Label3[6]->text(), QStringLiteral("\"PELNY\""));
     // The window still answers while the count is held up.
     okno.Panel_Click(1, pusty - 1);
-    QCOMPARE(okno.Label3[6]->text(), QStringLiteral("\"PUSTY\""));
+    QCOMPARE(okno.PanelB->Label3[6]->text(), QStringLiteral("\"PUSTY\""));
     blokada.unlock();
-    QTRY_COMPARE(okno.Label3[3]->text(), QStringLiteral("1"));
-    QCOMPARE(okno.Label3[4]->text(), QStringLiteral("0"));
+    QTRY_COMPARE(okno.PanelB->Label3[3]->text(), QStringLiteral("1"));
+    QCOMPARE(okno.PanelB->Label3[4]->text(), QStringLiteral("0"));
     QCOMPARE(liczenia->callsOf(QStringLiteral("zzm")).size(), 2);
-    Sloty().Historia.reset();
+    okno.Komponenty().Historia.reset();
 }
 
 void TestSidePanels::unwantedCountStops_data()
@@ -243,10 +243,10 @@ void TestSidePanels::unwantedCountStops()
         for (QDeadlineTimer limit(5000); call.operation == u"zzm" && !przerwane && !limit.hasExpired();)
             QThread::msleep(1);
     };
-    Sloty().Historia = std::make_unique<ScriptedComponent>(liczenia);
-    const auto sprzątanie = qScopeGuard([] {
+    okno.Komponenty().Historia = std::make_unique<ScriptedComponent>(liczenia);
+    const auto sprzątanie = qScopeGuard([&okno] {
         QThreadPool::globalInstance()->waitForDone();
-        Sloty().Historia.reset();
+        okno.Komponenty().Historia.reset();
     });
     okno.Panel_Click(1, 1);
     QTest::keyClick(&okno, Qt::Key_Q, Qt::ControlModifier);

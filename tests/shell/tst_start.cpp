@@ -3,6 +3,7 @@
 #include <actions/PokazKomunikat.h>
 #include <panels/Kolory.h>
 #include <actions/Sloty.h>
+#include <actions/Wywolanie.h>
 #include <platform/Paths.h>
 #include <shell/PierwszeUruchomienie.h>
 #include <shell/frmSplash.h>
@@ -74,14 +75,12 @@ private slots:
         ustawOknoInformacji(
             [this](const QString &title, const QString &text) { m_messages << title << text; });
         ustawKoniecProgramu([this] { ++m_ends; });
-        Sloty() = SlotyKomponentów{};
     }
 
     void cleanup()
     {
         ustawOknoInformacji({});
         ustawKoniecProgramu({});
-        Sloty() = SlotyKomponentów{};
         platform::setProgramDirectory({});
     }
 
@@ -112,8 +111,8 @@ private slots:
         QCOMPARE(m_ends, 1);
         QCOMPARE(GłówneOkno(), nullptr);
         QVERIFY(!splash.isVisible());
-        QVERIFY(Sloty().Komunikaty);
-        QVERIFY(!Sloty().Menu);
+        QVERIFY(splash.Komponenty().Komunikaty);
+        QVERIFY(!splash.Komponenty().Menu);
     }
 
     void stepsOneToSixFillTheSlots()
@@ -129,10 +128,10 @@ private slots:
             splash.Timer1_Timer();
 
         QCOMPARE(splash.Timer1->property("Tag").toString(), QStringLiteral("6"));
-        QVERIFY(Sloty().Dialogi);
-        QVERIFY(Sloty().Historia);
-        QVERIFY(Sloty().Komunikaty);
-        QVERIFY(Sloty().Menu);
+        QVERIFY(splash.Komponenty().Dialogi);
+        QVERIFY(splash.Komponenty().Historia);
+        QVERIFY(splash.Komponenty().Komunikaty);
+        QVERIFY(splash.Komponenty().Menu);
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(m_ends, 0);
         QVERIFY(starter.calls.isEmpty());
@@ -169,7 +168,7 @@ private slots:
         for (int step = 1; step <= 6; ++step)
             splash.Timer1_Timer();
         auto *recorder = new NagrywaneKomunikaty;
-        Sloty().Komunikaty.reset(recorder);
+        splash.Komponenty().Komunikaty.reset(recorder);
         splash.Timer1_Timer();
 
         QVERIFY(GłówneOkno() && GłówneOkno()->isVisible());
@@ -216,9 +215,9 @@ private slots:
 
         // Questions are placed over the main window.
         auto *recorder = new NagrywaneKomunikaty;
-        Sloty().Komunikaty.reset(recorder);
+        GłówneOkno()->Komponenty().Komunikaty.reset(recorder);
         GłówneOkno()->move(40, 30);
-        QCOMPARE(PokażKomunikat(GłówneOkno(), QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), 2);
+        QCOMPARE(PokażKomunikat(*GłówneOkno(), QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), 2);
         QCOMPARE(recorder->arguments.value(0).toInt(), oc::ui::toTwips(40) + 2200);
         QCOMPARE(recorder->arguments.value(1).toInt(), oc::ui::toTwips(30) + 1700);
         delete GłówneOkno();
@@ -227,10 +226,11 @@ private slots:
     void messageBoxWrapperCallsNotebox2()
     {
         auto *recorder = new NagrywaneKomunikaty;
-        Sloty().Komunikaty.reset(recorder);
+        SlotyKomponentów sloty;
+        sloty.Komunikaty.reset(recorder);
         QCOMPARE(GłówneOkno(), nullptr);
 
-        QCOMPARE(PokażKomunikat(nullptr, QStringLiteral("Błąd"), QStringLiteral("Tekst"), 48, 4, 1), 2);
+        QCOMPARE(PokażKomunikat({sloty, nullptr}, QStringLiteral("Błąd"), QStringLiteral("Tekst"), 48, 4, 1), 2);
 
         QCOMPARE(recorder->operations, QStringList{QStringLiteral("notebox2")});
         const QVariantList &args = recorder->arguments;
@@ -248,7 +248,8 @@ private slots:
 
     void messageBoxWrapperWithoutTheComponentAnswersNoChoice()
     {
-        QCOMPARE(PokażKomunikat(nullptr, QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), -1);
+        SlotyKomponentów sloty;
+        QCOMPARE(PokażKomunikat({sloty, nullptr}, QStringLiteral("t"), QStringLiteral("x"), 0, 0, 0), -1);
     }
 };
 

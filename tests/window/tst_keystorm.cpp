@@ -149,10 +149,10 @@ void TestKeyStorm::storm()
 
     frmMain &okno = test.Otwórz(miejsce.path() + QStringLiteral("/drzewo"), miejsce.path() + QStringLiteral("/drzewo/prawy"));
     // "No" for the exit question and every yes/no, Esc in the menu, nothing typed in a dialog.
-    Sloty().Komunikaty = std::make_shared<Odmowa>(1, wywołania);
-    Sloty().Dialogi = std::make_shared<Odmowa>(QString(), wywołania);
-    Sloty().Menu = std::make_shared<Odmowa>(65535, wywołania);
-    Sloty().Historia = std::make_shared<Odmowa>(QString(), wywołania);
+    okno.Komponenty().Komunikaty = std::make_shared<Odmowa>(1, wywołania);
+    okno.Komponenty().Dialogi = std::make_shared<Odmowa>(QString(), wywołania);
+    okno.Komponenty().Menu = std::make_shared<Odmowa>(65535, wywołania);
+    okno.Komponenty().Historia = std::make_shared<Odmowa>(QString(), wywołania);
     ustawTwórcęKomponentów([&](const QString &) -> oc::ComponentPtr {
         ++utworzone;
         return oc::ComponentPtr(new Odmowa(0, wywołania));
@@ -196,7 +196,7 @@ void TestKeyStorm::storm()
     }
     QTest::qWait(50);
     ustawTwórcęKomponentów({});
-    Sloty().Historia.reset();
+    okno.Komponenty().Historia.reset();
     qInfo("%d keys in %lld ms: %d component calls, %d per-command components, %d quick searches, %d views, "
           "%lld things started",
           klawisze, zegar.elapsed(), wywołania, utworzone, wyszukiwania, podglądy, qlonglong(starter.calls.size()));
