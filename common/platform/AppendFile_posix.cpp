@@ -26,7 +26,7 @@ std::unique_ptr<AppendFile> AppendFile::create(const QString &path, FileError *e
         fail(error, lastError(path));
         return nullptr;
     }
-    const int fd = openat(parent.get(), posix::lastComponent(encoded).constData(),
+    const int fd = openat(parent.get(), lastComponent(encoded).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         fail(error, lastError(path));

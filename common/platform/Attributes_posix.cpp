@@ -115,14 +115,6 @@ bool writeTo(const char *target, const struct stat &st, const QByteArray &name, 
 
 namespace posix {
 
-QByteArray lastComponent(const QByteArray &path)
-{
-    QByteArray trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith('/'))
-        trimmed.chop(1);
-    return trimmed.mid(trimmed.lastIndexOf('/') + 1);
-}
-
 quint32 DosAttributeReader::read(int dirFd, const QByteArray &dirPath, const char *name, bool throughLink)
 {
     if (m_unsupported && !throughLink)
@@ -179,7 +171,7 @@ bool writeAttributes(const QString &path, quint32 attributes, FileError *error)
     struct stat st;
     if (stat(encoded.constData(), &st) != 0)
         return fail(error, lastError(path));
-    return writeTo(encoded.constData(), st, posix::lastComponent(encoded), attributes, path, error);
+    return writeTo(encoded.constData(), st, lastComponent(encoded), attributes, path, error);
 }
 
 bool writeAttributes(const WalkEntry &entry, quint32 attributes, FileError *error)

@@ -183,7 +183,7 @@ std::optional<EntryInfo> entryInfo(const QString &path)
     const bool dangling = S_ISLNK(own.st_mode) && !resolved;
     const quint32 stored = dangling ? 0 : posix::DosAttributeReader().read(AT_FDCWD, {}, encoded.constData(), false);
     LocalTimes times;
-    return makeEntry(posix::lastComponent(encoded), own, resolved ? &target : nullptr, stored, times);
+    return makeEntry(lastComponent(encoded), own, resolved ? &target : nullptr, stored, times);
 }
 
 bool isDirectory(const QString &path)

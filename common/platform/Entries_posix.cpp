@@ -13,17 +13,6 @@ namespace oc::platform {
 
 namespace posix {
 
-QByteArray parentOf(const QByteArray &path)
-{
-    QByteArray trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith('/'))
-        trimmed.chop(1);
-    const qsizetype slash = trimmed.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : trimmed.left(slash);
-}
-
 Descriptor openParent(const QByteArray &path)
 {
     return Descriptor(::open(parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -84,8 +73,7 @@ bool renameNoReplace(const QString &from, const QString &to, FileError *error)
     const posix::Descriptor toDir = posix::openParent(b);
     if (!toDir.ok())
         return fail(error, lastError(to));
-    if (posix::renameNoReplace(fromDir.get(), posix::lastComponent(a).constData(), toDir.get(),
-                               posix::lastComponent(b).constData())
+    if (posix::renameNoReplace(fromDir.get(), lastComponent(a).constData(), toDir.get(), lastComponent(b).constData())
         != 0)
         return fail(error, lastError(errno == EEXIST ? to : from));
     return true;
@@ -95,7 +83,7 @@ bool removeFile(const QString &path, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
     const posix::Descriptor dir = posix::openParent(encoded);
-    if (!dir.ok() || unlinkat(dir.get(), posix::lastComponent(encoded).constData(), 0) != 0)
+    if (!dir.ok() || unlinkat(dir.get(), lastComponent(encoded).constData(), 0) != 0)
         return fail(error, lastError(path));
     return true;
 }
@@ -104,7 +92,7 @@ bool removeEmptyDirectory(const QString &path, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
     const posix::Descriptor dir = posix::openParent(encoded);
-    if (!dir.ok() || unlinkat(dir.get(), posix::lastComponent(encoded).constData(), AT_REMOVEDIR) != 0)
+    if (!dir.ok() || unlinkat(dir.get(), lastComponent(encoded).constData(), AT_REMOVEDIR) != 0)
         return fail(error, lastError(path));
     return true;
 }

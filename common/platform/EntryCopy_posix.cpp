@@ -2,6 +2,7 @@
 
 #include "FileCopy.h"
 #include "Internal_posix.h"
+#include "Names.h"
 
 #include <QByteArrayList>
 #include <QFile>
@@ -107,7 +108,7 @@ bool stan(const QByteArray &ścieżka, Wpis &wpis, int &błąd)
         błąd = errno;
         return false;
     }
-    wpis = wpisZ(posix::lastComponent(ścieżka), info);
+    wpis = wpisZ(lastComponent(ścieżka), info);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenDirectory.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -66,9 +68,6 @@ private:
 // Shared by the listing and readAttributes so both say the same.
 quint32 attributesOf(const QByteArray &name, const struct stat &own, const struct stat *target, quint32 stored);
 
-// The last component of an encoded path, trailing "/" ignored.
-QByteArray lastComponent(const QByteArray &path);
-
 // An open descriptor, closed when it goes; -1 when nothing is open.
 class Descriptor
 {
@@ -95,8 +94,9 @@ private:
 // The directory holding an encoded path, opened to work on its last
 // component by name; the path's own links before that are followed.
 Descriptor openParent(const QByteArray &path);
-// The encoded path without its last component ("/" for a top entry).
-QByteArray parentOf(const QByteArray &path);
+
+// What lstat or fstatat said of an entry, as the platform's callers see it.
+EntryStatus statusOf(const struct stat &info);
 
 // renameat2 with RENAME_NOREPLACE (errno EEXIST when the target is taken);
 // 0 on success, -1 with errno set.

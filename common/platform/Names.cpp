@@ -114,4 +114,30 @@ QByteArray encodeName(const QString &name)
     return out;
 }
 
+namespace {
+
+QByteArray withoutTrailingSlashes(QByteArray path)
+{
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    return path;
+}
+
+} // namespace
+
+QByteArray parentOf(const QByteArray &path)
+{
+    const QByteArray trimmed = withoutTrailingSlashes(path);
+    const qsizetype slash = trimmed.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : trimmed.left(slash);
+}
+
+QByteArray lastComponent(const QByteArray &path)
+{
+    const QByteArray trimmed = withoutTrailingSlashes(path);
+    return trimmed.mid(trimmed.lastIndexOf('/') + 1);
+}
+
 } // namespace oc::platform

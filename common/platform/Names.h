@@ -11,4 +11,9 @@ namespace oc::platform {
 QString decodeName(const QByteArray &bytes);
 QByteArray encodeName(const QString &name);
 
+// An encoded path split at its last "/", trailing ones ignored: the parent
+// ("." when there is none, "/" for a top entry) and the last component.
+QByteArray parentOf(const QByteArray &path);
+QByteArray lastComponent(const QByteArray &path);
+
 } // namespace oc::platform

@@ -1,5 +1,6 @@
 #include "OpenDirectory.h"
 
+#include "Internal_posix.h"
 #include "Names.h"
 #include "Paths.h"
 
@@ -17,24 +18,6 @@ namespace {
 qint64 nanoseconds(const struct timespec &czas)
 {
     return qint64(czas.tv_sec) * 1000000000 + czas.tv_nsec;
-}
-
-EntryStatus statusOf(const struct stat &info)
-{
-    EntryStatus status;
-    switch (info.st_mode & S_IFMT) {
-    case S_IFREG: status.kind = EntryStatus::Kind::File; break;
-    case S_IFDIR: status.kind = EntryStatus::Kind::Directory; break;
-    case S_IFLNK: status.kind = EntryStatus::Kind::Link; break;
-    default: break;
-    }
-    status.device = quint64(info.st_dev);
-    status.inode = quint64(info.st_ino);
-    status.size = qint64(info.st_size);
-    status.modified = nanoseconds(info.st_mtim);
-    status.changed = nanoseconds(info.st_ctim);
-    status.permissions = quint32(info.st_mode & 07777);
-    return status;
 }
 
 // Opened only to look names up in it and to work on them: no read
@@ -119,7 +102,7 @@ std::optional<EntryStatus> OpenDirectory::status(FileError *error) const
         fail(error, lastError(m_path));
         return std::nullopt;
     }
-    return statusOf(info);
+    return posix::statusOf(info);
 }
 
 std::optional<EntryStatus> OpenDirectory::status(const QByteArray &name, FileError *error) const
@@ -129,7 +112,7 @@ std::optional<EntryStatus> OpenDirectory::status(const QByteArray &name, FileErr
         fail(error, lastError(pathOf(name)));
         return std::nullopt;
     }
-    return statusOf(info);
+    return posix::statusOf(info);
 }
 
 OpenDirectory OpenDirectory::child(const QByteArray &name, FileError *error) const
@@ -170,5 +153,27 @@ bool OpenDirectory::names(std::vector<QByteArray> &out, FileError *error) const
     closedir(stream);
     return ok;
 }
+
+namespace posix {
+
+EntryStatus statusOf(const struct stat &info)
+{
+    EntryStatus status;
+    switch (info.st_mode & S_IFMT) {
+    case S_IFREG: status.kind = EntryStatus::Kind::File; break;
+    case S_IFDIR: status.kind = EntryStatus::Kind::Directory; break;
+    case S_IFLNK: status.kind = EntryStatus::Kind::Link; break;
+    default: break;
+    }
+    status.device = quint64(info.st_dev);
+    status.inode = quint64(info.st_ino);
+    status.size = qint64(info.st_size);
+    status.modified = nanoseconds(info.st_mtim);
+    status.changed = nanoseconds(info.st_ctim);
+    status.permissions = quint32(info.st_mode & 07777);
+    return status;
+}
+
+} // namespace posix
 
 } // namespace oc::platform

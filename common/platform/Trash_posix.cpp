@@ -64,7 +64,7 @@ QByteArray nearestExisting(QByteArray path, struct stat &st)
     while (stat(path.constData(), &st) != 0) {
         if (path == "/")
             return {};
-        path = posix::parentOf(path);
+        path = parentOf(path);
     }
     return path;
 }
@@ -73,7 +73,7 @@ QByteArray nearestExisting(QByteArray path, struct stat &st)
 QByteArray topdirOf(QByteArray dir, dev_t device)
 {
     while (dir != "/") {
-        const QByteArray up = posix::parentOf(dir);
+        const QByteArray up = parentOf(dir);
         struct stat st;
         if (stat(up.constData(), &st) != 0 || st.st_dev != device)
             break;
@@ -164,7 +164,7 @@ bool makePath(const QByteArray &path)
         return S_ISDIR(st.st_mode) || (errno = ENOTDIR, false);
     if (errno != ENOENT || path == "/")
         return false;
-    return makePath(posix::parentOf(path)) && (mkdir(path.constData(), 0700) == 0 || errno == EEXIST);
+    return makePath(parentOf(path)) && (mkdir(path.constData(), 0700) == 0 || errno == EEXIST);
 }
 
 std::optional<TrashPlace> homePlace(bool create, TrashError *error)
@@ -326,11 +326,11 @@ std::optional<TrashPlace> trashFor(const QString &directory, TrashError *error)
 std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, const QString &original)
 {
     const QByteArray encoded = encodeName(path);
-    const QByteArray name = posix::lastComponent(encoded);
+    const QByteArray name = lastComponent(encoded);
     const QByteArray restored = original.isEmpty() ? encoded : encodeName(original);
-    const QByteArray shownName = posix::lastComponent(restored);
+    const QByteArray shownName = lastComponent(restored);
     const Descriptor parent = posix::openParent(encoded);
-    const QByteArray realParent = canonical(posix::parentOf(restored));
+    const QByteArray realParent = canonical(parentOf(restored));
     if (name.isEmpty() || name == "." || name == ".." || name == "/")
         return problem(error, TrashProblem::Failed, encoded, EINVAL);
     if (!parent.ok() || realParent.isEmpty())
@@ -400,15 +400,14 @@ bool restoreFromTrash(const TrashedEntry &entry, const QString &target, FileErro
         return fail(error, lastError(entry.file));
     if (!into.ok())
         return fail(error, lastError(target));
-    if (posix::renameNoReplace(from.get(), posix::lastComponent(file).constData(), into.get(),
-                               posix::lastComponent(to).constData())
+    if (posix::renameNoReplace(from.get(), lastComponent(file).constData(), into.get(), lastComponent(to).constData())
         != 0)
         return fail(error, lastError(errno == EEXIST ? target : entry.file));
     unlink(encodeName(entry.info).constData());
-    const QByteArray trash = posix::parentOf(posix::parentOf(file));
+    const QByteArray trash = parentOf(parentOf(file));
     const Descriptor dir(::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.ok())
-        rewriteSizes(dir.get(), posix::lastComponent(file), {});
+        rewriteSizes(dir.get(), lastComponent(file), {});
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "TreeCursor.h"
 
+#include "Internal_posix.h"
 #include "Mount_posix.h"
 #include "Names.h"
 
@@ -107,24 +108,12 @@ bool TreeCursor::read(std::vector<TreeEntry> &entries, FileError *error) const
 
 std::optional<EntryStatus> TreeCursor::status(const QByteArray &name, FileError *error) const
 {
-    // The same question the open directory answers, asked of the cursor's.
     struct stat st;
     if (fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         failed(error, errno, name);
         return std::nullopt;
     }
-    EntryStatus status;
-    status.kind = S_ISDIR(st.st_mode)   ? EntryStatus::Kind::Directory
-                  : S_ISLNK(st.st_mode) ? EntryStatus::Kind::Link
-                  : S_ISREG(st.st_mode) ? EntryStatus::Kind::File
-                                        : EntryStatus::Kind::Other;
-    status.device = quint64(st.st_dev);
-    status.inode = quint64(st.st_ino);
-    status.size = qint64(st.st_size);
-    status.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    status.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    status.permissions = quint32(st.st_mode & 07777);
-    return status;
+    return posix::statusOf(st);
 }
 
 // Steps between neighbours cost no more than the distance, however deep

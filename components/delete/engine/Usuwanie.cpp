@@ -19,17 +19,6 @@ namespace {
 
 constexpr quint32 BityZapisu = 0222;
 
-// The parent and the last component of an encoded path, a final "/" ignored.
-std::pair<QByteArray, QByteArray> rozdziel(QByteArray ścieżka)
-{
-    while (ścieżka.size() > 1 && ścieżka.endsWith('/'))
-        ścieżka.chop(1);
-    const qsizetype ukośnik = ścieżka.lastIndexOf('/');
-    if (ukośnik < 0)
-        return {QByteArrayLiteral("."), ścieżka};
-    return {ukośnik == 0 ? QByteArrayLiteral("/") : ścieżka.left(ukośnik), ścieżka.mid(ukośnik + 1)};
-}
-
 // "x/.." names the parent of x and "/" names everything: neither is what
 // a user chose to delete.
 bool daSięUsunąć(const QByteArray &nazwa)
@@ -82,7 +71,9 @@ int usuńWpis(const Katalog &katalog, const QByteArray &nazwa)
 // 0 when the file at the chosen path is gone, else the error number.
 int usuńŚcieżkę(Nadrzędny &nadrzędny, const QString &ścieżka)
 {
-    const auto [rodzic, nazwa] = rozdziel(platform::encodeName(ścieżka));
+    const QByteArray bajty = platform::encodeName(ścieżka);
+    const QByteArray rodzic = platform::parentOf(bajty);
+    const QByteArray nazwa = platform::lastComponent(bajty);
     if (!daSięUsunąć(nazwa))
         return EINVAL;
     int kod = 0;
@@ -131,7 +122,8 @@ void Usuwanie::pDeleteDir(const QString &katalog)
     lstDiry.clear();
     lstWynik.clear();
     const QByteArray bajty = platform::encodeName(katalog);
-    const auto [rodzic, nazwa] = rozdziel(bajty);
+    const QByteArray rodzic = platform::parentOf(bajty);
+    const QByteArray nazwa = platform::lastComponent(bajty);
     m_korzeń = katalog;
     while (m_korzeń.size() > 1 && m_korzeń.endsWith(u'/'))
         m_korzeń.chop(1);

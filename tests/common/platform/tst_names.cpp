@@ -45,6 +45,28 @@ private slots:
         QCOMPARE(encodeName(text), bytes);
     }
 
+    // "x/.." must never lose its "..", or a delete of it would reach x.
+    void splitAtLastSlash_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("parent");
+        QTest::addColumn<QByteArray>("last");
+        QTest::newRow("dot-dot kept as the last name") << QByteArray("/a/x/..") << QByteArray("/a/x") << QByteArray("..");
+        QTest::newRow("trailing slashes ignored") << QByteArray("/a/b//") << QByteArray("/a") << QByteArray("b");
+        QTest::newRow("top entry") << QByteArray("/a") << QByteArray("/") << QByteArray("a");
+        QTest::newRow("the root itself") << QByteArray("/") << QByteArray("/") << QByteArray("");
+        QTest::newRow("no slash: the working directory's") << QByteArray("a") << QByteArray(".") << QByteArray("a");
+    }
+
+    void splitAtLastSlash()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, parent);
+        QFETCH(QByteArray, last);
+        QCOMPARE(parentOf(path), parent);
+        QCOMPARE(lastComponent(path), last);
+    }
+
     // A name that is not UTF-8, made by the shell so that nothing here
     // chooses its bytes: listed, described, its attributes read and its
     // contents opened through the decoded name.
