@@ -72,7 +72,8 @@ int Ocmd::PrzerwijZZM(qint32 przerwij)
 
 int Ocmd::ShowAttribWindow(float x, float y, QString path)
 {
-    frmAtrib okno;
+    ZmianaAtrybutów praca({}, {path}, false, 0);
+    frmAtrib okno(praca);
     oc::ui::moveTwips(&okno, x, y);
     okno.Tag = path;
     okno.Timer1->start();

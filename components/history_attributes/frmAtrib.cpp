@@ -1,14 +1,13 @@
 #include "frmAtrib.h"
 
 #include "Atrybuty.h"
-#include "ZmianaAtrybutow.h"
 
-#include <platform/Attributes.h>
 #include <ui/Fonts.h>
 
 namespace oc2 {
 
-frmAtrib::frmAtrib(QWidget *parent) : OknoAtrybutow(QStringLiteral("Atrybuty pliku"), 4680, 2760, parent)
+frmAtrib::frmAtrib(ZmianaAtrybutów &praca, QWidget *parent)
+    : OknoAtrybutow(QStringLiteral("Atrybuty pliku"), 4680, 2760, parent), praca(praca)
 {
     setObjectName(QStringLiteral("frmAtrib"));
     Label2 = nagłówek(QStringLiteral("  Plik"), 180, 420, 4320);
@@ -25,7 +24,7 @@ void frmAtrib::Timer1_Timer()
 {
     Label3->setText(Tag.mid(Tag.lastIndexOf(u'/') + 1).toLower());
     ZacznijOdPierwszego();
-    const quint32 atrybuty = oc::platform::readAttributes(Tag).value_or(0);
+    const quint32 atrybuty = AtrybutyPliku(Tag);
     for (int i = 0; i < 4; ++i)
         UstawZaznaczenie(i, atrybuty & AtrybutPola[i]);
     Timer1->stop();
@@ -33,8 +32,7 @@ void frmAtrib::Timer1_Timer()
 
 void frmAtrib::Ustaw()
 {
-    ZmianaAtrybutów praca({}, {Tag}, false,
-                          MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)}));
+    praca.Maska = MaskaAtrybutów({Zaznaczone(0), Zaznaczone(1), Zaznaczone(2), Zaznaczone(3)});
     praca.Wykonaj();
     if (!praca.Błędy().empty())
         ZgłośBłędy(praca.Błędy());

@@ -21,4 +21,9 @@ QString Przełączony(const QString &tekst)
     return (Zaznaczony(tekst) ? QStringLiteral("[ ]") : QStringLiteral("[x]")) + tekst.mid(3);
 }
 
+quint32 AtrybutyPliku(const QString &ścieżka)
+{
+    return oc::platform::readAttributes(ścieżka).value_or(0);
+}
+
 } // namespace oc2

@@ -25,4 +25,7 @@ bool Zaznaczony(const QString &tekst);
 // The same text with the box turned over.
 QString Przełączony(const QString &tekst);
 
+// The attributes a file has now; none when they cannot be read.
+quint32 AtrybutyPliku(const QString &ścieżka);
+
 } // namespace oc2
