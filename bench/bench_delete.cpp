@@ -112,7 +112,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
+    out << "pracownicy: " << oc::platform::waitingWorkers() << '\n';
     out << "silnik: " << czasSilnika << " ms\n";
     out << "rm -rf: " << czasRm << " ms\n";
     out << "silnik / rm -rf: " << QString::number(czasSilnika / czasRm, 'f', 3) << '\n';

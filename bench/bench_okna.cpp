@@ -199,6 +199,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
+    out << "pracownicy usuwania: " << oc::platform::waitingWorkers() << '\n';
     out << "okno kopiowania (F5): " << QString::number(czasy.kopiowanie, 'f', 1) << " ms\n";
     out << "silnik kopiowania: " << QString::number(czasy.silnikKopii, 'f', 1) << " ms\n";
     out << "cp -r: " << QString::number(czasy.cp, 'f', 1) << " ms\n";

@@ -15,6 +15,13 @@ int defaultWorkers()
     return std::max(2, int(std::thread::hardware_concurrency()));
 }
 
+int waitingWorkers()
+{
+    bool liczba = false;
+    const int ustawione = qEnvironmentVariableIntValue("OC_WORKERS", &liczba);
+    return liczba && ustawione > 0 ? ustawione : 2 * defaultWorkers();
+}
+
 void runWorkers(int count, const std::function<void(int worker)> &body)
 {
     std::vector<std::thread> wątki;

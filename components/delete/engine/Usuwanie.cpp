@@ -264,7 +264,7 @@ void Usuwanie::usuńDrzewo(const platform::OpenDirectory &rodzic, const QByteArr
         } while (od < koniec);
     }
     std::atomic<std::size_t> następna{0};
-    const int liczba = std::min(Pracownicy > 0 ? Pracownicy : platform::defaultWorkers(), int(porcje.size()));
+    const int liczba = std::min(Pracownicy > 0 ? Pracownicy : platform::waitingWorkers(), int(porcje.size()));
     platform::runWorkers(liczba, [&](int) {
         platform::TreeCursor kursor(lstDiry);
         platform::FileError błąd;
