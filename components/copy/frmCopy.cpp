@@ -27,6 +27,9 @@ using namespace wygląd;
 
 namespace {
 
+// Milliseconds between two showings of the progress.
+constexpr qint64 OdstępPostępu = 100;
+
 const QString Włączony = QStringLiteral("[ x ]");
 const QString Wyłączony = QStringLiteral("[   ]");
 const QString Pytający = QStringLiteral("[ ? ]");
@@ -238,8 +241,11 @@ void frmCopy::Kopiuj()
     kopiarka.NaPostęp = [this](const Postęp &postęp) {
         std::lock_guard blokada(m_postępMutex);
         m_postęp = postęp;
-        if (!std::exchange(m_postępCzeka, true))
-            QMetaObject::invokeMethod(this, &frmCopy::PokażPostęp, Qt::QueuedConnection);
+        if (m_postępCzeka || (m_pokazany.isValid() && m_pokazany.elapsed() < OdstępPostępu))
+            return;
+        m_postępCzeka = true;
+        m_pokazany.start();
+        QMetaObject::invokeMethod(this, &frmCopy::PokażPostęp, Qt::QueuedConnection);
     };
     m_wątek = QThread::create([this] { Pracuj(); });
     m_wątek->setParent(this);

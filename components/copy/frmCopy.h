@@ -6,6 +6,7 @@
 #include <ui/Shape.h>
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
@@ -101,10 +102,12 @@ private:
     bool m_koniecCzeka = false; // the work ended while it was
     Pytania m_pytania;
 
-    // The newest progress from the worker, shown by one queued call at a time.
+    // The newest progress from the worker, shown by one queued call at a
+    // time, a few times a second: more often would take a core from the copy.
     std::mutex m_postępMutex;
     Postęp m_postęp;
     bool m_postępCzeka = false;
+    QElapsedTimer m_pokazany;
 };
 
 } // namespace occopy
