@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
@@ -44,4 +46,47 @@ inline bool pustePliki(const QString &katalog, int od, int do_, const QString &w
         if (!QFile(katalog + u'/' + wzór.arg(i)).open(QIODevice::WriteOnly))
             return false;
     return true;
+}
+
+// The small-file tree the copy benchmarks share: that many files of 1 to
+// 16 KiB spread over MałeKatalogi directories; false when one cannot be made.
+inline constexpr int MałeKatalogi = 200;
+
+// A file of that length holding a pattern (no holes, not all alike).
+inline bool zapiszWzór(const QString &ścieżka, qint64 rozmiar)
+{
+    QFile plik(ścieżka);
+    if (!plik.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray kawałek(qsizetype(std::min<qint64>(rozmiar, 1 << 20)), Qt::Uninitialized);
+    for (qsizetype i = 0; i < kawałek.size(); ++i)
+        kawałek[i] = char((i * 131 + rozmiar) % 251);
+    for (qint64 gotowe = 0; gotowe < rozmiar; gotowe += kawałek.size())
+        if (plik.write(kawałek.constData(), std::min<qint64>(kawałek.size(), rozmiar - gotowe)) < 0)
+            return false;
+    return true;
+}
+
+inline bool małePliki(const QString &root, int pliki)
+{
+    for (int k = 0; k < MałeKatalogi; ++k)
+        if (!QDir().mkpath(QStringLiteral("%1/k%2").arg(root).arg(k)))
+            return false;
+    for (int i = 0; i < pliki; ++i)
+        if (!zapiszWzór(QStringLiteral("%1/k%2/plik%3.dat").arg(root).arg(i % MałeKatalogi).arg(i),
+                        1 + (qint64(i) * 7919) % 16384))
+            return false;
+    return true;
+}
+
+// Registers every component library of the directory bin in the registry
+// file rejestr, which this process then uses; false when that failed.
+inline bool zarejestrujKomponenty(const QString &bin, const QString &rejestr)
+{
+    qputenv("OC_REGISTRY", rejestr.toLocal8Bit());
+    const QDir katalog(bin);
+    QStringList argumenty{QStringLiteral("/s")};
+    for (const QString &plik : katalog.entryList({QStringLiteral("*.so")}, QDir::Files))
+        argumenty << katalog.filePath(plik);
+    return QProcess::execute(katalog.filePath(QStringLiteral("data/ocreg")), argumenty) == 0;
 }

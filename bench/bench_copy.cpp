@@ -23,43 +23,16 @@
 
 namespace {
 
-constexpr int Katalogi = 200;
 constexpr int DużePliki = 4;
 constexpr qint64 DużyRozmiar = qint64(256) << 20;
 constexpr qint64 DziurawyRozmiar = qint64(1) << 30;
-
-bool zapisz(const QString &ścieżka, qint64 rozmiar)
-{
-    QFile plik(ścieżka);
-    if (!plik.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray kawałek(qsizetype(std::min<qint64>(rozmiar, 1 << 20)), Qt::Uninitialized);
-    for (qsizetype i = 0; i < kawałek.size(); ++i)
-        kawałek[i] = char((i * 131 + rozmiar) % 251);
-    for (qint64 gotowe = 0; gotowe < rozmiar; gotowe += kawałek.size())
-        if (plik.write(kawałek.constData(), std::min<qint64>(kawałek.size(), rozmiar - gotowe)) < 0)
-            return false;
-    return true;
-}
-
-bool małePliki(const QString &root, int pliki)
-{
-    for (int k = 0; k < Katalogi; ++k)
-        if (!QDir().mkpath(QStringLiteral("%1/k%2").arg(root).arg(k)))
-            return false;
-    for (int i = 0; i < pliki; ++i)
-        if (!zapisz(QStringLiteral("%1/k%2/plik%3.dat").arg(root).arg(i % Katalogi).arg(i),
-                    1 + (qint64(i) * 7919) % 16384))
-            return false;
-    return true;
-}
 
 bool dużePliki(const QString &root)
 {
     if (!QDir().mkpath(root))
         return false;
     for (int i = 0; i < DużePliki; ++i)
-        if (!zapisz(QStringLiteral("%1/duzy%2.bin").arg(root).arg(i), DużyRozmiar))
+        if (!zapiszWzór(QStringLiteral("%1/duzy%2.bin").arg(root).arg(i), DużyRozmiar))
             return false;
     return true;
 }
@@ -197,7 +170,7 @@ int main(int argc, char *argv[])
         out << "Kopiowanie nie powiodło się\n";
         return 1;
     }
-    wypisz(out, QStringLiteral("(a) %1 plików 1-16 KiB w %2 katalogach").arg(pliki).arg(Katalogi), czasyMałych);
+    wypisz(out, QStringLiteral("(a) %1 plików 1-16 KiB w %2 katalogach").arg(pliki).arg(MałeKatalogi), czasyMałych);
     wypisz(out, QStringLiteral("(b) %1 pliki po 256 MiB").arg(DużePliki), czasyDużych);
     wypisz(out, QStringLiteral("(c) plik rzadki 1 GiB, 4 KiB danych"), czasyRzadkich);
     return 0;

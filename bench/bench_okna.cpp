@@ -27,33 +27,9 @@
 
 namespace {
 
-constexpr int Katalogi = 200;
 constexpr int F5 = 116;
 constexpr int F8 = 119;
 constexpr int Shift = 1;
-
-bool małePliki(const QString &root, int pliki)
-{
-    for (int k = 0; k < Katalogi; ++k)
-        if (!QDir().mkpath(QStringLiteral("%1/k%2").arg(root).arg(k)))
-            return false;
-    for (int i = 0; i < pliki; ++i) {
-        QFile plik(QStringLiteral("%1/k%2/plik%3.dat").arg(root).arg(i % Katalogi).arg(i));
-        if (!plik.open(QIODevice::WriteOnly) || !plik.write(QByteArray(1 + (i * 7919) % 16384, char('a' + i % 26))))
-            return false;
-    }
-    return true;
-}
-
-bool zarejestruj(const QString &rejestr)
-{
-    qputenv("OC_REGISTRY", rejestr.toLocal8Bit());
-    const QDir bin(QStringLiteral(OC_BIN_DIR));
-    QStringList argumenty{QStringLiteral("/s")};
-    for (const QString &plik : bin.entryList({QStringLiteral("*.so")}, QDir::Files))
-        argumenty << bin.filePath(plik);
-    return QProcess::execute(bin.filePath(QStringLiteral("data/ocreg")), argumenty) == 0;
-}
 
 bool uruchom(const QString &program, const QStringList &argumenty)
 {
@@ -139,7 +115,7 @@ int main(int argc, char *argv[])
     QTemporaryDir katalog(QStringLiteral(OC_BENCH_DIR "/okna-XXXXXX"));
     const QString źródła = katalog.filePath(QStringLiteral("zrodla"));
     const QString cele = katalog.filePath(QStringLiteral("cele"));
-    if (!zarejestruj(rejestr.filePath(QStringLiteral("registry.ini")))) {
+    if (!zarejestrujKomponenty(QStringLiteral(OC_BIN_DIR), rejestr.filePath(QStringLiteral("registry.ini")))) {
         out << "Nie można zarejestrować komponentów\n";
         return 1;
     }

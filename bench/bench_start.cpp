@@ -68,12 +68,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir katalog;
     const QString rejestr = katalog.filePath(QStringLiteral("registry.ini"));
-    qputenv("OC_REGISTRY", rejestr.toLocal8Bit());
-    const QDir bin(QStringLiteral(OC_BIN_DIR));
-    QStringList biblioteki{QStringLiteral("/s")};
-    for (const QString &plik : bin.entryList({QStringLiteral("*.so")}, QDir::Files))
-        biblioteki << bin.filePath(plik);
-    if (QProcess::execute(bin.filePath(QStringLiteral("data/ocreg")), biblioteki) != 0) {
+    if (!zarejestrujKomponenty(QStringLiteral(OC_BIN_DIR), rejestr)) {
         out << "Nie można zarejestrować komponentów\n";
         return 1;
     }

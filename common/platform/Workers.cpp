@@ -6,20 +6,33 @@
 
 namespace oc::platform {
 
-int defaultWorkers()
+namespace {
+
+// OC_WORKERS when it holds a positive number, else 0.
+int ustawieni()
 {
     bool liczba = false;
     const int ustawione = qEnvironmentVariableIntValue("OC_WORKERS", &liczba);
-    if (liczba && ustawione > 0)
-        return ustawione;
+    return liczba && ustawione > 0 ? ustawione : 0;
+}
+
+int rdzenie()
+{
     return std::max(2, int(std::thread::hardware_concurrency()));
+}
+
+} // namespace
+
+int defaultWorkers()
+{
+    const int ustawione = ustawieni();
+    return ustawione > 0 ? ustawione : rdzenie();
 }
 
 int waitingWorkers()
 {
-    bool liczba = false;
-    const int ustawione = qEnvironmentVariableIntValue("OC_WORKERS", &liczba);
-    return liczba && ustawione > 0 ? ustawione : 2 * defaultWorkers();
+    const int ustawione = ustawieni();
+    return ustawione > 0 ? ustawione : 2 * rdzenie();
 }
 
 void runWorkers(int count, const std::function<void(int worker)> &body)
