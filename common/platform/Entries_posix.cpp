@@ -50,18 +50,23 @@ int renameNoReplace(int fromDir, const char *from, int toDir, const char *to)
 
 } // namespace posix
 
+Identity posix::identityOf(const struct stat &info)
+{
+    Identity id;
+    id.device = quint64(info.st_dev);
+    id.inode = quint64(info.st_ino);
+    id.size = qint64(info.st_size);
+    id.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    id.directory = S_ISDIR(info.st_mode);
+    return id;
+}
+
 std::optional<Identity> identityOf(const QString &path)
 {
     struct stat st;
     if (lstat(encodeName(path).constData(), &st) != 0)
         return std::nullopt;
-    Identity id;
-    id.device = quint64(st.st_dev);
-    id.inode = quint64(st.st_ino);
-    id.size = qint64(st.st_size);
-    id.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    id.directory = S_ISDIR(st.st_mode);
-    return id;
+    return posix::identityOf(st);
 }
 
 bool renameNoReplace(const QString &from, const QString &to, FileError *error)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Entries.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -105,8 +108,10 @@ public:
     // one exchange and the old one, now under the temporary name robocza of
     // the directory, is handed here; false when it was not taken, and it goes.
     std::function<bool(const QByteArray &robocza)> Odłóż;
-    // The last kopiuj put a new entry at the target (not one written in place).
+    // The last kopiuj put a new entry at the target (not one written in place),
+    // which the copy left as Nowy says.
     bool Utworzył = false;
+    std::optional<Identity> Nowy;
 
     // Copies `nazwa` of the directory zKatalogu to `nazwaCelu` of doKatalogu.
     // An existing target is skipped unless nadpisuj; the same file as the

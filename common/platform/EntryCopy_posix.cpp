@@ -288,6 +288,7 @@ Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu,
                          bool nadpisuj, int &błąd, ZnaneWpisu znane)
 {
     Utworzył = false;
+    Nowy.reset();
     Źródło źródło;
     if (znane.plik && otwórzPlik(zKatalogu, nazwa, źródło))
         return umieść(źródło, doKatalogu, nazwaCelu, nadpisuj, znane.pustyKatalog, błąd);
@@ -398,6 +399,9 @@ Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteAr
         }
         const struct timespec czasy[2] = {{0, UTIME_OMIT}, źródło.stan.st_mtim};
         utimensat(katalog, miejsce.constData(), czasy, AT_SYMLINK_NOFOLLOW);
+        struct stat info;
+        if (fstatat(katalog, miejsce.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+            Nowy = posix::identityOf(info);
         if (!zastępowany)
             return Wynik::Skopiowano;
         if (fchownat(katalog, miejsce.constData(), zastępowany->st_uid, zastępowany->st_gid, AT_SYMLINK_NOFOLLOW) != 0)
@@ -436,6 +440,9 @@ Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QBy
     Wynik wynik = przepisz(źródło, cel.fd(), false, błąd);
     if (wynik == Wynik::Skopiowano)
         wynik = wykończ(źródło, cel.fd(), true, zastępowany, błąd);
+    struct stat zrobiony;
+    if (wynik == Wynik::Skopiowano && fstat(cel.fd(), &zrobiony) == 0)
+        Nowy = posix::identityOf(zrobiony);
     if (wynik == Wynik::Skopiowano)
         wynik = nazwij(cel.fd(), katalog, robocza, nazwa, zastępowany != nullptr, błąd);
     else if (!robocza.isEmpty())

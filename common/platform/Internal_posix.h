@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Entries.h"
 #include "OpenDirectory.h"
 
 #include <QByteArray>
@@ -97,6 +98,7 @@ Descriptor openParent(const QByteArray &path);
 
 // What lstat or fstatat said of an entry, as the platform's callers see it.
 EntryStatus statusOf(const struct stat &info);
+Identity identityOf(const struct stat &info);
 
 // renameat2 with RENAME_NOREPLACE (errno EEXIST when the target is taken);
 // 0 on success, -1 with errno set.

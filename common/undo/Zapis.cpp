@@ -19,6 +19,14 @@ Zapis::~Zapis()
     }
 }
 
+namespace {
+
+// Entries made wait in memory up to this many bytes (some 300 lines): a copy
+// of many small files would otherwise write the journal once a file.
+constexpr qsizetype DoWypisania = 32 * 1024;
+
+} // namespace
+
 void Zapis::dopisz(Krok krok)
 {
     if (const std::optional<platform::Identity> t = platform::identityOf(krok.gdzie))
@@ -27,12 +35,31 @@ void Zapis::dopisz(Krok krok)
     if (m_zakończony)
         return;
     m_kroki = true;
+    wypisz();
     m_plik->append(wiersze::krok(krok));
 }
 
-void Zapis::utworzony(const QString &ścieżka)
+void Zapis::wypisz()
 {
-    dopisz(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, {}});
+    if (!m_czekające.isEmpty())
+        m_plik->append(m_czekające);
+    m_czekające.clear();
+}
+
+void Zapis::utworzony(const QString &ścieżka, const std::optional<platform::Identity> &tożsamość)
+{
+    if (!tożsamość) {
+        dopisz(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, {}});
+        return;
+    }
+    const QByteArray wiersz = wiersze::krok(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, *tożsamość});
+    const std::lock_guard lock(m_mutex);
+    if (m_zakończony)
+        return;
+    m_kroki = true;
+    m_czekające += wiersz;
+    if (m_czekające.size() >= DoWypisania)
+        wypisz();
 }
 
 void Zapis::przeniesiony(const QString &skąd, const QString &dokąd)
@@ -56,6 +83,7 @@ void Zapis::zakończ()
     if (m_zakończony)
         return;
     m_zakończony = true;
+    wypisz();
     if (m_kroki && m_plik->append(wiersze::koniec()))
         m_plik->sync();
 }

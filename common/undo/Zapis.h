@@ -8,15 +8,19 @@
 #include <QString>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace oc::undo {
 
 // The record of one operation as it runs, made by Dziennik::zacznij. Each
 // step is written to the journal as it is reported, from any thread; the
-// entry's state is read afresh from the disk at that moment, so call
-// these once the step is complete (the file closed, its times set).
-// Recording never stops an operation: a journal that cannot be written
-// only leaves that operation out of the list.
+// entry's state is read afresh from the disk at that moment unless the
+// caller gives it, so call these once the step is complete (the file
+// closed, its times set). Entries made are written a few hundred at a
+// time: a crash can leave the last of them out, and undoing then keeps
+// those copies, while every step that moved, trashed or changed something
+// is on the disk before the next one. Recording never stops an operation:
+// a journal that cannot be written only leaves that operation out of the list.
 class Zapis
 {
 public:
@@ -27,8 +31,8 @@ public:
     Zapis &operator=(const Zapis &) = delete;
 
     // An entry the operation made (a new directory, a file or directory of
-    // a copy).
-    void utworzony(const QString &ścieżka);
+    // a copy), with its state when the maker knows it.
+    void utworzony(const QString &ścieżka, const std::optional<platform::Identity> &tożsamość = std::nullopt);
     // An entry moved or renamed, from where to where.
     void przeniesiony(const QString &skąd, const QString &dokąd);
     // An entry put in the trash; also a target a copy replaced, which goes
@@ -41,8 +45,11 @@ public:
 
 private:
     void dopisz(Krok krok);
+    // Writes the entries made that wait; m_mutex held.
+    void wypisz();
 
     std::mutex m_mutex;
+    QByteArray m_czekające;
     std::unique_ptr<platform::AppendFile> m_plik;
     QString m_ścieżka;
     bool m_kroki = false;

@@ -388,7 +388,7 @@ void Kopiarka::TwórzDiry()
         if (fd < 0 || !oc::platform::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod, &nowy))
             błąd(kod, ścieżka);
         else if (nowy && PoUtworzeniu)
-            PoUtworzeniu(ścieżka);
+            PoUtworzeniu(ścieżka, std::nullopt);
         m_nowe[std::size_t(k)] = nowy;
         m_puste[std::size_t(k)] = nowy && pierwszy.value(ścieżka) == k;
     }
@@ -492,7 +492,7 @@ bool Kopiarka::kopiujPlik(Pracownik &pracownik, qsizetype j)
     if (wynik == Wynik::Przerwano)
         return false;
     if (wynik == Wynik::Skopiowano && pracownik.kopia.Utworzył && PoUtworzeniu) {
-        PoUtworzeniu(lstWynikF2.at(j));
+        PoUtworzeniu(lstWynikF2.at(j), pracownik.kopia.Nowy);
     } else if (wynik == Wynik::BłądŹródła) {
         błąd(kod, lstWynikF.at(j));
         if (PoBłędzieŹródła) {

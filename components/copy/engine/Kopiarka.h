@@ -2,6 +2,7 @@
 
 #include "Pytania.h"
 
+#include <platform/Entries.h>
 #include <platform/FileCopy.h>
 #include <platform/FileError.h>
 #include <platform/Workers.h>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace occopy {
@@ -81,7 +83,8 @@ public:
     std::function<void(qsizetype, bool)> PoPliku;
     // With the full path, after each directory and file the copy made anew
     // (not one it wrote in place), for the undo; on the thread that made it.
-    std::function<void(const QString &)> PoUtworzeniu;
+    // The entry's state as the copy left it comes along where it is known.
+    std::function<void(const QString &, const std::optional<oc::platform::Identity> &)> PoUtworzeniu;
     // Set, each replaced target is handed over instead of lost, still beside
     // its place under a temporary name (odłożony), with the path it had;
     // true when it was taken away from there.

@@ -31,7 +31,10 @@ Nagranie::Nagranie(Kopiarka &kopiarka, Przenośnik *przenośnik) : m_kopiarka(ko
             = [zapis](const QString &skąd, const QString &dokąd) { zapis->przeniesiony(skąd, dokąd); };
     } else {
         // A move's copies are not its own: their sources are gone once they are whole.
-        kopiarka.PoUtworzeniu = [zapis](const QString &ścieżka) { zapis->utworzony(ścieżka); };
+        kopiarka.PoUtworzeniu = [zapis](const QString &ścieżka,
+                                        const std::optional<oc::platform::Identity> &tożsamość) {
+            zapis->utworzony(ścieżka, tożsamość);
+        };
     }
 }
 

@@ -73,6 +73,39 @@ private slots:
         }
     }
 
+    // Entries made wait in memory and go to the disk together; a kill keeps
+    // every step up to the last that moved something, in their order.
+    void killAmongMadeEntries()
+    {
+        QTemporaryDir tmp;
+        constexpr int Zrobione = 1000, Przed = 600;
+        const pid_t dziecko = fork();
+        if (dziecko == 0) {
+            std::unique_ptr<Zapis> zapis = Dziennik(tmp.path()).zacznij(Rodzaj::Kopia, nazwa(1));
+            for (int i = 0; i < Zrobione; ++i) {
+                zapis->utworzony(nazwa(i), oc::platform::Identity{1, quint64(i), i, 0, false});
+                if (i == Przed)
+                    zapis->przeniesiony(nazwa(i), nazwa(i + 1));
+            }
+            raise(SIGKILL);
+        }
+        int stan = 0;
+        QCOMPARE(waitpid(dziecko, &stan, 0), dziecko);
+        const std::vector<Operacja> op = Dziennik(tmp.path()).wczytaj();
+        QCOMPARE(op.size(), size_t(1));
+        const std::vector<Krok> &kroki = op[0].kroki;
+        QVERIFY2(kroki.size() > size_t(Przed + 1) && kroki.size() <= size_t(Zrobione + 1),
+                 QByteArray::number(qulonglong(kroki.size())));
+        for (std::size_t k = 0; k < kroki.size(); ++k) {
+            const bool przeniesiony = k == std::size_t(Przed + 1);
+            const int i = int(k > std::size_t(Przed) ? k - 1 : k);
+            QCOMPARE(kroki[k].typ, przeniesiony ? Krok::Przeniesiony : Krok::Utworzony);
+            QCOMPARE(kroki[k].gdzie, nazwa(przeniesiony ? i + 1 : i));
+            if (!przeniesiony)
+                QCOMPARE(kroki[k].tożsamość.inode, quint64(i));
+        }
+    }
+
     void tornLine_data()
     {
         QTest::addColumn<int>("ucięte"); // bytes taken off the end of a record of two steps and its end
