@@ -5,7 +5,8 @@
 #include "frmBladZrodla.h"
 #include "frmNadpisz.h"
 
-#include <frmMsg.h>
+#include <component/ComponentError.h>
+#include <component/createObject.h>
 #include <ui/Colors.h>
 #include <ui/FailureReport.h>
 #include <ui/Fonts.h>
@@ -313,14 +314,16 @@ void frmCopy::ZapytajOPrzerwanie()
     // Held while the user decides, so that "yes" stops where the question came.
     kopiarka.Wstrzymaj();
     const QString &pytanie = m_napisy.pytanieOPrzerwanie;
-    // The message box component's own window, linked in: a component is
-    // created and called by the main program alone.
-    notebox::frmMsg pudełko;
-    quint8 domyślny = 0;
-    pudełko.setUp(qint32(ui::leftTwips(this) + 240), qint32(ui::topTwips(this) + 240), m_napisy.tytuł, 32, 4, domyślny,
-                  pytanie);
-    pudełko.exec();
-    const int odpowiedź = pudełko.clicked().value_or(0);
+    int odpowiedź = 1;
+    try {
+        const oc::ComponentPtr komunikaty = oc::createObject(QStringLiteral("notebox.notebox2"));
+        odpowiedź = komunikaty
+                        ->call(u"notebox2", qint32(ui::leftTwips(this) + 240), qint32(ui::topTwips(this) + 240),
+                               m_napisy.tytuł, quint8(32), quint8(4), quint8(0), pytanie)
+                        .toInt();
+    } catch (const oc::ComponentError &) {
+        odpowiedź = QMessageBox::question(this, m_napisy.tytuł, pytanie) == QMessageBox::Yes ? 0 : 1;
+    }
     m_pyta = false;
     if (odpowiedź == 0)
         kopiarka.Przerwij();
