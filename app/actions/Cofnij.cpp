@@ -3,16 +3,15 @@
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
 #include "Przenoszenie.h"
+#include "Przywracanie.h"
 #include "frmCofnij.h"
 
 #include <panels/WidokPanelu.h>
-#include <platform/Entries.h>
 #include <platform/Paths.h>
 #include <ui/Twips.h>
 #include <undo/Cofanie.h>
 #include <undo/Dziennik.h>
 
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
@@ -58,36 +57,17 @@ void PokażPrzywrócone(Gospodarz &okno, const QStringList &przywrócone)
     }
 }
 
-// A name beside a taken one that is free: "name (2).ext", "name (3).ext", ...
-QString WolnaNazwa(const QString &zajęte)
-{
-    const QFileInfo miejsce(zajęte);
-    const QString nazwa = miejsce.fileName();
-    const qsizetype kropka = nazwa.lastIndexOf(u'.');
-    const QString rdzeń = kropka > 0 ? nazwa.left(kropka) : nazwa;
-    const QString rozszerzenie = kropka > 0 ? nazwa.mid(kropka) : QString();
-    for (int n = 2;; ++n) {
-        const QString kandydat = QStringLiteral("%1 (%2)%3").arg(rdzeń).arg(n).arg(rozszerzenie);
-        if (!platform::identityOf(platform::withSeparator(miejsce.path()) + kandydat))
-            return kandydat;
-    }
-}
-
 void Cofnij(Gospodarz &okno, undo::Dziennik &dziennik, const std::vector<undo::Operacja> &operacje)
 {
     QWidget *nad = okno.Okno();
     undo::Cofanie cofanie;
     cofanie.nowaNazwa = [nad](const QString &zajęte) {
-        const QFileInfo miejsce(zajęte);
         bool ok = false;
         const QString nazwa
             = QInputDialog::getText(nad, QStringLiteral("Cofnij"),
                                     QStringLiteral("Miejsce %1 jest zajęte. Pod jaką nazwą przywrócić?").arg(zajęte),
                                     QLineEdit::Normal, WolnaNazwa(zajęte), &ok);
-        if (!ok || nazwa.isEmpty() || nazwa.contains(u'/') || nazwa == QStringLiteral(".")
-            || nazwa == QStringLiteral(".."))
-            return QString();
-        return platform::withSeparator(miejsce.path()) + nazwa;
+        return ok ? MiejscePodNazwą(zajęte, nazwa) : QString();
     };
     cofanie.przenieśDaleko = [&okno](const QString &gdzie, const QString &cel, platform::FileError *błąd) {
         if (PrzenieśZPowrotem(okno, gdzie, cel))

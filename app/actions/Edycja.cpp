@@ -1,19 +1,18 @@
 #include "Edycja.h"
 
 #include "Gospodarz.h"
+#include "NoweNazwy.h"
 #include "PokazKomunikat.h"
 #include "Sloty.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
 #include <platform/Editor.h>
-#include <platform/NewFile.h>
 #include <platform/Paths.h>
 #include <platform/ProgramStarter.h>
 #include <ui/Twips.h>
 
 #include <QWidget>
-#include <cerrno>
 
 using namespace oc;
 
@@ -43,15 +42,6 @@ void Edycja(Gospodarz &okno)
     OtwórzWEdytorze(okno, kursor->ścieżka, panel.Dir.Ścieżka());
 }
 
-QString BłądNazwyPliku(const QString &nazwa)
-{
-    if (nazwa.contains(u'/'))
-        return QStringLiteral("Nazwa pliku nie może zawierać znaku „/”.");
-    if (nazwa == u"." || nazwa == u"..")
-        return QStringLiteral("„%1” nie może być nazwą pliku.").arg(nazwa);
-    return {};
-}
-
 void NowyPlik(Gospodarz &okno)
 {
     QWidget *nad = okno.Okno();
@@ -67,12 +57,8 @@ void NowyPlik(Gospodarz &okno)
     }
     WidokPanelu &panel = okno.Widok(okno.AktywnyPanel());
     const QString katalog = panel.Dir.Ścieżka();
-    platform::FileError błąd;
-    if (!platform::createEmptyFile(katalog, nazwa, &błąd)) {
-        PokażKomunikat(okno, QStringLiteral("Błąd"),
-                       błąd.code == EEXIST ? QStringLiteral("Plik lub katalog o podanej nazwie już istnieje")
-                                           : QStringLiteral("Nie można utworzyć pliku: ") + błąd.reason(),
-                       3, 0, 0);
+    if (const QString błąd = UtwórzPustyPlik(katalog, nazwa); !błąd.isEmpty()) {
+        PokażKomunikat(okno, QStringLiteral("Błąd"), błąd, 3, 0, 0);
         return;
     }
     okno.OdświeżPanel(okno.AktywnyPanel());

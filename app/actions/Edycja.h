@@ -15,6 +15,3 @@ void NowyPlik(Gospodarz &okno);
 // when there is one, started in the directory; with neither set, in the
 // desktop's application for its type. A failure is told over the window.
 void OtwórzWEdytorze(Gospodarz &okno, const QString &plik, const QString &katalog);
-
-// Why a typed name cannot be a new file's name; "" when it can.
-QString BłądNazwyPliku(const QString &nazwa);

@@ -7,6 +7,3 @@ class Gospodarz;
 // F7: asks for a name and creates the directory in the active panel's
 // directory (an absolute name where it points); the cursor then stands on it.
 void NewDir(Gospodarz &okno);
-
-// The message for a directory that could not be created, by error number.
-QString TekstBłęduNowegoKatalogu(int numer, const QString &opis);

@@ -11,10 +11,10 @@
 #include "Wywolanie.h"
 #include "ZmianaNazwy.h"
 
+#include <panels/DyskPanelu.h>
 #include <panels/WidokPanelu.h>
 #include <platform/Paths.h>
 #include <platform/ProgramStarter.h>
-#include <platform/Volumes.h>
 #include <ui/Twips.h>
 
 #include <QGuiApplication>
@@ -121,7 +121,7 @@ void ObsługaMenu(Gospodarz &okno, qint32 &menu, qint32 &item)
             NiedostępnaOpcja(okno);
         break;
     case 3: {
-        QString wolumin = platform::volumeOf(okno.Widok(okno.AktywnyPanel()).Dir.Ścieżka());
+        QString wolumin = WoluminKatalogu(okno.Widok(okno.AktywnyPanel()).Dir.Ścieżka());
         if (item == 0) {
             NarzędzieDysków(okno);
         } else if (item == 1) {

@@ -11,7 +11,6 @@
 #include <viewer/Otwieranie.h>
 #include <viewer/frmPodglad.h>
 
-#include <QFileInfo>
 #include <QImageReader>
 #include <QWidget>
 
@@ -34,10 +33,12 @@ constexpr Przeglądarka przeglądarki[] = {
 };
 
 // A picture type one of Qt's image readers knows by its suffix (png, webp,
-// svg, tiff, ...).
+// svg, tiff, ...): what follows the last "." of the name, any "." counting.
 bool ObrazQt(const QString &plik)
 {
-    const QByteArray rozszerzenie = QFileInfo(plik).suffix().toLower().toUtf8();
+    const QString nazwa = plik.section(u'/', -1);
+    const qsizetype kropka = nazwa.lastIndexOf(u'.');
+    const QByteArray rozszerzenie = kropka < 0 ? QByteArray() : nazwa.mid(kropka + 1).toLower().toUtf8();
     return !rozszerzenie.isEmpty() && QImageReader::supportedImageFormats().contains(rozszerzenie);
 }
 

@@ -1,7 +1,10 @@
 #include "Polecenie.h"
 
 #include <panels/StanPanelu.h>
+#include <platform/Directory.h>
 #include <platform/Shell.h>
+
+#include <QDir>
 
 QString PierwszyWyraz(const QString &linia)
 {
@@ -60,4 +63,35 @@ Polecenie RozpoznajPolecenie(const QString &linia, const StanPanelu &stan)
             }
         }
     return wynik;
+}
+
+bool MożnaWejść(const QString &katalog, const QString &podkatalog)
+{
+    return !podkatalog.isEmpty() && oc::platform::canEnter(QDir(katalog).filePath(podkatalog));
+}
+
+std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog, const QString &arg)
+{
+    // As the shell has it: nothing or an unquoted "~" is the home folder.
+    const QString słowo = arg.trimmed();
+    if (słowo.isEmpty() || słowo == u'~' || słowo.startsWith(QStringLiteral("~/"))) {
+        const QString domowy = QDir::homePath() + słowo.mid(1);
+        return MożnaWejść(katalog, domowy) ? std::optional(domowy) : std::nullopt;
+    }
+    if (MożnaWejść(katalog, arg))
+        return arg;
+    // As Ctrl+Enter writes a name: quoted when needed, a blank after it.
+    QString nazwa = arg;
+    if (const QStringList słowa = oc::platform::splitCommandLine(arg); słowa.size() == 1)
+        nazwa = słowa.front();
+    if (nazwa != arg && MożnaWejść(katalog, nazwa))
+        return nazwa;
+    while (nazwa.size() > 1 && nazwa.endsWith(u'/'))
+        nazwa.chop(1);
+    for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i) {
+        const QString &rzeczywista = s.Rzeczywiste[size_t(i)];
+        if (rzeczywista.compare(nazwa, Qt::CaseInsensitive) == 0 && MożnaWejść(katalog, rzeczywista))
+            return rzeczywista;
+    }
+    return std::nullopt;
 }

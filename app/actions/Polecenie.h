@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 struct StanPanelu;
 
@@ -28,3 +29,13 @@ struct Polecenie
 // Looks only at the entries whose names match the first word, so its cost
 // does not grow with the size of the directory beyond one pass over names.
 Polecenie RozpoznajPolecenie(const QString &linia, const StanPanelu &stan);
+
+// True when the subdirectory, taken relative to the directory (or absolute),
+// can be entered.
+bool MożnaWejść(const QString &katalog, const QString &podkatalog);
+
+// The directory CD goes to from `katalog`: as typed ("~" and nothing the
+// home folder), else a listed directory whose name differs only in letter
+// case, since names here are case-sensitive and the panel shows them
+// upper-cased; nothing when none of them can be entered.
+std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog, const QString &arg);

@@ -2,15 +2,13 @@
 
 #include "Gospodarz.h"
 #include "PokazKomunikat.h"
+#include "Przywracanie.h"
+#include "WSiebie.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
-#include <platform/Directory.h>
-#include <platform/Paths.h>
 #include <ui/Twips.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QWidget>
 
 using namespace oc;
@@ -39,35 +37,12 @@ bool Przenieś(Gospodarz &okno, const std::vector<WybranaPozycja> &co, const QSt
 
 bool PrzenieśZPowrotem(Gospodarz &okno, const QString &gdzie, const QString &cel)
 {
-    const std::optional<platform::EntryInfo> wpis = platform::entryInfo(gdzie);
-    if (!wpis)
+    const std::optional<WybranaPozycja> pozycja = PozycjaDoPowrotu(gdzie);
+    if (!pozycja)
         return false;
-    const bool katalog = wpis->isDirectory && !wpis->isLink;
-    const WybranaPozycja pozycja{gdzie, katalog, gdzie.mid(gdzie.lastIndexOf(u'/') + 1)};
-    if (!Przenieś(okno, {pozycja}, cel.left(cel.lastIndexOf(u'/') + 1), QStringLiteral("MoveBack")))
+    if (!Przenieś(okno, {*pozycja}, cel.left(cel.lastIndexOf(u'/') + 1), QStringLiteral("MoveBack")))
         return false;
-    return !platform::entryInfo(gdzie) && platform::entryInfo(cel);
-}
-
-QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QString &cel)
-{
-    const QString docelowy = QDir::cleanPath(QFileInfo(cel).canonicalFilePath());
-    if (docelowy.isEmpty())
-        return {};
-    for (const WybranaPozycja &pozycja : co) {
-        // The entry itself: a link is moved as the link, wherever it points.
-        const QFileInfo wpis(pozycja.ścieżka);
-        const bool katalog = pozycja.katalog && !wpis.isSymLink();
-        if (QDir::cleanPath(QFileInfo(wpis.absolutePath()).canonicalFilePath()) == docelowy)
-            return pozycja.katalog
-                       ? QStringLiteral("Nie można przenieść katalogu %1 na niego samego").arg(pozycja.ścieżka)
-                       : QStringLiteral("Nie można przenieść pliku %1 na niego samego").arg(pozycja.ścieżka);
-        const QString źródło = QDir::cleanPath(wpis.canonicalFilePath());
-        if (katalog && !źródło.isEmpty()
-            && (docelowy == źródło || docelowy.startsWith(platform::withSeparator(źródło))))
-            return QStringLiteral("Nie można przenieść katalogu %1 do niego samego").arg(pozycja.ścieżka);
-    }
-    return {};
+    return Wróciło(gdzie, cel);
 }
 
 void MoveFilesD(Gospodarz &okno)

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <panels/WybranaPozycja.h>
-
 #include <QString>
-#include <vector>
 
 class Gospodarz;
 
@@ -13,10 +10,6 @@ class Gospodarz;
 // one message before anything moves. When the move ran both panels are read
 // anew, the cursor on the nearest entry that was not chosen.
 void MoveFilesD(Gospodarz &okno);
-
-// A move that would land on its own source: an entry into the directory it
-// is in, or a directory into itself or below itself. The message, or "".
-QString PrzeniesienieWSiebie(const std::vector<WybranaPozycja> &co, const QString &cel);
 
 // Takes one entry moved across file systems back to `cel` with the move
 // engine and its window, started at once; true when it is there and no

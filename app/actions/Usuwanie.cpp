@@ -1,11 +1,11 @@
 #include "Usuwanie.h"
 
 #include "Gospodarz.h"
+#include "KoszKatalogu.h"
 #include "PokazKomunikat.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
-#include <platform/Trash.h>
 #include <ui/Twips.h>
 
 #include <QWidget>
@@ -27,10 +27,10 @@ EgzemplarzPolecenia Usuwanie(Gospodarz &okno, qint32 tryb)
 // good where there is none; nullopt when the user said no.
 std::optional<qint32> TrybKosza(Gospodarz &okno, const QString &katalog)
 {
-    platform::TrashError błąd;
-    if (platform::trashFor(katalog, &błąd))
+    const std::optional<platform::TrashError> błąd = BrakKosza(katalog);
+    if (!błąd)
         return tryb_usuwania::DoKosza;
-    const QString pytanie = błąd.text() + QStringLiteral(". Usunąć na zawsze? Tego nie można cofnąć.");
+    const QString pytanie = błąd->text() + QStringLiteral(". Usunąć na zawsze? Tego nie można cofnąć.");
     if (PokażKomunikat(okno, QStringLiteral("Kosz"), pytanie, 48, 4, 1) != 0)
         return std::nullopt;
     return tryb_usuwania::NaZawsze;

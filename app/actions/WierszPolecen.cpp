@@ -10,14 +10,12 @@
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
-#include <platform/Directory.h>
 #include <platform/Paths.h>
 #include <platform/ProgramStarter.h>
 #include <platform/Shell.h>
 #include <ui/Keys.h>
 #include <ui/Twips.h>
 
-#include <QDir>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -38,35 +36,6 @@ QString DlaPowłoki(const QString &nazwa)
         if (specjalne.contains(c))
             return platform::shellQuote(słowo);
     return słowo;
-}
-
-// The directory CD goes to: as typed, else a listed directory whose name
-// differs only in letter case, since names here are case-sensitive and the
-// panel shows them upper-cased.
-std::optional<QString> KatalogDlaCd(const StanPanelu &s, const QString &katalog, const QString &arg)
-{
-    // As the shell has it: nothing or an unquoted "~" is the home folder.
-    const QString słowo = arg.trimmed();
-    if (słowo.isEmpty() || słowo == u'~' || słowo.startsWith(QStringLiteral("~/"))) {
-        const QString domowy = QDir::homePath() + słowo.mid(1);
-        return MożnaWejść(katalog, domowy) ? std::optional(domowy) : std::nullopt;
-    }
-    if (MożnaWejść(katalog, arg))
-        return arg;
-    // As Ctrl+Enter writes a name: quoted when needed, a blank after it.
-    QString nazwa = arg;
-    if (const QStringList słowa = platform::splitCommandLine(arg); słowa.size() == 1)
-        nazwa = słowa.front();
-    if (nazwa != arg && MożnaWejść(katalog, nazwa))
-        return nazwa;
-    while (nazwa.size() > 1 && nazwa.endsWith(u'/'))
-        nazwa.chop(1);
-    for (qint32 i = 1; i <= s.LiczbaKatalogów; ++i) {
-        const QString &rzeczywista = s.Rzeczywiste[size_t(i)];
-        if (rzeczywista.compare(nazwa, Qt::CaseInsensitive) == 0 && MożnaWejść(katalog, rzeczywista))
-            return rzeczywista;
-    }
-    return std::nullopt;
 }
 
 void Cd(Gospodarz &okno, int p, const QString &arg)
@@ -249,9 +218,4 @@ void OtwórzDokument(Gospodarz &okno, const QString &ścieżka)
                        QStringLiteral("Nie można otworzyć pliku \"%1\": nie ma programu, który otwiera dokumenty (%2).")
                            .arg(ścieżka, platform::documentOpenerName()),
                        1, 0, 0);
-}
-
-bool MożnaWejść(const QString &katalog, const QString &podkatalog)
-{
-    return !podkatalog.isEmpty() && platform::canEnter(QDir(katalog).filePath(podkatalog));
 }

@@ -39,7 +39,3 @@ void OtwórzPlik(Gospodarz &okno, int p, const QString &ścieżka, const QString
 // The desktop's opener opens the document; when there is none, one message
 // says so.
 void OtwórzDokument(Gospodarz &okno, const QString &ścieżka);
-
-// True when the subdirectory, taken relative to the directory (or absolute),
-// can be entered.
-bool MożnaWejść(const QString &katalog, const QString &podkatalog);

@@ -1,47 +1,17 @@
 #include "ZmianaNazwy.h"
 
 #include "Gospodarz.h"
+#include "NoweNazwy.h"
 #include "PokazKomunikat.h"
 #include "Sloty.h"
 #include "Wywolanie.h"
 
 #include <panels/WidokPanelu.h>
-#include <platform/Paths.h>
-#include <platform/Rename.h>
 #include <ui/Twips.h>
-#include <undo/Dziennik.h>
 
 #include <QWidget>
-#include <cerrno>
 
 using namespace oc;
-
-QString PowódOdmowyNazwy(const QString &nazwa)
-{
-    if (nazwa.trimmed().isEmpty())
-        return QStringLiteral("Nazwa nie może być pusta");
-    if (nazwa.contains(u'/'))
-        return QStringLiteral("Nazwa nie może zawierać znaku \"/\"");
-    if (nazwa.contains(QChar(0)))
-        return QStringLiteral("Nazwa nie może zawierać znaku o kodzie 0");
-    if (nazwa == u"." || nazwa == u"..")
-        return QStringLiteral("Nazwy \".\" i \"..\" oznaczają katalogi i nie mogą być nadane");
-    return {};
-}
-
-QString ZmieńNazwęWpisu(const QString &katalog, const QString &stara, const QString &nowa)
-{
-    const QString przed = platform::withSeparator(katalog);
-    const std::unique_ptr<undo::Zapis> zapis
-        = undo::Dziennik().zacznij(undo::Rodzaj::ZmianaNazwy, przed + stara + QStringLiteral(" → ") + nowa);
-    platform::FileError błąd;
-    if (!platform::renameEntry(katalog, stara, nowa, &błąd))
-        return błąd.code == EEXIST ? QStringLiteral("Pozycja o nazwie %1 już istnieje").arg(nowa)
-                                   : QStringLiteral("Nie można zmienić nazwy %1: %2").arg(stara, błąd.reason());
-    if (zapis)
-        zapis->przeniesiony(przed + stara, przed + nowa);
-    return {};
-}
 
 void ZmieńNazwę(Gospodarz &okno)
 {

@@ -9,10 +9,3 @@ class Gospodarz;
 // over another entry; the cursor then stands on it. A name that cannot be
 // given gets a message and nothing changes.
 void ZmieńNazwę(Gospodarz &okno);
-
-// Why a typed name cannot name an entry of a directory, or "" when it can.
-QString PowódOdmowyNazwy(const QString &nazwa);
-
-// Renames `stara` of the directory to `nowa`, never over another entry, and
-// records it for the undo; why it could not be done, or "".
-QString ZmieńNazwęWpisu(const QString &katalog, const QString &stara, const QString &nowa);

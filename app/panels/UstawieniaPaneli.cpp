@@ -1,5 +1,7 @@
 #include "UstawieniaPaneli.h"
 
+#include <platform/Paths.h>
+
 #include <QFile>
 #include <QList>
 
@@ -60,4 +62,9 @@ UstawieniaPaneli WczytajUstawieniaPaneli(const QString &plik)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return RozbierzUstawienia(file.read(najdłuższyPlik));
+}
+
+UstawieniaPaneli ZapisaneUstawieniaPaneli()
+{
+    return WczytajUstawieniaPaneli(oc::platform::panelSettingsFileForReading());
 }

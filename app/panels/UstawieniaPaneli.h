@@ -22,3 +22,5 @@ QByteArray TekstUstawień(const UstawieniaPaneli &ustawienia);
 UstawieniaPaneli RozbierzUstawienia(const QByteArray &tekst);
 // The settings of a file; one that is missing or unreadable gives the defaults.
 UstawieniaPaneli WczytajUstawieniaPaneli(const QString &plik);
+// The settings the last run saved, from the newer of the places they go to.
+UstawieniaPaneli ZapisaneUstawieniaPaneli();

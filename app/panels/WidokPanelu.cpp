@@ -1,5 +1,6 @@
 #include "WidokPanelu.h"
 
+#include "DyskPanelu.h"
 #include "InfoKatalogu.h"
 #include "Kolory.h"
 #include "RysowanieWierszy.h"
@@ -8,7 +9,6 @@
 #include "WidokPelny.h"
 #include "Zaznaczenia.h"
 
-#include <platform/Directory.h>
 #include <platform/Paths.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
@@ -16,7 +16,6 @@
 #include <ui/Twips.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
@@ -129,23 +128,7 @@ EtykietaPanelu *WidokPanelu::NowyWiersz(int r)
 
 void WidokPanelu::UstawŚcieżkę(const QString &path)
 {
-    QString cel = QDir::isAbsolutePath(path) ? path : Dir.Ścieżka() + u'/' + path;
-    cel = QDir::cleanPath(cel);
-    platform::DirectoryListing odczyt;
-    for (;;) {
-        if (platform::canEnter(cel)) {
-            // The panel sorts by its own order; unsorted is the directory's.
-            odczyt = platform::readDirectory(cel, false);
-            if (odczyt.ok)
-                break;
-        }
-        if (cel == u'/') {
-            cel = platform::fallbackDirectory();
-            odczyt = platform::readDirectory(cel, false);
-            break;
-        }
-        cel = QDir::cleanPath(cel + QStringLiteral("/.."));
-    }
+    auto [cel, odczyt] = CzytajKatalogPanelu(Dir.Ścieżka(), path);
     const bool zmiana = cel != Dir.Ścieżka();
     Dir.Wczytaj(cel, std::move(odczyt.directories), File.Ukryte);
     File.Wczytaj(cel, std::move(odczyt.files));
@@ -341,7 +324,7 @@ void WidokPanelu::Panel_DblClick(int r)
     } else {
         const QString cel = platform::withSeparator(Dir.Ścieżka()) + nazwa;
         // A directory that cannot be entered leaves the panel as it is.
-        if (!platform::canEnter(cel)) {
+        if (!KatalogDostępny(cel)) {
             QApplication::beep();
             return;
         }

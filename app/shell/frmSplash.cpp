@@ -70,7 +70,7 @@ void frmSplash::Krok(int numer)
     case 1: m_katalogi = {}; break;
     case 2:
         m_katalogi = ReadPaths();
-        m_ustawienia = WczytajUstawieniaPaneli(oc::platform::panelSettingsFileForReading());
+        m_ustawienia = ZapisaneUstawieniaPaneli();
         break;
     case 3:
         m_komponenty.Utwórz(komponent::Dialogi);

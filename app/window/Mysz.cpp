@@ -1,14 +1,5 @@
 #include "frmMain.h"
 
-#include <platform/Directory.h>
-
-using namespace oc;
-
-bool PlikIstnieje(const QString &path)
-{
-    return platform::fileExists(path);
-}
-
 void frmMain::Panel_Click(int p, int r)
 {
     if (Gotowy)

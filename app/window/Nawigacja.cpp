@@ -3,9 +3,8 @@
 #include "PaneleBoczne.h"
 
 #include <actions/PytaniaOkna.h>
+#include <panels/DyskPanelu.h>
 #include <panels/RysowanieWierszy.h>
-#include <platform/Directory.h>
-#include <platform/Volumes.h>
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -150,18 +149,10 @@ void frmMain::ZmieńWolumin(int p)
 {
     UstawAktywnyPanel(p);
     WidokPanelu &w = Widok(p);
-    const QString wybrany = WybierzWolumin(*this, p, platform::volumeOf(w.Dir.Ścieżka()));
+    const QString wybrany = WybierzWolumin(*this, p, WoluminKatalogu(w.Dir.Ścieżka()));
     if (wybrany.isEmpty())
         return;
-    // The other panel's directory when it lies there, else the last one
-    // shown there, else the volume's mount point.
-    QString cel = wybrany;
-    const QString drugi = Widok(3 - p).Dir.Ścieżka();
-    if (platform::volumeOf(drugi) == wybrany)
-        cel = drugi;
-    else if (const QString ostatni = m_ostatniNaWoluminie.value(wybrany);
-             !ostatni.isEmpty() && platform::canEnter(ostatni))
-        cel = ostatni;
+    const QString cel = KatalogNaWoluminie(wybrany, Widok(3 - p).Dir.Ścieżka(), m_ostatniNaWoluminie.value(wybrany));
     k_Home();
     w.UstawŚcieżkę(cel);
     w.WczytajPanel();

@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
+#include <panels/DyskPanelu.h>
 #include <platform/Paths.h>
-#include <platform/Volumes.h>
 
 #include <QLabel>
 
@@ -19,7 +19,7 @@ void frmMain::ZmianaKatalogu(int p)
     Wskaznik->setText(Widok(p).Stan.Katalog + u'>');
     Wskaznik->adjustSize();
     UłóżLinięPoleceń();
-    m_ostatniNaWoluminie.insert(platform::volumeOf(ścieżka), ścieżka);
+    m_ostatniNaWoluminie.insert(WoluminKatalogu(ścieżka), ścieżka);
 }
 
 void frmMain::UstawAktywnyPanel(int p)

@@ -2,13 +2,13 @@
 
 #include <actions/LiczenieKatalogu.h>
 #include <component/Wersja.h>
+#include <panels/DyskPanelu.h>
 #include <panels/InfoKatalogu.h>
 #include <panels/Kolory.h>
 #include <panels/TekstRozmiaru.h>
 #include <panels/Uklad.h>
 #include <panels/WidokPanelu.h>
 #include <platform/Paths.h>
-#include <platform/Volumes.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
 #include <ui/Shape.h>
@@ -200,7 +200,7 @@ void PanelInformacji::PanelInfo(const WidokPanelu &d)
 {
     const StanPanelu &s = d.Stan;
     Napis(Label4[8], d.Gora->Napis());
-    const platform::Volume wolumin = platform::volumeInfo(d.Dir.Ścieżka());
+    const platform::Volume wolumin = OpisWoluminu(d.Dir.Ścieżka());
     Napis(Label4[23], wolumin.label.isEmpty() ? QStringLiteral("<brak>") : wolumin.label);
     Napis(Label4[18], QString::number(d.File.Liczba()));
     Napis(Label4[20], QString::number(s.LiczbaKatalogów));

@@ -5,10 +5,9 @@
 #include <actions/ObslugaMenu.h>
 #include <actions/WierszPolecen.h>
 #include <component/Wersja.h>
+#include <panels/DyskPanelu.h>
 #include <panels/Kolory.h>
 #include <panels/RysowanieWierszy.h>
-#include <platform/Directory.h>
-#include <platform/Paths.h>
 #include <ui/Colors.h>
 #include <ui/Fonts.h>
 #include <ui/Keys.h>
@@ -188,7 +187,7 @@ void frmMain::Form_Load()
     for (int p = 1; p <= 2; ++p) {
         WidokPanelu &widok = Widok(p);
         const QString &zapisany = m_startowe[size_t(p - 1)];
-        widok.UstawŚcieżkę(zapisany.isEmpty() ? platform::fallbackDirectory() : zapisany);
+        widok.UstawŚcieżkę(KatalogStartowy(zapisany));
         widok.Gora->UstawNapis(widok.Dir.Ścieżka().toUpper());
     }
 

@@ -216,5 +216,3 @@ qint32 UstawNaWierzchu(QWidget *okno, bool on);
 
 // The last path component upper-cased; the whole path when it has no "/".
 QString NazwaKatalogu(const QString &path);
-// True when the path exists as something other than a directory.
-bool PlikIstnieje(const QString &path);

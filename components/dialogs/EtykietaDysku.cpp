@@ -47,4 +47,9 @@ QString UwagaEtykiety()
                           "systemu plików uruchomione przez administratora.");
 }
 
+platform::Volume WoluminEtykiety(const QString &drive)
+{
+    return platform::volumeInfo(drive.isEmpty() ? QStringLiteral("/") : drive);
+}
+
 } // namespace oc

@@ -11,5 +11,7 @@ namespace oc {
 QList<Wiersz> WierszeEtykiety(const platform::Volume &wolumin);
 // Why the window offers no way to change the label.
 QString UwagaEtykiety();
+// The volume the window shows for `drive`, the root's when none is named.
+platform::Volume WoluminEtykiety(const QString &drive);
 
 } // namespace oc

@@ -1,5 +1,7 @@
 #include "Ocmd.h"
 
+#include "EtykietaDysku.h"
+#include "WyborDysku.h"
 #include "frmDyski.h"
 #include "frmEtykieta.h"
 #include "frmFiltr.h"
@@ -16,7 +18,6 @@
 
 #include <component/Operations.h>
 #include <component/Wersja.h>
-#include <platform/Volumes.h>
 #include <ui/Twips.h>
 
 namespace oc {
@@ -37,7 +38,7 @@ QVariant Ocmd::invoke(QStringView operation, QVariantList &args)
 
 QString Ocmd::WybierzDysk(float x, float y, QString drive, qint16 panel)
 {
-    frmDyski okno(platform::volumes(), drive, panel);
+    frmDyski okno(DyskiDoWyboru(), drive, panel);
     ui::moveTwips(&okno, x, y);
     okno.exec();
     return okno.Wynik;
@@ -97,7 +98,7 @@ QString Ocmd::PokażFiltr(float x, float y, const QString &filtr)
 
 void Ocmd::EtykietaDyskuShow(float x, float y, QString &drive)
 {
-    frmEtykieta okno(platform::volumeInfo(drive.isEmpty() ? QStringLiteral("/") : drive));
+    frmEtykieta okno(WoluminEtykiety(drive));
     ui::moveTwips(&okno, x, y);
     okno.exec();
 }

@@ -1,5 +1,6 @@
 #include "frmDyski.h"
 
+#include "WyborDysku.h"
 #include "WygladOkna.h"
 
 #include <ui/Colors.h>
@@ -10,7 +11,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLocale>
-#include <algorithm>
 
 namespace oc {
 
@@ -32,21 +32,6 @@ QLabel *kolumna(QWidget *wiersz, const QString &tekst, int lewa, int szerokość
     ui::placeTwips(etykieta, lewa, 0, szerokość, WysokośćWiersza);
     etykieta->setText(QFontMetrics(etykieta->font()).elidedText(tekst, Qt::ElideMiddle, etykieta->width()));
     return etykieta;
-}
-
-int wierszDysku(const QList<platform::Volume> &dyski, const QString &dysk)
-{
-    auto szukaj = [&](const QString &punkt) {
-        for (qsizetype i = 0; i < dyski.size(); ++i)
-            if (dyski.at(i).mountPoint == punkt)
-                return int(i);
-        return -1;
-    };
-    int wiersz = szukaj(dysk);
-    // A directory rather than a mount point still finds its volume.
-    if (wiersz < 0 && dysk.startsWith(u'/'))
-        wiersz = szukaj(platform::volumeOf(dysk));
-    return std::max(wiersz, 0);
 }
 
 } // namespace
@@ -84,7 +69,7 @@ frmDyski::frmDyski(const QList<platform::Volume> &dyski, const QString &current,
         ui::placeTwips(brak, 180, GóraWierszy, SzerokośćWiersza, WysokośćWiersza);
         wierszy = 1;
     } else {
-        Wiersz = wierszDysku(m_dyski, current);
+        Wiersz = WierszDysku(m_dyski, current);
         Podświetl(Wiersz, true);
     }
     ui::resizeTwips(this, Szerokość, GóraWierszy + WysokośćWiersza * wierszy + 180);

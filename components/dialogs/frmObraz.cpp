@@ -8,7 +8,6 @@
 #include <ui/Keys.h>
 #include <ui/Twips.h>
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,7 +38,7 @@ frmObraz::frmObraz(const QString &plik, double x, double y, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmObraz"));
-    const QString tytuł = QFileInfo(plik).fileName();
+    const QString tytuł = plik.section(u'/', -1);
     setWindowTitle(tytuł);
     ui::setBackground(this, wygląd::TłoOkna);
     Shape1 = wygląd::ramki(this);

@@ -7,7 +7,6 @@
 #include <ui/Keys.h>
 #include <ui/Twips.h>
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 
@@ -45,7 +44,7 @@ frmOdtwarzacz::frmOdtwarzacz(const QString &plik, QWidget *parent)
     Shape1 = wygląd::ramki(this);
 
     lblPlik = etykieta(this, true, 360, 270);
-    const QString nazwa = QFileInfo(plik).fileName();
+    const QString nazwa = plik.section(u'/', -1);
     lblPlik->setText(QFontMetrics(lblPlik->font()).elidedText(nazwa, Qt::ElideMiddle, lblPlik->width()));
     lblPlik->setToolTip(plik);
     lblCzas = etykieta(this, false, 660, 270);

@@ -4,7 +4,7 @@
 #include <actions/Cofnij.h>
 #include <actions/frmCofnij.h>
 #include <actions/Kopiowanie.h>
-#include <actions/NowyKatalog.h>
+#include <actions/NoweNazwy.h>
 #include <actions/Sloty.h>
 #include <actions/Usuwanie.h>
 #include <actions/Wywolanie.h>
