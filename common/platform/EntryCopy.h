@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Descriptor.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 #include <functional>
@@ -13,23 +15,6 @@ struct stat;
 // chosen directory or below the destination is ever reached through a link.
 // Paths are the file system's bytes; failures give the system's error number.
 namespace oc::platform {
-
-// An open descriptor, closed with its owner.
-class Deskryptor
-{
-public:
-    Deskryptor() = default;
-    explicit Deskryptor(int fd) : m_fd(fd) {}
-    Deskryptor(Deskryptor &&inny) noexcept : m_fd(std::exchange(inny.m_fd, -1)) {}
-    Deskryptor &operator=(Deskryptor &&inny) noexcept;
-    ~Deskryptor();
-
-    int fd() const { return m_fd; }
-    bool otwarty() const { return m_fd >= 0; }
-
-private:
-    int m_fd = -1;
-};
 
 enum class Rodzaj { Plik, Katalog, Dowiązanie, Inny };
 

@@ -85,22 +85,6 @@ mode_t maskaTworzenia()
 
 } // namespace
 
-Deskryptor &Deskryptor::operator=(Deskryptor &&inny) noexcept
-{
-    if (this != &inny) {
-        if (m_fd >= 0)
-            close(m_fd);
-        m_fd = std::exchange(inny.m_fd, -1);
-    }
-    return *this;
-}
-
-Deskryptor::~Deskryptor()
-{
-    if (m_fd >= 0)
-        close(m_fd);
-}
-
 bool stan(const QByteArray &ścieżka, Wpis &wpis, int &błąd)
 {
     struct stat info;
