@@ -21,19 +21,19 @@ AppendFile::~AppendFile()
 std::unique_ptr<AppendFile> AppendFile::create(const QString &path, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
-    const posix::Descriptor parent = posix::openParent(encoded);
-    if (!parent.ok()) {
+    const Deskryptor parent = posix::openParent(encoded);
+    if (!parent.otwarty()) {
         fail(error, lastError(path));
         return nullptr;
     }
-    const int fd = openat(parent.get(), lastComponent(encoded).constData(),
+    const int fd = openat(parent.fd(), lastComponent(encoded).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         fail(error, lastError(path));
         return nullptr;
     }
     // The new name must outlast a crash as much as the bytes do.
-    if (fsync(parent.get()) != 0) {
+    if (fsync(parent.fd()) != 0) {
         fail(error, lastError(path));
         ::close(fd);
         return nullptr;

@@ -13,9 +13,9 @@ namespace oc::platform {
 
 namespace posix {
 
-Descriptor openParent(const QByteArray &path)
+Deskryptor openParent(const QByteArray &path)
 {
-    return Descriptor(::open(parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return Deskryptor(::open(parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 int renameNoReplace(int fromDir, const char *from, int toDir, const char *to)
@@ -72,13 +72,13 @@ std::optional<Identity> identityOf(const QString &path)
 bool renameNoReplace(const QString &from, const QString &to, FileError *error)
 {
     const QByteArray a = encodeName(from), b = encodeName(to);
-    const posix::Descriptor fromDir = posix::openParent(a);
-    if (!fromDir.ok())
+    const Deskryptor fromDir = posix::openParent(a);
+    if (!fromDir.otwarty())
         return fail(error, lastError(from));
-    const posix::Descriptor toDir = posix::openParent(b);
-    if (!toDir.ok())
+    const Deskryptor toDir = posix::openParent(b);
+    if (!toDir.otwarty())
         return fail(error, lastError(to));
-    if (posix::renameNoReplace(fromDir.get(), lastComponent(a).constData(), toDir.get(), lastComponent(b).constData())
+    if (posix::renameNoReplace(fromDir.fd(), lastComponent(a).constData(), toDir.fd(), lastComponent(b).constData())
         != 0)
         return fail(error, lastError(errno == EEXIST ? to : from));
     return true;
@@ -87,8 +87,8 @@ bool renameNoReplace(const QString &from, const QString &to, FileError *error)
 bool removeFile(const QString &path, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
-    const posix::Descriptor dir = posix::openParent(encoded);
-    if (!dir.ok() || unlinkat(dir.get(), lastComponent(encoded).constData(), 0) != 0)
+    const Deskryptor dir = posix::openParent(encoded);
+    if (!dir.otwarty() || unlinkat(dir.fd(), lastComponent(encoded).constData(), 0) != 0)
         return fail(error, lastError(path));
     return true;
 }
@@ -96,8 +96,8 @@ bool removeFile(const QString &path, FileError *error)
 bool removeEmptyDirectory(const QString &path, FileError *error)
 {
     const QByteArray encoded = encodeName(path);
-    const posix::Descriptor dir = posix::openParent(encoded);
-    if (!dir.ok() || unlinkat(dir.get(), lastComponent(encoded).constData(), AT_REMOVEDIR) != 0)
+    const Deskryptor dir = posix::openParent(encoded);
+    if (!dir.otwarty() || unlinkat(dir.fd(), lastComponent(encoded).constData(), AT_REMOVEDIR) != 0)
         return fail(error, lastError(path));
     return true;
 }

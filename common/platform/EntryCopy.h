@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Descriptor.h"
 #include "Entries.h"
+#include "FileError.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -14,25 +16,9 @@ struct stat;
 
 // The file-system steps of the copy, by descriptor, so that no name below a
 // chosen directory or below the destination is ever reached through a link.
-// Paths are the file system's bytes; failures give the system's error number.
+// Paths are the file system's bytes. A failure names the path where it was
+// given one, else the entry's name (none for a directory open as a descriptor).
 namespace oc::platform {
-
-// An open descriptor, closed with its owner.
-class Deskryptor
-{
-public:
-    Deskryptor() = default;
-    explicit Deskryptor(int fd) : m_fd(fd) {}
-    Deskryptor(Deskryptor &&inny) noexcept : m_fd(std::exchange(inny.m_fd, -1)) {}
-    Deskryptor &operator=(Deskryptor &&inny) noexcept;
-    ~Deskryptor();
-
-    int fd() const { return m_fd; }
-    bool otwarty() const { return m_fd >= 0; }
-
-private:
-    int m_fd = -1;
-};
 
 enum class Rodzaj { Plik, Katalog, Dowiązanie, Inny };
 
@@ -46,27 +32,28 @@ struct Wpis
 };
 
 // The entry itself (a link is not followed).
-bool stan(const QByteArray &ścieżka, Wpis &wpis, int &błąd);
+bool stan(const QByteArray &ścieżka, Wpis &wpis, FileError *błąd);
 
 // Opens a directory for reading its entries, the last name of the path not
 // through a link.
-Deskryptor otwórzDoCzytania(const QByteArray &ścieżka, int &błąd);
-Deskryptor otwórzPodkatalog(int katalog, const QByteArray &nazwa, int &błąd);
+Deskryptor otwórzDoCzytania(const QByteArray &ścieżka, FileError *błąd);
+Deskryptor otwórzPodkatalog(int katalog, const QByteArray &nazwa, FileError *błąd);
 // Every entry but "." and "..", in the order the file system gives them.
-bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, int &błąd);
+bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, FileError *błąd);
 
 // Opens a directory to work in: its first `zaufane` bytes as any path (the
 // user named it, links and all), each name after them one at a time, never
 // through a link.
-Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &błąd);
+Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, FileError *błąd);
 
 // Creates a directory with the given permission bits; a directory already
 // there (not a link to one) counts as made. *nowy says whether it was made now.
-bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd, bool *nowy = nullptr);
+bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, FileError *błąd, bool *nowy = nullptr);
 
 // Makes the directory of an absolute path with every missing parent, as
-// the user named it (links in it are followed).
-bool utwórzŚcieżkę(const QByteArray &ścieżka, int &błąd);
+// the user named it (links in it are followed). A failure names the whole
+// path, without a trailing "/".
+bool utwórzŚcieżkę(const QByteArray &ścieżka, FileError *błąd);
 
 // True when the directory `katalog` is `miejsce` itself or lies above it,
 // compared as the same directory on disk, not by name. A `miejsce` not made
@@ -117,32 +104,38 @@ public:
     // An existing target is skipped unless nadpisuj; the same file as the
     // source is always skipped; one without write permission is never
     // replaced (EACCES), whoever copies. In a directory known empty a target
-    // that turned up meanwhile is never replaced (EEXIST).
+    // that turned up meanwhile is never replaced (EEXIST). A failure names
+    // the entry of the side it is on: nazwa or nazwaCelu.
     Wynik kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
-                 int &błąd, ZnaneWpisu znane = {});
+                 FileError *błąd, ZnaneWpisu znane = {});
 
 private:
     struct Źródło;
     struct Bieg;
+    // kopiuj, the error without its name.
+    Wynik kopiujWpis(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
+                     FileError &błąd, ZnaneWpisu znane);
     Wynik umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj, bool pustyKatalog,
-                 int &błąd);
+                 FileError &błąd);
     // A regular file opened without a look first; false when that failed or
     // it is not one now (źródło is then left empty).
     static bool otwórzPlik(int zKatalogu, const QByteArray &nazwa, Źródło &źródło);
     // A new entry under `nazwa`, or in place of zastępowany when given.
-    Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany, int &błąd);
+    Wynik utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
+                 FileError &błąd);
     Wynik utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
-                     int &błąd);
-    Wynik nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, int &błąd);
+                     FileError &błąd);
+    Wynik nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, FileError &błąd);
     // robocza takes nazwa's place in one step; the old entry goes to Odłóż where set.
     bool zastąp(int katalog, const QByteArray &robocza, const QByteArray &nazwa);
-    Wynik wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny, int &błąd);
+    Wynik wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny,
+                   FileError &błąd);
     // Owner and group of a replaced file, permission bits, extended
     // attributes and time; nowy: made by this copy, not written in place.
-    Wynik wykończ(const Źródło &źródło, int cel, bool nowy, const struct stat *zastępowany, int &błąd);
-    Wynik przepisz(const Źródło &źródło, int cel, bool wMiejscu, int &błąd);
-    Wynik zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bieg, int &błąd);
-    Wynik doKońca(int z, int cel, int &błąd);
+    Wynik wykończ(const Źródło &źródło, int cel, bool nowy, const struct stat *zastępowany, FileError &błąd);
+    Wynik przepisz(const Źródło &źródło, int cel, bool wMiejscu, FileError &błąd);
+    Wynik zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bieg, FileError &błąd);
+    Wynik doKońca(int z, int cel, FileError &błąd);
     // A temporary name in the directory; the first time in a directory, the
     // temporaries that killed copies left there are removed.
     QByteArray nazwaRobocza(int katalog);

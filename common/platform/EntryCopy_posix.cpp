@@ -3,6 +3,7 @@
 #include "FileCopy.h"
 #include "Internal_posix.h"
 #include "Names.h"
+#include "Paths.h"
 
 #include <QByteArrayList>
 #include <QFile>
@@ -23,10 +24,16 @@ namespace {
 
 using Wynik = KopiaWpisu::Wynik;
 
-Wynik porażka(Wynik strona, int &błąd)
+Wynik porażka(Wynik strona, FileError &błąd)
 {
-    błąd = errno != 0 ? errno : EIO;
+    błąd.code = errno != 0 ? errno : EIO;
     return strona;
+}
+
+// A failure about `nazwa`, a path or an entry's name.
+bool nieudane(FileError *błąd, int kod, const QByteArray &nazwa = {})
+{
+    return fail(błąd, FileError{kod, decodeName(nazwa)});
 }
 
 Rodzaj rodzajWpisu(mode_t tryb)
@@ -85,68 +92,44 @@ mode_t maskaTworzenia()
 
 } // namespace
 
-Deskryptor &Deskryptor::operator=(Deskryptor &&inny) noexcept
-{
-    if (this != &inny) {
-        if (m_fd >= 0)
-            close(m_fd);
-        m_fd = std::exchange(inny.m_fd, -1);
-    }
-    return *this;
-}
-
-Deskryptor::~Deskryptor()
-{
-    if (m_fd >= 0)
-        close(m_fd);
-}
-
-bool stan(const QByteArray &ścieżka, Wpis &wpis, int &błąd)
+bool stan(const QByteArray &ścieżka, Wpis &wpis, FileError *błąd)
 {
     struct stat info;
-    if (lstat(ścieżka.constData(), &info) != 0) {
-        błąd = errno;
-        return false;
-    }
+    if (lstat(ścieżka.constData(), &info) != 0)
+        return nieudane(błąd, errno, ścieżka);
     wpis = wpisZ(lastComponent(ścieżka), info);
     return true;
 }
 
-Deskryptor otwórzDoCzytania(const QByteArray &ścieżka, int &błąd)
+Deskryptor otwórzDoCzytania(const QByteArray &ścieżka, FileError *błąd)
 {
     Deskryptor fd(open(ścieżka.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.otwarty())
-        błąd = errno;
+        nieudane(błąd, errno, ścieżka);
     return fd;
 }
 
-Deskryptor otwórzPodkatalog(int katalog, const QByteArray &nazwa, int &błąd)
+Deskryptor otwórzPodkatalog(int katalog, const QByteArray &nazwa, FileError *błąd)
 {
     Deskryptor fd(openat(katalog, nazwa.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.otwarty())
-        błąd = errno;
+        nieudane(błąd, errno, nazwa);
     return fd;
 }
 
-bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, int &błąd)
+bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, FileError *błąd)
 {
-    const int kopia = dup(katalog);
-    DIR *strumień = kopia >= 0 ? fdopendir(kopia) : nullptr;
-    if (!strumień) {
-        błąd = errno;
-        if (kopia >= 0)
-            close(kopia);
-        return false;
-    }
+    Deskryptor kopia(dup(katalog));
+    DIR *strumień = kopia.otwarty() ? fdopendir(kopia.fd()) : nullptr;
+    if (!strumień)
+        return nieudane(błąd, errno);
+    kopia.oddaj();
     bool dobrze = true;
     while (true) {
         errno = 0;
         const dirent *pozycja = readdir(strumień);
         if (!pozycja) {
-            if (errno != 0) {
-                błąd = errno;
-                dobrze = false;
-            }
+            dobrze = errno == 0 || nieudane(błąd, errno);
             break;
         }
         const char *nazwa = pozycja->d_name;
@@ -166,13 +149,13 @@ bool czytajKatalog(int katalog, std::vector<Wpis> &wpisy, int &błąd)
     return dobrze;
 }
 
-Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &błąd)
+Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, FileError *błąd)
 {
     zaufane = std::min(zaufane, ścieżka.size());
     const QByteArray baza = zaufane > 0 ? ścieżka.left(zaufane) : QByteArrayLiteral(".");
     Deskryptor fd(open(baza.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!fd.otwarty()) {
-        błąd = errno;
+        nieudane(błąd, errno, ścieżka);
         return {};
     }
     for (const QByteArray &nazwa : ścieżka.mid(zaufane).split('/')) {
@@ -180,12 +163,12 @@ Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &b
             continue;
         // ".." would climb out of the trusted directory without any link.
         if (nazwa == "." || nazwa == "..") {
-            błąd = EINVAL;
+            nieudane(błąd, EINVAL, ścieżka);
             return {};
         }
         Deskryptor niżej(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!niżej.otwarty()) {
-            błąd = errno;
+            nieudane(błąd, errno, ścieżka);
             return {};
         }
         fd = std::move(niżej);
@@ -193,48 +176,42 @@ Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, int &b
     return fd;
 }
 
-bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, int &błąd, bool *nowy)
+bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, FileError *błąd, bool *nowy)
 {
     const bool zrobiony = mkdirat(katalog, nazwa.constData(), mode_t(tryb & 07777)) == 0;
     if (nowy)
         *nowy = zrobiony;
     if (zrobiony)
         return true;
-    błąd = errno;
+    const int kod = errno;
     struct stat info;
-    return błąd == EEXIST && fstatat(katalog, nazwa.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
-           && S_ISDIR(info.st_mode);
+    return (kod == EEXIST && fstatat(katalog, nazwa.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISDIR(info.st_mode))
+           || nieudane(błąd, kod, nazwa);
 }
 
-bool utwórzŚcieżkę(const QByteArray &ścieżka, int &błąd)
+bool utwórzŚcieżkę(const QByteArray &ścieżka, FileError *błąd)
 {
+    const auto nieudana = [&](int kod) { return fail(błąd, FileError{kod, withoutSeparator(decodeName(ścieżka))}); };
     // Never taken from the process's working directory.
-    if (!ścieżka.startsWith('/')) {
-        błąd = EINVAL;
-        return false;
-    }
+    if (!ścieżka.startsWith('/'))
+        return nieudana(EINVAL);
     Deskryptor fd(open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
     for (const QByteArray &nazwa : ścieżka.split('/')) {
-        if (!fd.otwarty()) {
-            błąd = errno;
-            return false;
-        }
+        if (!fd.otwarty())
+            return nieudana(errno);
         if (nazwa.isEmpty())
             continue;
         Deskryptor niżej(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!niżej.otwarty() && errno == ENOENT) {
             // A dangling link in the path fails here with EEXIST: nothing is made through it.
-            if (mkdirat(fd.fd(), nazwa.constData(), 0777) != 0 && errno != EEXIST) {
-                błąd = errno;
-                return false;
-            }
+            if (mkdirat(fd.fd(), nazwa.constData(), 0777) != 0 && errno != EEXIST)
+                return nieudana(errno);
             niżej = Deskryptor(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         }
         fd = std::move(niżej);
     }
-    if (!fd.otwarty())
-        błąd = errno;
-    return fd.otwarty();
+    return fd.otwarty() || nieudana(errno);
 }
 
 bool leżyPonad(const QByteArray &katalog, const QByteArray &miejsce)
@@ -285,24 +262,34 @@ struct KopiaWpisu::Bieg
 };
 
 Wynik KopiaWpisu::kopiuj(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu,
-                         bool nadpisuj, int &błąd, ZnaneWpisu znane)
+                         bool nadpisuj, FileError *błąd, ZnaneWpisu znane)
 {
     Utworzył = false;
     Nowy.reset();
+    FileError powód;
+    const Wynik wynik = kopiujWpis(zKatalogu, nazwa, doKatalogu, nazwaCelu, nadpisuj, powód, znane);
+    if (wynik == Wynik::BłądŹródła || wynik == Wynik::BłądCelu)
+        nieudane(błąd, powód.code, wynik == Wynik::BłądŹródła ? nazwa : nazwaCelu);
+    return wynik;
+}
+
+Wynik KopiaWpisu::kopiujWpis(int zKatalogu, const QByteArray &nazwa, int doKatalogu, const QByteArray &nazwaCelu,
+                             bool nadpisuj, FileError &błąd, ZnaneWpisu znane)
+{
     Źródło źródło;
     if (znane.plik && otwórzPlik(zKatalogu, nazwa, źródło))
         return umieść(źródło, doKatalogu, nazwaCelu, nadpisuj, znane.pustyKatalog, błąd);
     if (fstatat(zKatalogu, nazwa.constData(), &źródło.stan, AT_SYMLINK_NOFOLLOW) != 0)
         return porażka(Wynik::BłądŹródła, błąd);
     switch (źródło.stan.st_mode & S_IFMT) {
-    case S_IFDIR: błąd = EISDIR; return Wynik::BłądŹródła;
+    case S_IFDIR: błąd.code = EISDIR; return Wynik::BłądŹródła;
     case S_IFREG: {
         // Not blocking: a pipe put in the file's place must not hang the copy.
         źródło.plik = Deskryptor(openat(zKatalogu, nazwa.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         if (!źródło.plik.otwarty() || fstat(źródło.plik.fd(), &źródło.stan) != 0)
             return porażka(Wynik::BłądŹródła, błąd);
         if (!S_ISREG(źródło.stan.st_mode)) {
-            błąd = EAGAIN; // swapped for something else since it was looked at
+            błąd.code = EAGAIN; // swapped for something else since it was looked at
             return Wynik::BłądŹródła;
         }
         break;
@@ -339,7 +326,7 @@ bool KopiaWpisu::otwórzPlik(int zKatalogu, const QByteArray &nazwa, Źródło &
 }
 
 Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QByteArray &nazwaCelu, bool nadpisuj,
-                         bool pustyKatalog, int &błąd)
+                         bool pustyKatalog, FileError &błąd)
 {
     struct stat obecny;
     // A new entry is named without replacing anything, so in a directory
@@ -357,7 +344,7 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
     if (obecny.st_dev == źródło.stan.st_dev && obecny.st_ino == źródło.stan.st_ino)
         return Wynik::Pominięto;
     if (S_ISDIR(obecny.st_mode)) {
-        błąd = EISDIR;
+        błąd.code = EISDIR;
         return Wynik::BłądCelu;
     }
     if (Nadpisać && !Nadpisać(wpisZ({}, źródło.stan), wpisZ(nazwaCelu, obecny)))
@@ -365,7 +352,7 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
     if (S_ISREG(obecny.st_mode)) {
         // Read-only means kept, for the superuser too, as deleting has it.
         if ((obecny.st_mode & 0222) == 0) {
-            błąd = EACCES;
+            błąd.code = EACCES;
             return Wynik::BłądCelu;
         }
         if (faccessat(doKatalogu, nazwaCelu.constData(), W_OK, AT_EACCESS) != 0)
@@ -380,7 +367,7 @@ Wynik KopiaWpisu::umieść(const Źródło &źródło, int doKatalogu, const QBy
 }
 
 Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
-                         int &błąd)
+                         FileError &błąd)
 {
     if (S_ISREG(źródło.stan.st_mode))
         return utwórzPlik(źródło, katalog, nazwa, zastępowany, błąd);
@@ -412,19 +399,19 @@ Wynik KopiaWpisu::utwórz(const Źródło &źródło, int katalog, const QByteAr
         unlinkat(katalog, miejsce.constData(), 0);
         return Wynik::BłądCelu;
     }
-    błąd = EEXIST;
+    błąd.code = EEXIST;
     return Wynik::BłądCelu;
 }
 
 Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
-                             int &błąd)
+                             FileError &błąd)
 {
     const mode_t tryb = źródło.stan.st_mode & 0777;
     // Empty where the file is unnamed until it is whole.
     QByteArray robocza;
-    Deskryptor cel(oc::platform::openUnnamedFile(katalog, tryb, błąd));
+    Deskryptor cel(oc::platform::openUnnamedFile(katalog, tryb, &błąd));
     if (!cel.otwarty()) {
-        if (!oc::platform::unnamedFilesUnsupported(błąd))
+        if (!oc::platform::unnamedFilesUnsupported(błąd.code))
             return Wynik::BłądCelu;
         for (int próba = 0; próba < 16 && !cel.otwarty(); ++próba) {
             robocza = nazwaRobocza(katalog);
@@ -433,7 +420,7 @@ Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QBy
                 return porażka(Wynik::BłądCelu, błąd);
         }
         if (!cel.otwarty()) {
-            błąd = EEXIST;
+            błąd.code = EEXIST;
             return Wynik::BłądCelu;
         }
     }
@@ -452,7 +439,8 @@ Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QBy
 
 // The whole file gets its name: a new one only where nothing is, a
 // replacing one in a single step over the old.
-Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, int &błąd)
+Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp,
+                         FileError &błąd)
 {
     // Some file systems report a failed write only when the file is closed,
     // at every close: a copy of the descriptor is closed before the name is given.
@@ -465,10 +453,10 @@ Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteA
     }
     if (robocza.isEmpty()) {
         if (!zastąp)
-            return oc::platform::nameUnnamedFile(plik, katalog, nazwa, błąd) ? Wynik::Skopiowano : Wynik::BłądCelu;
+            return oc::platform::nameUnnamedFile(plik, katalog, nazwa, &błąd) ? Wynik::Skopiowano : Wynik::BłądCelu;
         robocza = nazwaRobocza(katalog);
-        while (!oc::platform::nameUnnamedFile(plik, katalog, robocza, błąd)) {
-            if (błąd != EEXIST)
+        while (!oc::platform::nameUnnamedFile(plik, katalog, robocza, &błąd)) {
+            if (błąd.code != EEXIST)
                 return Wynik::BłądCelu;
             robocza = nazwaRobocza(katalog);
         }
@@ -493,14 +481,14 @@ bool KopiaWpisu::zastąp(int katalog, const QByteArray &robocza, const QByteArra
 }
 
 Wynik KopiaWpisu::wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny,
-                           int &błąd)
+                           FileError &błąd)
 {
     const Deskryptor cel(openat(katalog, nazwa.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info;
     if (!cel.otwarty() || fstat(cel.fd(), &info) != 0)
         return porażka(Wynik::BłądCelu, błąd);
     if (info.st_dev != obecny.st_dev || info.st_ino != obecny.st_ino) {
-        błąd = EAGAIN; // swapped for something else since it was looked at
+        błąd.code = EAGAIN; // swapped for something else since it was looked at
         return Wynik::BłądCelu;
     }
     Wynik wynik = przepisz(źródło, cel.fd(), true, błąd);
@@ -514,7 +502,7 @@ Wynik KopiaWpisu::wMiejscu(const Źródło &źródło, int katalog, const QByteA
     return wynik;
 }
 
-Wynik KopiaWpisu::wykończ(const Źródło &źródło, int cel, bool nowy, const struct stat *zastępowany, int &błąd)
+Wynik KopiaWpisu::wykończ(const Źródło &źródło, int cel, bool nowy, const struct stat *zastępowany, FileError &błąd)
 {
     const mode_t tryb = źródło.stan.st_mode & 0777;
     if (zastępowany) {
@@ -531,16 +519,16 @@ Wynik KopiaWpisu::wykończ(const Źródło &źródło, int cel, bool nowy, const
     if (!nowy || zastępowany || (tryb & mode_t(m_maska)) != 0)
         fchmod(cel, tryb);
     std::vector<oc::platform::ExtendedAttribute> atrybuty;
-    if (!oc::platform::readExtendedAttributes(źródło.plik.fd(), atrybuty, błąd))
+    if (!oc::platform::readExtendedAttributes(źródło.plik.fd(), atrybuty, &błąd))
         return Wynik::BłądŹródła;
-    if (!oc::platform::writeExtendedAttributes(cel, atrybuty, błąd))
+    if (!oc::platform::writeExtendedAttributes(cel, atrybuty, &błąd))
         return Wynik::BłądCelu;
     const struct timespec czasy[2] = {{0, UTIME_OMIT}, źródło.stan.st_mtim};
     futimens(cel, czasy);
     return Wynik::Skopiowano;
 }
 
-Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, bool wMiejscu, int &błąd)
+Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, bool wMiejscu, FileError &błąd)
 {
     const int z = źródło.plik.fd();
     Bieg bieg;
@@ -563,18 +551,15 @@ Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, bool wMiejscu, i
     if (wMiejscu || qint64(źródło.stan.st_blocks) * 512 >= bieg.rozmiar)
         return zakres(z, cel, 0, bieg.rozmiar, bieg, błąd);
     Wynik wynik = Wynik::Skopiowano;
-    int kod = 0;
     const bool dobrze = oc::platform::forEachDataExtent(
         z, bieg.rozmiar,
         [&](qint64 od, qint64 długość) {
             wynik = zakres(z, cel, od, długość, bieg, błąd);
             return wynik == Wynik::Skopiowano && !bieg.krótszy;
         },
-        kod);
-    if (!dobrze) {
-        błąd = kod;
+        &błąd);
+    if (!dobrze)
         return Wynik::BłądŹródła;
-    }
     // The hole at the end has nothing to write: the length makes it.
     if (wynik == Wynik::Skopiowano && !bieg.krótszy && ftruncate(cel, bieg.rozmiar) != 0)
         return porażka(Wynik::BłądCelu, błąd);
@@ -582,7 +567,7 @@ Wynik KopiaWpisu::przepisz(const Źródło &źródło, int cel, bool wMiejscu, i
 }
 
 // The bytes [od, od + długość) of the source to the same place in the target.
-Wynik KopiaWpisu::zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bieg, int &błąd)
+Wynik KopiaWpisu::zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bieg, FileError &błąd)
 {
     const qint64 koniec = od + długość;
     for (qint64 pozycja = od; pozycja < koniec;) {
@@ -642,7 +627,7 @@ Wynik KopiaWpisu::zakres(int z, int cel, qint64 od, qint64 długość, Bieg &bie
 }
 
 // A file of no length read to its end.
-Wynik KopiaWpisu::doKońca(int z, int cel, int &błąd)
+Wynik KopiaWpisu::doKońca(int z, int cel, FileError &błąd)
 {
     if (m_bufor.empty())
         m_bufor.resize(std::size_t(1) << 20);

@@ -44,6 +44,12 @@ bool unsupported(int error)
     return error == ENOTSUP || error == EOPNOTSUPP;
 }
 
+// By descriptor: no path to name.
+bool failed(FileError *error, int code)
+{
+    return fail(error, FileError{code, {}});
+}
+
 // What the owner of a file may always set; losing it would change what the
 // file is (its DOS attributes, who may read it).
 bool mustBeKept(const QByteArray &name)
@@ -53,41 +59,40 @@ bool mustBeKept(const QByteArray &name)
 
 } // namespace
 
-bool readExtendedAttributes(int fd, std::vector<ExtendedAttribute> &attributes, int &error)
+bool readExtendedAttributes(int fd, std::vector<ExtendedAttribute> &attributes, FileError *error)
 {
     attributes.clear();
     QByteArray names;
+    int code = 0;
     if (!readSized(
-            names, [fd](char *buffer, size_t size) { return flistxattr(fd, buffer, size); }, error))
-        return unsupported(error);
+            names, [fd](char *buffer, size_t size) { return flistxattr(fd, buffer, size); }, code))
+        return unsupported(code) || failed(error, code);
     for (const char *name = names.constData(); name < names.constData() + names.size(); name += std::strlen(name) + 1) {
         ExtendedAttribute attribute{QByteArray(name), {}};
         const auto read = [fd, name](char *buffer, size_t size) { return fgetxattr(fd, name, buffer, size); };
-        if (!readSized(attribute.value, read, error)) {
-            if (error == ENODATA)
+        if (!readSized(attribute.value, read, code)) {
+            if (code == ENODATA)
                 continue; // removed since it was listed
-            return false;
+            return failed(error, code);
         }
         attributes.push_back(std::move(attribute));
     }
     return true;
 }
 
-bool writeExtendedAttributes(int fd, const std::vector<ExtendedAttribute> &attributes, int &error)
+bool writeExtendedAttributes(int fd, const std::vector<ExtendedAttribute> &attributes, FileError *error)
 {
     for (const ExtendedAttribute &attribute : attributes) {
         if (fsetxattr(fd, attribute.name.constData(), attribute.value.constData(), size_t(attribute.value.size()), 0)
             == 0)
             continue;
-        if (mustBeKept(attribute.name) && !unsupported(errno)) {
-            error = errno;
-            return false;
-        }
+        if (mustBeKept(attribute.name) && !unsupported(errno))
+            return failed(error, errno);
     }
     return true;
 }
 
-bool forEachDataExtent(int fd, qint64 size, const std::function<bool(qint64, qint64)> &piece, int &error)
+bool forEachDataExtent(int fd, qint64 size, const std::function<bool(qint64, qint64)> &piece, FileError *error)
 {
     qint64 offset = 0;
     while (offset < size) {
@@ -99,16 +104,13 @@ bool forEachDataExtent(int fd, qint64 size, const std::function<bool(qint64, qin
                 piece(offset, size - offset);
                 return true;
             }
-            error = errno;
-            return false;
+            return failed(error, errno);
         }
         if (data >= size)
             return true;
         const off_t hole = lseek(fd, data, SEEK_HOLE);
-        if (hole < 0) {
-            error = errno;
-            return false;
-        }
+        if (hole < 0)
+            return failed(error, errno);
         const qint64 end = std::min<qint64>(hole, size);
         if (!piece(data, end - data))
             return true;
@@ -117,11 +119,11 @@ bool forEachDataExtent(int fd, qint64 size, const std::function<bool(qint64, qin
     return true;
 }
 
-int openUnnamedFile(int directory, quint32 mode, int &error)
+int openUnnamedFile(int directory, quint32 mode, FileError *error)
 {
     const int fd = openat(directory, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode_t(mode & 07777));
     if (fd < 0)
-        error = errno;
+        failed(error, errno);
     return fd;
 }
 
@@ -131,19 +133,15 @@ bool unnamedFilesUnsupported(int error)
     return unsupported(error) || error == EISDIR || error == EINVAL;
 }
 
-bool nameUnnamedFile(int fd, int directory, const QByteArray &name, int &error)
+bool nameUnnamedFile(int fd, int directory, const QByteArray &name, FileError *error)
 {
     const QByteArray byProc = "/proc/self/fd/" + QByteArray::number(fd);
     if (linkat(AT_FDCWD, byProc.constData(), directory, name.constData(), AT_SYMLINK_FOLLOW) == 0)
         return true;
-    error = errno;
-    if (error != ENOENT)
-        return false;
+    if (errno != ENOENT)
+        return failed(error, errno);
     // Without /proc; naming by the descriptor alone needs a privilege.
-    if (linkat(fd, "", directory, name.constData(), AT_EMPTY_PATH) == 0)
-        return true;
-    error = errno;
-    return false;
+    return linkat(fd, "", directory, name.constData(), AT_EMPTY_PATH) == 0 || failed(error, errno);
 }
 
 QByteArray temporaryName(const QByteArray &prefix)

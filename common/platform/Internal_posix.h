@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Descriptor.h"
 #include "Entries.h"
 #include "OpenDirectory.h"
 
@@ -11,7 +12,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace oc::platform {
@@ -69,32 +69,9 @@ private:
 // Shared by the listing and readAttributes so both say the same.
 quint32 attributesOf(const QByteArray &name, const struct stat &own, const struct stat *target, quint32 stored);
 
-// An open descriptor, closed when it goes; -1 when nothing is open.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    Descriptor(Descriptor &&other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
-    Descriptor &operator=(Descriptor &&other) noexcept
-    {
-        std::swap(m_fd, other.m_fd);
-        return *this;
-    }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    bool ok() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
-
 // The directory holding an encoded path, opened to work on its last
 // component by name; the path's own links before that are followed.
-Descriptor openParent(const QByteArray &path);
+Deskryptor openParent(const QByteArray &path);
 
 // What lstat or fstatat said of an entry, as the platform's callers see it.
 EntryStatus statusOf(const struct stat &info);

@@ -21,8 +21,6 @@ namespace oc::platform {
 
 namespace {
 
-using posix::Descriptor;
-
 const QByteArray sizesName = QByteArrayLiteral("directorysizes");
 
 // Sets *error when asked for; nothing to return.
@@ -124,11 +122,11 @@ QByteArray readAll(int fd)
 // trash with it.
 bool holdsMount(const QByteArray &directory)
 {
-    const Descriptor mounts(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
-    if (!mounts.ok())
+    const Deskryptor mounts(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
+    if (!mounts.otwarty())
         return false;
     const QByteArray prefix = joined(directory, {});
-    for (const QByteArray &line : readAll(mounts.get()).split('\n')) {
+    for (const QByteArray &line : readAll(mounts.fd()).split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         if (fields.size() < 5)
             continue;
@@ -209,22 +207,22 @@ bool subdirectories(const QByteArray &trash)
 void rewriteSizes(int trash, const QByteArray &name, const QByteArray &line)
 {
     QByteArray kept;
-    const Descriptor old(openat(trash, sizesName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (old.ok())
-        for (const QByteArray &entry : readAll(old.get()).split('\n')) {
+    const Deskryptor old(openat(trash, sizesName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (old.otwarty())
+        for (const QByteArray &entry : readAll(old.fd()).split('\n')) {
             const QList<QByteArray> fields = entry.split(' ');
             if (!entry.isEmpty() && !(fields.size() == 3 && fields[2] == percentEncode(name)))
                 kept += entry + '\n';
         }
-    if (!old.ok() && line.isEmpty())
+    if (!old.otwarty() && line.isEmpty())
         return;
     const QByteArray temporary = sizesName + '.' + QByteArray::number(qint64(getpid()));
-    const Descriptor out(
+    const Deskryptor out(
         openat(trash, temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!out.ok())
+    if (!out.otwarty())
         return;
     const QByteArray all = kept + line;
-    if (write(out.get(), all.constData(), size_t(all.size())) != ssize_t(all.size())
+    if (write(out.fd(), all.constData(), size_t(all.size())) != ssize_t(all.size())
         || renameat(trash, temporary.constData(), trash, sizesName.constData()) != 0)
         unlinkat(trash, temporary.constData(), 0);
 }
@@ -280,9 +278,9 @@ void recordSize(const QByteArray &trash, const QByteArray &name, int info, const
     struct stat st;
     if (fstatat(info, infoName.constData(), &st, 0) != 0)
         return;
-    const Descriptor dir(::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.ok())
-        rewriteSizes(dir.get(), name,
+    const Deskryptor dir(::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.otwarty())
+        rewriteSizes(dir.fd(), name,
                      QByteArray::number(bytes) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + ' '
                          + percentEncode(name) + '\n');
 }
@@ -297,18 +295,18 @@ bool writeAll(int fd, const QByteArray &bytes)
 std::optional<TrashPlace> topdirTrash(const QString &topdir, unsigned uid, bool create, TrashError *error)
 {
     const QByteArray top = encodeName(topdir);
-    const Descriptor dir(::open(top.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dir.ok())
+    const Deskryptor dir(::open(top.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.otwarty())
         return failed(error, top);
     const QByteArray user = QByteArray::number(uid);
     struct stat shared;
-    if (fstatat(dir.get(), ".Trash", &shared, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(shared.st_mode)
+    if (fstatat(dir.fd(), ".Trash", &shared, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(shared.st_mode)
         && (shared.st_mode & S_ISVTX)) {
-        const Descriptor trash(openat(dir.get(), ".Trash", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (trash.ok() && ownDirectory(trash.get(), user, uid, create))
+        const Deskryptor trash(openat(dir.fd(), ".Trash", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (trash.otwarty() && ownDirectory(trash.fd(), user, uid, create))
             return TrashPlace{decodeName(joined(top, ".Trash/" + user)), topdir};
     }
-    if (ownDirectory(dir.get(), ".Trash-" + user, uid, create))
+    if (ownDirectory(dir.fd(), ".Trash-" + user, uid, create))
         return TrashPlace{decodeName(joined(top, ".Trash-" + user)), topdir};
     return problem(error, TrashProblem::NoTrash, top, errno);
 }
@@ -316,11 +314,11 @@ std::optional<TrashPlace> topdirTrash(const QString &topdir, unsigned uid, bool 
 std::optional<TrashPlace> trashFor(const QString &directory, TrashError *error)
 {
     const QByteArray encoded = encodeName(directory);
-    const Descriptor dir(::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Deskryptor dir(::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const QByteArray real = canonical(encoded);
-    if (!dir.ok() || real.isEmpty())
+    if (!dir.otwarty() || real.isEmpty())
         return failed(error, encoded);
-    return placeFor(dir.get(), real, false, error);
+    return placeFor(dir.fd(), real, false, error);
 }
 
 std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, const QString &original)
@@ -329,27 +327,27 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, 
     const QByteArray name = lastComponent(encoded);
     const QByteArray restored = original.isEmpty() ? encoded : encodeName(original);
     const QByteArray shownName = lastComponent(restored);
-    const Descriptor parent = posix::openParent(encoded);
+    const Deskryptor parent = posix::openParent(encoded);
     const QByteArray realParent = canonical(parentOf(restored));
     if (name.isEmpty() || name == "." || name == ".." || name == "/")
         return problem(error, TrashProblem::Failed, encoded, EINVAL);
-    if (!parent.ok() || realParent.isEmpty())
+    if (!parent.otwarty() || realParent.isEmpty())
         return failed(error, encoded);
     struct stat st;
-    if (fstatat(parent.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (fstatat(parent.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return failed(error, encoded);
     const QByteArray real = joined(realParent, shownName);
     if (S_ISDIR(st.st_mode) && holdsMount(real))
         return problem(error, TrashProblem::HoldsMount, encoded, EBUSY);
-    const std::optional<TrashPlace> place = placeFor(parent.get(), realParent, true, error);
+    const std::optional<TrashPlace> place = placeFor(parent.fd(), realParent, true, error);
     if (!place)
         return std::nullopt;
     const QByteArray trash = encodeName(place->directory);
     if (!subdirectories(trash))
         return failed(error, trash);
-    const Descriptor files(::open((trash + "/files").constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    const Descriptor info(::open((trash + "/info").constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!files.ok() || !info.ok())
+    const Deskryptor files(::open((trash + "/files").constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const Deskryptor info(::open((trash + "/info").constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!files.otwarty() || !info.otwarty())
         return failed(error, trash);
 
     const QByteArray top = encodeName(place->topdir);
@@ -359,7 +357,7 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, 
         const QByteArray candidate = trashName(shownName, attempt);
         const QByteArray infoName = candidate + ".trashinfo";
         const int fd
-            = openat(info.get(), infoName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            = openat(info.fd(), infoName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
@@ -369,13 +367,13 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, 
         const bool closed = ::close(fd) == 0;
         if (!written || !closed) {
             const int code = written ? errno : writeError;
-            unlinkat(info.get(), infoName.constData(), 0);
+            unlinkat(info.fd(), infoName.constData(), 0);
             errno = code;
             return failed(error, joined(trash + "/info", infoName));
         }
-        if (posix::renameNoReplace(parent.get(), name.constData(), files.get(), candidate.constData()) != 0) {
+        if (posix::renameNoReplace(parent.fd(), name.constData(), files.fd(), candidate.constData()) != 0) {
             const int code = errno;
-            unlinkat(info.get(), infoName.constData(), 0);
+            unlinkat(info.fd(), infoName.constData(), 0);
             if (code == EEXIST)
                 continue;
             if (code == EXDEV)
@@ -384,7 +382,7 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, 
             return failed(error, encoded);
         }
         if (S_ISDIR(st.st_mode))
-            recordSize(trash, candidate, info.get(), infoName);
+            recordSize(trash, candidate, info.fd(), infoName);
         return TrashedEntry{original.isEmpty() ? path : original, decodeName(joined(trash + "/files", candidate)),
                             decodeName(joined(trash + "/info", infoName))};
     }
@@ -394,20 +392,20 @@ std::optional<TrashedEntry> moveToTrash(const QString &path, TrashError *error, 
 bool restoreFromTrash(const TrashedEntry &entry, const QString &target, FileError *error)
 {
     const QByteArray file = encodeName(entry.file), to = encodeName(target);
-    const Descriptor from = posix::openParent(file);
-    const Descriptor into = posix::openParent(to);
-    if (!from.ok())
+    const Deskryptor from = posix::openParent(file);
+    const Deskryptor into = posix::openParent(to);
+    if (!from.otwarty())
         return fail(error, lastError(entry.file));
-    if (!into.ok())
+    if (!into.otwarty())
         return fail(error, lastError(target));
-    if (posix::renameNoReplace(from.get(), lastComponent(file).constData(), into.get(), lastComponent(to).constData())
+    if (posix::renameNoReplace(from.fd(), lastComponent(file).constData(), into.fd(), lastComponent(to).constData())
         != 0)
         return fail(error, lastError(errno == EEXIST ? target : entry.file));
     unlink(encodeName(entry.info).constData());
     const QByteArray trash = parentOf(parentOf(file));
-    const Descriptor dir(::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.ok())
-        rewriteSizes(dir.get(), lastComponent(file), {});
+    const Deskryptor dir(::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.otwarty())
+        rewriteSizes(dir.fd(), lastComponent(file), {});
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Descriptor.h"
 #include "FileError.h"
 #include "OpenDirectory.h"
 #include "ScannedTree.h"
@@ -20,7 +21,6 @@ class TreeCursor
 {
 public:
     explicit TreeCursor(std::vector<TreeDirectory> &tree);
-    ~TreeCursor();
     TreeCursor(const TreeCursor &) = delete;
     TreeCursor &operator=(const TreeCursor &) = delete;
 
@@ -40,7 +40,7 @@ public:
     std::optional<EntryStatus> status(const QByteArray &name, FileError *error) const;
 
     // For the rest of this layer.
-    int descriptor() const { return m_fd; }
+    int descriptor() const { return m_below.otwarty() ? m_below.fd() : m_root.fd(); }
 
 private:
     // Fills m_path with the nodes below the common ancestor of from and
@@ -49,14 +49,14 @@ private:
     bool up();
     bool down(qsizetype child, FileError *error);
     void toRoot();
-    void moveTo(int fd, qsizetype node);
+    void moveTo(Deskryptor fd, qsizetype node);
 
     std::vector<TreeDirectory> &m_tree;
     std::vector<qsizetype> m_path;
-    int m_root = -1;
+    Deskryptor m_root;
     bool m_mountKnown = false;
     quint64 m_mount = 0; // the chosen directory's mount
-    int m_fd = -1;
+    Deskryptor m_below;  // the open directory when it is not the root
     qsizetype m_node = -1;
 };
 

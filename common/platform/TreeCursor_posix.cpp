@@ -24,36 +24,23 @@ bool failed(FileError *error, int code, const QByteArray &name = {})
 TreeCursor::TreeCursor(std::vector<TreeDirectory> &tree) : m_tree(tree)
 {}
 
-TreeCursor::~TreeCursor()
-{
-    if (m_fd >= 0 && m_fd != m_root)
-        close(m_fd);
-    if (m_root >= 0)
-        close(m_root);
-}
-
 bool TreeCursor::openRoot(const OpenDirectory &parent, const QByteArray &name, FileError *error)
 {
-    const int fd = openat(parent.descriptor(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return failed(error, errno, name);
+    Deskryptor fd(openat(parent.descriptor(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st;
-    if (fstat(fd, &st) != 0) {
-        const int code = errno;
-        close(fd);
-        return failed(error, code, name);
-    }
+    if (!fd.otwarty() || fstat(fd.fd(), &st) != 0)
+        return failed(error, errno, name);
     // A second cursor on the tree finds the root the first one recorded.
     TreeDirectory &root = m_tree[0];
     if (root.inode == 0) {
         root.device = st.st_dev;
         root.inode = st.st_ino;
     } else if (quint64(st.st_dev) != root.device || quint64(st.st_ino) != root.inode) {
-        close(fd);
         return failed(error, ENOENT, name);
     }
-    m_mountKnown = posix::mountOf(fd, m_mount);
-    m_root = m_fd = fd;
+    m_mountKnown = posix::mountOf(fd.fd(), m_mount);
+    m_root = std::move(fd);
+    m_below = Deskryptor();
     m_node = 0;
     return true;
 }
@@ -75,14 +62,11 @@ bool TreeCursor::goTo(qsizetype target, FileError *error)
 
 bool TreeCursor::read(std::vector<TreeEntry> &entries, FileError *error) const
 {
-    const int own = openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR *directory = own >= 0 ? fdopendir(own) : nullptr;
-    if (!directory) {
-        const int code = errno;
-        if (own >= 0)
-            close(own);
-        return failed(error, code);
-    }
+    Deskryptor own(openat(descriptor(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    DIR *directory = own.otwarty() ? fdopendir(own.fd()) : nullptr;
+    if (!directory)
+        return failed(error, errno);
+    own.oddaj();
     for (;;) {
         // Only readdir's own failure may be left in errno when it ends.
         errno = 0;
@@ -109,7 +93,7 @@ bool TreeCursor::read(std::vector<TreeEntry> &entries, FileError *error) const
 std::optional<EntryStatus> TreeCursor::status(const QByteArray &name, FileError *error) const
 {
     struct stat st;
-    if (fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (fstatat(descriptor(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         failed(error, errno, name);
         return std::nullopt;
     }
@@ -145,57 +129,45 @@ bool TreeCursor::up()
         toRoot();
         return true;
     }
-    const int fd = openat(m_fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    Deskryptor fd(openat(descriptor(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat st;
     const TreeDirectory &directory = m_tree[parent];
-    if (fstat(fd, &st) != 0 || quint64(st.st_dev) != directory.device || quint64(st.st_ino) != directory.inode) {
-        close(fd);
+    if (!fd.otwarty() || fstat(fd.fd(), &st) != 0 || quint64(st.st_dev) != directory.device
+        || quint64(st.st_ino) != directory.inode)
         return false;
-    }
-    moveTo(fd, parent);
+    moveTo(std::move(fd), parent);
     return true;
 }
 
 bool TreeCursor::down(qsizetype child, FileError *error)
 {
     TreeDirectory &directory = m_tree[child];
-    const int fd = openat(m_fd, directory.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return failed(error, errno, directory.name);
+    Deskryptor fd(openat(descriptor(), directory.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st;
-    if (fstat(fd, &st) != 0) {
-        const int code = errno;
-        close(fd);
-        return failed(error, code, directory.name);
-    }
+    if (!fd.otwarty() || fstat(fd.fd(), &st) != 0)
+        return failed(error, errno, directory.name);
     quint64 mount = 0;
-    if (directory.inode == 0 && m_mountKnown && posix::mountOf(fd, mount) && mount != m_mount) {
-        close(fd);
+    if (directory.inode == 0 && m_mountKnown && posix::mountOf(fd.fd(), mount) && mount != m_mount)
         return failed(error, EXDEV, directory.name);
-    }
     if (directory.inode == 0) {
         directory.device = st.st_dev;
         directory.inode = st.st_ino;
     } else if (quint64(st.st_dev) != directory.device || quint64(st.st_ino) != directory.inode) {
-        close(fd);
         return failed(error, ENOENT, directory.name);
     }
-    moveTo(fd, child);
+    moveTo(std::move(fd), child);
     return true;
 }
 
 void TreeCursor::toRoot()
 {
-    moveTo(m_root, 0);
+    moveTo(Deskryptor(), 0);
 }
 
-void TreeCursor::moveTo(int fd, qsizetype node)
+// The directory left is closed, unless it is the root.
+void TreeCursor::moveTo(Deskryptor fd, qsizetype node)
 {
-    if (m_fd >= 0 && m_fd != m_root && m_fd != fd)
-        close(m_fd);
-    m_fd = fd;
+    m_below = std::move(fd);
     m_node = node;
 }
 

@@ -149,13 +149,11 @@ bool walkTree(const QString &root, const std::function<void(const WalkEntry &)> 
 
 namespace {
 
-using posix::Descriptor;
-
 // A directory still to read: `name` in the directory open as parent, or
 // parent itself when the name is empty.
 struct Pending
 {
-    std::shared_ptr<const Descriptor> parent;
+    std::shared_ptr<const Deskryptor> parent;
     QByteArray name;
     QByteArray relative; // below the root, for reports
     int depth = 1;       // of its entries
@@ -177,24 +175,24 @@ struct ParallelWalk
 
     void read(Pending &pending, int worker)
     {
-        std::shared_ptr<const Descriptor> directory = std::move(pending.parent);
+        std::shared_ptr<const Deskryptor> directory = std::move(pending.parent);
         if (!pending.name.isEmpty()) {
-            auto child = std::make_shared<Descriptor>(
-                openat(directory->get(), pending.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            auto child = std::make_shared<Deskryptor>(
+                openat(directory->fd(), pending.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
             directory.reset();
-            if (!child->ok()) {
+            if (!child->otwarty()) {
                 report(control, errno, pathOf(pending.relative));
                 return;
             }
             quint64 mount = 0;
-            if (mountKnown && posix::mountOf(child->get(), mount) && mount != rootMount) {
+            if (mountKnown && posix::mountOf(child->fd(), mount) && mount != rootMount) {
                 report(control, EXDEV, pathOf(pending.relative));
                 return;
             }
             directory = std::move(child);
         }
         // The stream closes its own copy; the descriptor stays for the subdirectories.
-        const int copy = dup(directory->get());
+        const int copy = dup(directory->fd());
         DIR *stream = copy >= 0 ? fdopendir(copy) : nullptr;
         if (!stream) {
             report(control, errno, pathOf(pending.relative));
@@ -225,7 +223,7 @@ struct ParallelWalk
             entry.isDirectory = item->d_type == DT_DIR;
             if (item->d_type != DT_DIR) {
                 struct stat info;
-                if (fstatat(directory->get(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                if (fstatat(directory->fd(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
                     continue; // gone since it was listed
                 entry.isDirectory = S_ISDIR(info.st_mode);
                 entry.isLink = S_ISLNK(info.st_mode);
@@ -250,11 +248,11 @@ bool walkTreeParallel(const QString &root, int workers, const std::function<void
 {
     const QByteArray encoded = encodeName(control.rootThroughLink ? root : withoutSeparator(root));
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (control.rootThroughLink ? 0 : O_NOFOLLOW);
-    auto fd = std::make_shared<Descriptor>(open(encoded.constData(), flags));
-    if (!fd->ok())
+    auto fd = std::make_shared<Deskryptor>(open(encoded.constData(), flags));
+    if (!fd->otwarty())
         return fail(error, lastError(root));
     ParallelWalk walk{root, visit, control, false, 0, {}};
-    walk.mountKnown = posix::mountOf(fd->get(), walk.rootMount);
+    walk.mountKnown = posix::mountOf(fd->fd(), walk.rootMount);
     walk.queue.add({std::move(fd), {}, {}, 1});
     runWorkers(std::max(workers, 1),
                [&walk](int worker) { walk.queue.work([&](Pending &pending) { walk.read(pending, worker); }); });

@@ -15,6 +15,7 @@ namespace occopy {
 using oc::platform::decodeName;
 using oc::platform::Deskryptor;
 using oc::platform::encodeName;
+using oc::platform::FileError;
 using oc::platform::Rodzaj;
 using oc::platform::Wpis;
 using Wynik = oc::platform::KopiaWpisu::Wynik;
@@ -41,16 +42,16 @@ Miejsce rozdziel(const QString &ścieżka)
 class OstatniKatalog
 {
 public:
-    // The descriptor, or -1 with the error number in błąd. The first zaufane
+    // The descriptor, or -1 with the error in błąd. The first zaufane
     // characters of the path may be reached through links.
-    int otwórz(QStringView ścieżka, qsizetype zaufane, int &błąd)
+    int otwórz(QStringView ścieżka, qsizetype zaufane, FileError &błąd)
     {
         if (!m_użyty || ścieżka != m_ścieżka) {
             m_użyty = true;
             m_ścieżka = ścieżka.toString();
-            m_błąd = 0;
+            m_błąd = {};
             m_fd = oc::platform::otwórzKatalog(encodeName(m_ścieżka), encodeName(m_ścieżka.left(zaufane)).size(),
-                                               m_błąd);
+                                               &m_błąd);
         }
         if (!m_fd.otwarty())
             błąd = m_błąd;
@@ -61,7 +62,7 @@ private:
     QString m_ścieżka;
     bool m_użyty = false;
     Deskryptor m_fd;
-    int m_błąd = 0;
+    FileError m_błąd;
 };
 
 Zastany zastany(const QString &źródło, const QString &cel, const Wpis &z, const Wpis &c)
@@ -199,15 +200,15 @@ void Kopiarka::Skanuj()
         const QString katalog = QDir::cleanPath(wybrany);
         const QString nazwa = Kataloguj2(katalog);
         if (nazwa.isEmpty() || nazwa == u"." || nazwa == u"..") {
-            błąd(EINVAL, wybrany);
+            błąd(FileError{EINVAL, wybrany});
             continue;
         }
         const QByteArray ścieżka = encodeName(katalog);
         const qsizetype zaufane = katalog.size() - nazwa.size();
         Wpis wpis;
-        int kod = 0;
-        if (!oc::platform::stan(ścieżka, wpis, kod)) {
-            błąd(kod, katalog);
+        FileError e;
+        if (!oc::platform::stan(ścieżka, wpis, &e)) {
+            błąd(std::move(e));
             continue;
         }
         // A chosen link to a directory goes as the link.
@@ -217,15 +218,15 @@ void Kopiarka::Skanuj()
         }
         // The copy would land inside the tree being read, and read itself again.
         if (oc::platform::leżyPonad(ścieżka, cel)) {
-            błąd(EINVAL, katalog);
+            błąd(FileError{EINVAL, katalog});
             continue;
         }
         auto węzeł = std::make_unique<Węzeł>(Węzeł{katalog, nazwa, wpis.tryb, zaufane, true, {}, {}});
-        auto fd = std::make_shared<Deskryptor>(oc::platform::otwórzDoCzytania(ścieżka, kod));
+        auto fd = std::make_shared<Deskryptor>(oc::platform::otwórzDoCzytania(ścieżka, &e));
         if (!fd->otwarty()) {
             // One that cannot be read is still made, empty, as its subdirectories are.
-            węzeł->zrobić = kod != ENOENT && kod != ENOTDIR && kod != ELOOP;
-            błąd(kod, katalog);
+            węzeł->zrobić = e.code != ENOENT && e.code != ENOTDIR && e.code != ELOOP;
+            błąd(std::move(e));
         } else {
             korzenie.push_back({std::move(fd), {}, węzeł.get()});
         }
@@ -255,24 +256,24 @@ void Kopiarka::SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<Zada
         return;
     }
     Węzeł &węzeł = *zadanie.węzeł;
-    int kod = 0;
+    FileError e;
     std::shared_ptr<const Deskryptor> fd = zadanie.rodzic;
     if (!zadanie.nazwa.isEmpty()) {
-        auto podkatalog = std::make_shared<Deskryptor>(oc::platform::otwórzPodkatalog(fd->fd(), zadanie.nazwa, kod));
+        auto podkatalog = std::make_shared<Deskryptor>(oc::platform::otwórzPodkatalog(fd->fd(), zadanie.nazwa, &e));
         zadanie.rodzic.reset();
         if (!podkatalog->otwarty()) {
-            węzeł.zrobić = kod != ENOENT && kod != ENOTDIR && kod != ELOOP;
-            błąd(kod, węzeł.katalog);
+            węzeł.zrobić = e.code != ENOENT && e.code != ENOTDIR && e.code != ELOOP;
+            błąd(std::move(e), węzeł.katalog);
             return;
         }
         fd = std::move(podkatalog);
     }
-    if (!oc::platform::readExtendedAttributes(fd->fd(), węzeł.atrybuty, kod))
-        błąd(kod, węzeł.katalog);
+    if (!oc::platform::readExtendedAttributes(fd->fd(), węzeł.atrybuty, &e))
+        błąd(e, węzeł.katalog);
     std::vector<Wpis> wpisy;
     // What could be read before a failure still goes.
-    if (!oc::platform::czytajKatalog(fd->fd(), wpisy, kod))
-        błąd(kod, węzeł.katalog);
+    if (!oc::platform::czytajKatalog(fd->fd(), wpisy, &e))
+        błąd(e, węzeł.katalog);
     węzeł.pozycje.reserve(wpisy.size());
     for (Wpis &wpis : wpisy) {
         const QString nazwa = decodeName(wpis.nazwa);
@@ -338,9 +339,8 @@ void Kopiarka::AddFilesx()
         const QString nazwa = NazwaPliku(plik);
         const QByteArray ścieżka = encodeName(plik);
         Wpis wpis;
-        int kod = 0;
         // One that cannot be looked at now is still tried, so that its copy names the reason.
-        const bool widać = oc::platform::stan(ścieżka, wpis, kod);
+        const bool widać = oc::platform::stan(ścieżka, wpis, nullptr);
         dodajPlik(plik, KatalogDocelowy + nazwa, widać ? wpis.rozmiar : 0, plik.size() - nazwa.size(),
                   widać && wpis.rodzaj == Rodzaj::Plik, -1);
     }
@@ -363,9 +363,9 @@ void Kopiarka::TwórzDiry()
     m_puste.assign(std::size_t(lstWynikD.size()), false);
     if (lstWynikD.isEmpty() && lstWynikF.isEmpty())
         return;
-    int kod = 0;
-    if (!oc::platform::utwórzŚcieżkę(encodeName(KatalogDocelowy), kod)) {
-        błąd(kod, oc::platform::withoutSeparator(KatalogDocelowy));
+    FileError e;
+    if (!oc::platform::utwórzŚcieżkę(encodeName(KatalogDocelowy), &e)) {
+        błąd(std::move(e));
         m_bezCelu = true;
         return;
     }
@@ -382,11 +382,11 @@ void Kopiarka::TwórzDiry()
         else
             pierwszy.insert(ścieżka, k);
         const Miejsce miejsce = rozdziel(ścieżka);
-        const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
+        const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), e);
         bool nowy = false;
         // The owner must be able to fill it, whatever the source allows.
-        if (fd < 0 || !oc::platform::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, kod, &nowy))
-            błąd(kod, ścieżka);
+        if (fd < 0 || !oc::platform::utwórzKatalog(fd, miejsce.nazwa, m_tryby[std::size_t(k)] | 0700, &e, &nowy))
+            błąd(e, ścieżka);
         else if (nowy && PoUtworzeniu)
             PoUtworzeniu(ścieżka, std::nullopt);
         m_nowe[std::size_t(k)] = nowy;
@@ -402,11 +402,11 @@ void Kopiarka::UstawAtrybutyKatalogów()
             continue;
         const QString ścieżka = KatalogDocelowy + lstWynikD.at(qsizetype(k));
         const Miejsce miejsce = rozdziel(ścieżka);
-        int kod = 0;
-        const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), kod);
-        const Deskryptor katalog = fd < 0 ? Deskryptor() : oc::platform::otwórzPodkatalog(fd, miejsce.nazwa, kod);
-        if (!katalog.otwarty() || !oc::platform::writeExtendedAttributes(katalog.fd(), m_atrybuty[k], kod))
-            błąd(kod, ścieżka);
+        FileError e;
+        const int fd = rodzic.otwórz(miejsce.katalog, KatalogDocelowy.size(), e);
+        const Deskryptor katalog = fd < 0 ? Deskryptor() : oc::platform::otwórzPodkatalog(fd, miejsce.nazwa, &e);
+        if (!katalog.otwarty() || !oc::platform::writeExtendedAttributes(katalog.fd(), m_atrybuty[k], &e))
+            błąd(std::move(e), ścieżka);
     }
 }
 
@@ -468,9 +468,8 @@ void Kopiarka::Kopiowanie()
                     return;
     });
     UstawAtrybutyKatalogów();
-    std::stable_sort(
-        m_błędy.begin(), m_błędy.end(),
-        [](const oc::platform::FileError &a, const oc::platform::FileError &b) { return a.path < b.path; });
+    std::stable_sort(m_błędy.begin(), m_błędy.end(),
+                     [](const FileError &a, const FileError &b) { return a.path < b.path; });
     zgłoś();
 }
 
@@ -481,26 +480,27 @@ bool Kopiarka::kopiujPlik(Pracownik &pracownik, qsizetype j)
         PrzedPlikiem(j);
     const Miejsce z = rozdziel(lstWynikF.at(j));
     const Miejsce c = rozdziel(lstWynikF2.at(j));
-    int kod = 0;
+    FileError e;
     Wynik wynik = Wynik::BłądŹródła;
-    if (const int zFd = pracownik.źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], kod); zFd >= 0) {
-        const int cFd = pracownik.cele.otwórz(c.katalog, KatalogDocelowy.size(), kod);
+    if (const int zFd = pracownik.źródła.otwórz(z.katalog, m_zaufane[std::size_t(j)], e); zFd >= 0) {
+        const int cFd = pracownik.cele.otwórz(c.katalog, KatalogDocelowy.size(), e);
         const Plik &plik = m_pliki[std::size_t(j)];
         const oc::platform::ZnaneWpisu znane{plik.zwykły, plik.katalog >= 0 && m_puste[std::size_t(plik.katalog)]};
-        wynik = cFd < 0 ? Wynik::BłądCelu : pracownik.kopia.kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, kod, znane);
+        wynik = cFd < 0 ? Wynik::BłądCelu : pracownik.kopia.kopiuj(zFd, z.nazwa, cFd, c.nazwa, Nadpisuj, &e, znane);
     }
     if (wynik == Wynik::Przerwano)
         return false;
     if (wynik == Wynik::Skopiowano && pracownik.kopia.Utworzył && PoUtworzeniu) {
         PoUtworzeniu(lstWynikF2.at(j), pracownik.kopia.Nowy);
     } else if (wynik == Wynik::BłądŹródła) {
-        błąd(kod, lstWynikF.at(j));
+        e.path = lstWynikF.at(j);
+        błąd(e);
         if (PoBłędzieŹródła) {
             std::lock_guard blokada(m_pytanieMutex);
-            PoBłędzieŹródła(oc::platform::FileError{kod, lstWynikF.at(j)});
+            PoBłędzieŹródła(e);
         }
     } else if (wynik == Wynik::BłądCelu) {
-        błąd(kod, lstWynikF2.at(j));
+        błąd(std::move(e), lstWynikF2.at(j));
     }
     if (PoPliku)
         PoPliku(j, wynik == Wynik::Skopiowano);
@@ -559,10 +559,16 @@ bool Kopiarka::Dalej()
     return !m_przerwij;
 }
 
-void Kopiarka::błąd(int kod, const QString &ścieżka)
+void Kopiarka::błąd(FileError e)
 {
     std::lock_guard blokada(m_błędyMutex);
-    m_błędy.push_back(oc::platform::FileError{kod, ścieżka});
+    m_błędy.push_back(std::move(e));
+}
+
+void Kopiarka::błąd(FileError e, const QString &ścieżka)
+{
+    e.path = ścieżka;
+    błąd(std::move(e));
 }
 
 } // namespace occopy

@@ -146,7 +146,9 @@ private:
     // katalog: the place in lstWynikD of the directory it goes into, -1 for the destination.
     void dodajPlik(const QString &źródło, const QString &cel, qint64 rozmiar, qsizetype zaufane, bool zwykły,
                    qsizetype katalog);
-    void błąd(int kod, const QString &ścieżka);
+    void błąd(oc::platform::FileError e);
+    // Reached by descriptor, the platform named the entry alone or nothing: the report names the whole path.
+    void błąd(oc::platform::FileError e, const QString &ścieżka);
     void zgłoś();
 
     // Beside lstWynikD: the permission bits, the extended attributes of each
