@@ -126,6 +126,11 @@ private:
     Wynik utwórzPlik(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat *zastępowany,
                      FileError &błąd);
     Wynik nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp, FileError &błąd);
+    // Some file systems (over a network, in user space) report a failed
+    // write only when the file is closed, at every close: there a copy of
+    // the descriptor is closed before the file is named. Asked once a device.
+    bool zamknięcieZgłaszaBłędy(int plik, quint64 urządzenie);
+    static bool zamknijKopię(int plik);
     // robocza takes nazwa's place in one step; the old entry goes to Odłóż where set.
     bool zastąp(int katalog, const QByteArray &robocza, const QByteArray &nazwa);
     Wynik wMiejscu(const Źródło &źródło, int katalog, const QByteArray &nazwa, const struct stat &obecny,
@@ -144,6 +149,9 @@ private:
     // The last source device whose files could not be cloned into the
     // destination: the copy goes into one file system, so it is not asked again.
     quint64 m_bezKlonu = ~quint64(0);
+    // The target device last asked about by zamknięcieZgłaszaBłędy, and its answer.
+    quint64 m_urządzenieCelu = ~quint64(0);
+    bool m_zamknięcieZgłasza = true;
     // The file-creation mask, read once: -1 until then.
     qint32 m_maska = -1;
     // Directories (device, inode) already cleared of stale temporaries.

@@ -2,6 +2,7 @@
 
 #include "FileCopy.h"
 #include "Internal_posix.h"
+#include "Mount_posix.h"
 #include "Names.h"
 #include "Paths.h"
 
@@ -428,8 +429,12 @@ Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QBy
     if (wynik == Wynik::Skopiowano)
         wynik = wykończ(źródło, cel.fd(), true, zastępowany, błąd);
     struct stat zrobiony;
-    if (wynik == Wynik::Skopiowano && fstat(cel.fd(), &zrobiony) == 0)
+    const bool znany = wynik == Wynik::Skopiowano && fstat(cel.fd(), &zrobiony) == 0;
+    if (znany)
         Nowy = posix::identityOf(zrobiony);
+    if (wynik == Wynik::Skopiowano && (!znany || zamknięcieZgłaszaBłędy(cel.fd(), quint64(zrobiony.st_dev)))
+        && !zamknijKopię(cel.fd()))
+        wynik = porażka(Wynik::BłądCelu, błąd);
     if (wynik == Wynik::Skopiowano)
         wynik = nazwij(cel.fd(), katalog, robocza, nazwa, zastępowany != nullptr, błąd);
     else if (!robocza.isEmpty())
@@ -442,15 +447,6 @@ Wynik KopiaWpisu::utwórzPlik(const Źródło &źródło, int katalog, const QBy
 Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteArray &nazwa, bool zastąp,
                          FileError &błąd)
 {
-    // Some file systems report a failed write only when the file is closed,
-    // at every close: a copy of the descriptor is closed before the name is given.
-    const int kopia = dup(plik);
-    if (kopia < 0 || close(kopia) != 0) {
-        porażka(Wynik::BłądCelu, błąd);
-        if (!robocza.isEmpty())
-            unlinkat(katalog, robocza.constData(), 0);
-        return Wynik::BłądCelu;
-    }
     if (robocza.isEmpty()) {
         if (!zastąp)
             return oc::platform::nameUnnamedFile(plik, katalog, nazwa, &błąd) ? Wynik::Skopiowano : Wynik::BłądCelu;
@@ -468,6 +464,21 @@ Wynik KopiaWpisu::nazwij(int plik, int katalog, QByteArray robocza, const QByteA
     porażka(Wynik::BłądCelu, błąd);
     unlinkat(katalog, robocza.constData(), 0);
     return Wynik::BłądCelu;
+}
+
+bool KopiaWpisu::zamknięcieZgłaszaBłędy(int plik, quint64 urządzenie)
+{
+    if (urządzenie != m_urządzenieCelu) {
+        m_urządzenieCelu = urządzenie;
+        m_zamknięcieZgłasza = !posix::writesFailAtOnce(plik);
+    }
+    return m_zamknięcieZgłasza;
+}
+
+bool KopiaWpisu::zamknijKopię(int plik)
+{
+    const int kopia = dup(plik);
+    return kopia >= 0 && close(kopia) == 0;
 }
 
 bool KopiaWpisu::zastąp(int katalog, const QByteArray &robocza, const QByteArray &nazwa)
@@ -496,8 +507,7 @@ Wynik KopiaWpisu::wMiejscu(const Źródło &źródło, int katalog, const QByteA
         wynik = porażka(Wynik::BłądCelu, błąd);
     if (wynik == Wynik::Skopiowano)
         wynik = wykończ(źródło, cel.fd(), false, nullptr, błąd);
-    const int kopia = dup(cel.fd());
-    if ((kopia < 0 || close(kopia) != 0) && wynik == Wynik::Skopiowano)
+    if (wynik == Wynik::Skopiowano && !zamknijKopię(cel.fd()))
         wynik = porażka(Wynik::BłądCelu, błąd);
     return wynik;
 }

@@ -1,6 +1,7 @@
 #include "FileCopy.h"
 
 #include <QRandomGenerator>
+#include <atomic>
 
 #include <cerrno>
 #include <csignal>
@@ -135,13 +136,19 @@ bool unnamedFilesUnsupported(int error)
 
 bool nameUnnamedFile(int fd, int directory, const QByteArray &name, FileError *error)
 {
+    // By the descriptor alone is one step; it needs a privilege, and without
+    // it the kernel answers ENOENT, which is then not asked again.
+    static std::atomic<bool> byDescriptor = true;
+    if (byDescriptor.load(std::memory_order_relaxed)) {
+        if (linkat(fd, "", directory, name.constData(), AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != ENOENT)
+            return failed(error, errno);
+        byDescriptor.store(false, std::memory_order_relaxed);
+    }
     const QByteArray byProc = "/proc/self/fd/" + QByteArray::number(fd);
-    if (linkat(AT_FDCWD, byProc.constData(), directory, name.constData(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
-    if (errno != ENOENT)
-        return failed(error, errno);
-    // Without /proc; naming by the descriptor alone needs a privilege.
-    return linkat(fd, "", directory, name.constData(), AT_EMPTY_PATH) == 0 || failed(error, errno);
+    return linkat(AT_FDCWD, byProc.constData(), directory, name.constData(), AT_SYMLINK_FOLLOW) == 0
+           || failed(error, errno);
 }
 
 QByteArray temporaryName(const QByteArray &prefix)

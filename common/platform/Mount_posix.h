@@ -9,4 +9,9 @@ namespace oc::platform::posix {
 // kernel gives no id. False when the file cannot be asked.
 bool mountOf(int fd, quint64 &mount);
 
+// The file system of the open file reports a failed write at the write
+// itself (a local disk or memory), never first at a close; false for any
+// other, a network's or one in user space.
+bool writesFailAtOnce(int fd);
+
 } // namespace oc::platform::posix
