@@ -98,7 +98,7 @@ disk+='|savedPathsFile|panelSettingsFile|savedPathsFileForReading|panelSettingsF
 handles='OpenDirectory|AppendFile|TreeCursor|KopiaWpisu|Deskryptor'
 windows=()
 for f in "${sources[@]}"; do
-  [[ $f == app/* || $f == components/* || $f == common/* ]] && [ -n "${why[$f]:-}" ] && windows+=("$f")
+  [[ $f == app/* || $f == components/* || $f == common/* || $f == tools/* ]] && [ -n "${why[$f]:-}" ] && windows+=("$f")
 done
 while IFS= read -r line; do
   broken=1 file=${line%%:*}

@@ -49,4 +49,9 @@ bool writeScript(const QString &path, const QString &text)
     return written && file.error() == QFileDevice::NoError;
 }
 
+void removeScript(const QString &path)
+{
+    QFile::remove(path);
+}
+
 } // namespace regmend

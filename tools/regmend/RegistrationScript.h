@@ -18,5 +18,7 @@ QString registrationScript();
 
 // Creates or overwrites the script; false when it cannot be written.
 bool writeScript(const QString &path, const QString &text);
+// Removes it once it has run.
+void removeScript(const QString &path);
 
 } // namespace regmend

@@ -14,7 +14,6 @@
 #include <ui/TitleDrag.h>
 #include <ui/Twips.h>
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -114,7 +113,7 @@ void Rejestruj::Register()
                  QStringLiteral("Rejestracja plików DLL została zakończona. Czy chcesz teraz uruchomić program "
                                 "Orvane Commander ?")))
         startMainProgram();
-    QFile::remove(script);
+    removeScript(script);
 }
 
 void Rejestruj::startMainProgram()
