@@ -9,7 +9,7 @@
 struct DoSkopiowania
 {
     QString ścieżka;
-    bool katalog;
+    bool katalog = false;
 };
 
 // A path dropped from another program, as the copy takes it: a link to a

@@ -62,9 +62,10 @@ void TestWSiebie::wSiebie()
     QVERIFY(QFile::link(tmp.path(), drzewo.filePath(QStringLiteral("A/up"))));
 
     const QString ścieżka = drzewo.filePath(źródło);
-    const QString wynik = przeniesienie
-                              ? PrzeniesienieWSiebie({{ścieżka, katalog, ścieżka.section(u'/', -1)}}, drzewo.filePath(cel))
-                              : KopiaWSiebie({{ścieżka, katalog}}, drzewo.filePath(cel));
+    const std::vector<WybranaPozycja> przenoszone{WybranaPozycja{ścieżka, katalog, ścieżka.section(u'/', -1)}};
+    const std::vector<DoSkopiowania> kopiowane{DoSkopiowania{ścieżka, katalog}};
+    const QString wynik = przeniesienie ? PrzeniesienieWSiebie(przenoszone, drzewo.filePath(cel))
+                                        : KopiaWSiebie(kopiowane, drzewo.filePath(cel));
     QCOMPARE(wynik, komunikat.isEmpty() ? QString() : komunikat.arg(ścieżka));
 }
 
