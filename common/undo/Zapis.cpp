@@ -27,16 +27,25 @@ constexpr qsizetype DoWypisania = 32 * 1024;
 
 } // namespace
 
-void Zapis::dopisz(Krok krok)
+void Zapis::dopisz(Krok krok, bool znany)
 {
-    if (const std::optional<platform::Identity> t = platform::identityOf(krok.gdzie))
-        krok.tożsamość = *t;
+    if (!znany)
+        if (const std::optional<platform::Identity> t = platform::identityOf(krok.gdzie))
+            krok.tożsamość = *t;
+    const QByteArray wiersz = wiersze::krok(krok);
     const std::lock_guard lock(m_mutex);
     if (m_zakończony)
         return;
     m_kroki = true;
+    // What was made may wait; any other step goes to the disk after it, at once.
+    if (krok.typ == Krok::Utworzony) {
+        m_czekające += wiersz;
+        if (m_czekające.size() >= DoWypisania)
+            wypisz();
+        return;
+    }
     wypisz();
-    m_plik->append(wiersze::krok(krok));
+    m_plik->append(wiersz);
 }
 
 void Zapis::wypisz()
@@ -48,18 +57,7 @@ void Zapis::wypisz()
 
 void Zapis::utworzony(const QString &ścieżka, const std::optional<platform::Identity> &tożsamość)
 {
-    if (!tożsamość) {
-        dopisz(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, {}});
-        return;
-    }
-    const QByteArray wiersz = wiersze::krok(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, *tożsamość});
-    const std::lock_guard lock(m_mutex);
-    if (m_zakończony)
-        return;
-    m_kroki = true;
-    m_czekające += wiersz;
-    if (m_czekające.size() >= DoWypisania)
-        wypisz();
+    dopisz(Krok{Krok::Utworzony, ścieżka, {}, {}, 0, tożsamość.value_or(platform::Identity{})}, tożsamość.has_value());
 }
 
 void Zapis::przeniesiony(const QString &skąd, const QString &dokąd)

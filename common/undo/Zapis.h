@@ -44,7 +44,8 @@ public:
     void zakończ();
 
 private:
-    void dopisz(Krok krok);
+    // znany: the step comes with the entry's state, not read from the disk.
+    void dopisz(Krok krok, bool znany = false);
     // Writes the entries made that wait; m_mutex held.
     void wypisz();
 
