@@ -38,11 +38,6 @@ bool KatalogDostępny(const QString &ścieżka)
     return platform::canEnter(ścieżka);
 }
 
-bool PlikIstnieje(const QString &path)
-{
-    return platform::fileExists(path);
-}
-
 QString WoluminKatalogu(const QString &ścieżka)
 {
     return platform::volumeOf(ścieżka);

@@ -22,8 +22,6 @@ OdczytKatalogu CzytajKatalogPanelu(const QString &obecny, const QString &path);
 QString KatalogStartowy(const QString &zapisany);
 // A directory the panel can go into and list.
 bool KatalogDostępny(const QString &ścieżka);
-// Exists and is not a directory (a dangling link counts as a file).
-bool PlikIstnieje(const QString &path);
 
 // The mount point of the volume that holds the directory.
 QString WoluminKatalogu(const QString &ścieżka);
