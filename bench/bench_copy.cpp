@@ -162,7 +162,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
+    out << "pracownicy: " << oc::platform::waitingWorkers() << '\n';
     Czasy czasyMałych, czasyDużych, czasyRzadkich;
     if (!zmierz(małe, katalog.path(), razy, false, czasyMałych)
         || !zmierz(duże, katalog.path(), razy, true, czasyDużych)

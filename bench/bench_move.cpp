@@ -138,7 +138,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    out << "pracownicy: " << oc::platform::defaultWorkers() << '\n';
+    out << "pracownicy: " << oc::platform::waitingWorkers() << '\n';
     Czasy wJednym, międzySystemami;
     if (!zmierz(z, cel, razy, wJednym) || !zmierz(zPamięci, cel, razy, międzySystemami)) {
         out << "Przenoszenie nie powiodło się\n";

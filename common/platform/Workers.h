@@ -11,9 +11,9 @@ namespace oc::platform {
 // How many threads the engines spread a tree over: OC_WORKERS when set
 // (tests and benchmarks pin it), else the number of cores, at least two.
 int defaultWorkers();
-// For work that waits on the file system's journal more than it computes
-// (removing entries): OC_WORKERS when set, else twice defaultWorkers, so
-// that the cores stay busy while some threads wait.
+// For work that waits on the disk or the file system's journal besides
+// computing (removing entries, writing files): OC_WORKERS when set, else
+// twice defaultWorkers, so that the cores stay busy while some threads wait.
 int waitingWorkers();
 
 // Runs body(0 .. count-1) at once, body(0) on the calling thread; returns

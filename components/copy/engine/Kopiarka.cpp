@@ -176,6 +176,11 @@ int Kopiarka::liczbaPracowników() const
     return Pracownicy > 0 ? Pracownicy : oc::platform::defaultWorkers();
 }
 
+int Kopiarka::liczbaPiszących() const
+{
+    return Pracownicy > 0 ? Pracownicy : oc::platform::waitingWorkers();
+}
+
 void Kopiarka::Skanuj()
 {
     lstWynikF.clear();
@@ -423,11 +428,10 @@ void Kopiarka::Kopiowanie()
     constexpr qsizetype PlikówNaPorcję = 64;
     constexpr qint64 BajtówNaPorcję = qint64(64) << 20;
     std::vector<qsizetype> porcje; // where each starts
-    QStringView poprzedni;
+    qsizetype poprzedni = -1;
     qint64 bajty = 0;
     for (qsizetype j = 0; j < lstWynikF.size(); ++j) {
-        const QString &cel = lstWynikF2.at(j);
-        const QStringView katalog = QStringView(cel).left(cel.lastIndexOf(u'/'));
+        const qsizetype katalog = m_pliki[std::size_t(j)].katalog;
         if (porcje.empty() || katalog != poprzedni || j - porcje.back() >= PlikówNaPorcję || bajty >= BajtówNaPorcję) {
             porcje.push_back(j);
             bajty = 0;
@@ -437,7 +441,7 @@ void Kopiarka::Kopiowanie()
     }
     porcje.push_back(lstWynikF.size());
     std::atomic<std::size_t> następna{0};
-    const int liczba = int(std::min<std::size_t>(std::size_t(liczbaPracowników()), porcje.size() - 1));
+    const int liczba = int(std::min<std::size_t>(std::size_t(liczbaPiszących()), porcje.size() - 1));
     oc::platform::runWorkers(std::max(liczba, 1), [&](int) {
         Pracownik pracownik;
         pracownik.kopia.Krok = Krok;

@@ -64,7 +64,8 @@ public:
 
     QString KatalogDocelowy; // ends with "/"
     bool Nadpisuj = true;
-    // Threads the scan and the copy use; 0: as many as the machine suits.
+    // Threads the scan and the copy use; 0: as many as the machine suits
+    // (the copy takes more, as its threads wait on the disk).
     int Pracownicy = 0;
     // Called (never twice at once) after every tenth file, at the end, and
     // inside a large file after each Krok bytes.
@@ -133,6 +134,8 @@ private:
     struct ZadanieSkanu;
     struct Pracownik;
     int liczbaPracowników() const;
+    // The copy's: its threads wait on the disk besides working.
+    int liczbaPiszących() const;
     void SkanujKatalog(ZadanieSkanu &zadanie, oc::platform::WorkQueue<ZadanieSkanu> &kolejka);
     void dodajDrzewo(const Węzeł &korzeń);
     // The whole step for one file, on the thread of the worker given; false
