@@ -5,6 +5,7 @@
 #include "FileError.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QtGlobal>
 #include <functional>
 #include <optional>
@@ -51,9 +52,10 @@ Deskryptor otwórzKatalog(const QByteArray &ścieżka, qsizetype zaufane, FileEr
 bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, FileError *błąd, bool *nowy = nullptr);
 
 // Makes the directory of an absolute path with every missing parent, as
-// the user named it (links in it are followed). A failure names the whole
-// path, without a trailing "/".
-bool utwórzŚcieżkę(const QByteArray &ścieżka, FileError *błąd);
+// the user named it (links in it are followed); each one made is added to
+// *zrobione, parents first. A failure names the whole path, without a
+// trailing "/".
+bool utwórzŚcieżkę(const QByteArray &ścieżka, FileError *błąd, QByteArrayList *zrobione = nullptr);
 
 // True when the directory `katalog` is `miejsce` itself or lies above it,
 // compared as the same directory on disk, not by name. A `miejsce` not made

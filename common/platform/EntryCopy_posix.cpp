@@ -191,23 +191,28 @@ bool utwórzKatalog(int katalog, const QByteArray &nazwa, quint32 tryb, FileErro
            || nieudane(błąd, kod, nazwa);
 }
 
-bool utwórzŚcieżkę(const QByteArray &ścieżka, FileError *błąd)
+bool utwórzŚcieżkę(const QByteArray &ścieżka, FileError *błąd, QByteArrayList *zrobione)
 {
     const auto nieudana = [&](int kod) { return fail(błąd, FileError{kod, withoutSeparator(decodeName(ścieżka))}); };
     // Never taken from the process's working directory.
     if (!ścieżka.startsWith('/'))
         return nieudana(EINVAL);
     Deskryptor fd(open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    qsizetype koniec = 0; // of the part walked so far
     for (const QByteArray &nazwa : ścieżka.split('/')) {
         if (!fd.otwarty())
             return nieudana(errno);
+        koniec += nazwa.size() + 1;
         if (nazwa.isEmpty())
             continue;
         Deskryptor niżej(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!niżej.otwarty() && errno == ENOENT) {
             // A dangling link in the path fails here with EEXIST: nothing is made through it.
-            if (mkdirat(fd.fd(), nazwa.constData(), 0777) != 0 && errno != EEXIST)
+            const bool zrobiony = mkdirat(fd.fd(), nazwa.constData(), 0777) == 0;
+            if (!zrobiony && errno != EEXIST)
                 return nieudana(errno);
+            if (zrobiony && zrobione)
+                zrobione->append(ścieżka.left(koniec - 1));
             niżej = Deskryptor(openat(fd.fd(), nazwa.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         }
         fd = std::move(niżej);

@@ -221,8 +221,12 @@ void frmCopy::Kopiuj()
     if (m_wątek)
         return;
     const QString cel = Cel(KopiujDo->text());
-    if (cel.isEmpty()) {
-        QMessageBox okno(QMessageBox::Warning, m_napisy.tytuł, QStringLiteral("Nie podano katalogu docelowego."),
+    // Refused here with its reason: the engine would refuse it too, but only as a failed entry.
+    const QString wSobie = cel.isEmpty() ? QString() : WSobie(cel);
+    if (cel.isEmpty() || !wSobie.isEmpty()) {
+        QMessageBox okno(QMessageBox::Warning, m_napisy.tytuł,
+                         cel.isEmpty() ? QStringLiteral("Nie podano katalogu docelowego.")
+                                       : m_napisy.wSobie.arg(wSobie),
                          QMessageBox::Ok, this);
         okno.exec();
         Pole = 1;

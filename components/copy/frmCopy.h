@@ -64,12 +64,15 @@ protected:
         QString pytanieOPrzerwanie = QStringLiteral("Przerwać kopiowanie plików?");
         QString niewykonane = QStringLiteral("Nie skopiowano pozycji: %1");
         QString postęp = QStringLiteral("Skopiowano: %1 plików z: %2");
+        QString wSobie = QStringLiteral("Nie można skopiować katalogu %1 do niego samego");
     };
 
     // The work, on the worker thread once the user has started it.
     virtual void Pracuj();
     // The destination typed, made whole for the batch in hand.
     virtual QString Cel(const QString &wpisany) const { return kopiarka.KatalogDocelowyZ(wpisany); }
+    // The chosen directory the destination lies in, or "".
+    virtual QString WSobie(const QString &cel) const { return KatalogPonadCelem(kopiarka.lstDirs, cel); }
     virtual std::vector<oc::platform::FileError> BłędyPracy() const { return kopiarka.Błędy(); }
     // Shows the phase; from the worker thread.
     void Faza(const QString &tekst);

@@ -13,7 +13,8 @@ frmMove::frmMove(Kopiarka &kopiarka, Przenośnik &przenośnik, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMove"));
     m_napisy = Napisy{QStringLiteral("Przenoszenie plików"), QStringLiteral("Przerwać przenoszenie plików?"),
-                      QStringLiteral("Nie przeniesiono pozycji: %1"), QStringLiteral("Przeniesiono: %1 pozycji z: %2")};
+                      QStringLiteral("Nie przeniesiono pozycji: %1"), QStringLiteral("Przeniesiono: %1 pozycji z: %2"),
+                      QStringLiteral("Nie można przenieść katalogu %1 do niego samego")};
     setWindowTitle(m_napisy.tytuł);
     Label1->setText(QStringLiteral(" Przenieś "));
     Label1->adjustSize();

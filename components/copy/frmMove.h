@@ -25,6 +25,7 @@ protected:
     {
         return KatalogDocelowyZ(wpisany, przenośnik.lstDirs, przenośnik.lstFiles);
     }
+    QString WSobie(const QString &cel) const override { return KatalogPonadCelem(przenośnik.lstDirs, cel); }
     std::vector<oc::platform::FileError> BłędyPracy() const override { return przenośnik.Błędy(); }
 };
 

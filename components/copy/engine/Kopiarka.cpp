@@ -160,6 +160,19 @@ QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, con
     return oc::platform::withSeparator(QDir::cleanPath(cel));
 }
 
+QString KatalogPonadCelem(const QStringList &katalogi, const QString &cel)
+{
+    const QByteArray miejsce = encodeName(cel);
+    for (const QString &wybrany : katalogi) {
+        const QString katalog = QDir::cleanPath(wybrany);
+        Wpis wpis;
+        if (oc::platform::stan(encodeName(katalog), wpis, nullptr) && wpis.rodzaj == Rodzaj::Katalog
+            && oc::platform::leżyPonad(encodeName(katalog), miejsce))
+            return katalog;
+    }
+    return {};
+}
+
 void Kopiarka::Wykonaj()
 {
     NaEtap(Etap::Skanowanie);
@@ -369,7 +382,12 @@ void Kopiarka::TwórzDiry()
     if (lstWynikD.isEmpty() && lstWynikF.isEmpty())
         return;
     FileError e;
-    if (!oc::platform::utwórzŚcieżkę(encodeName(KatalogDocelowy), &e)) {
+    QByteArrayList zrobione;
+    const bool jestCel = oc::platform::utwórzŚcieżkę(encodeName(KatalogDocelowy), &e, &zrobione);
+    if (PoUtworzeniu)
+        for (const QByteArray &katalog : std::as_const(zrobione))
+            PoUtworzeniu(decodeName(katalog), std::nullopt);
+    if (!jestCel) {
         błąd(std::move(e));
         m_bezCelu = true;
         return;

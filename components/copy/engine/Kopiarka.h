@@ -30,6 +30,11 @@ QString Kataloguj2(const QString &katalog);
 // the end. "" when nothing but blanks was typed.
 QString KatalogDocelowyZ(const QString &wpisany, const QStringList &lstDirs, const QStringList &lstFiles);
 
+// The first of the chosen directories that the destination is or lies in,
+// where a copy or move would land inside itself; "" when there is none. A
+// chosen link to a directory goes as the link and is never such.
+QString KatalogPonadCelem(const QStringList &katalogi, const QString &cel);
+
 struct Postęp
 {
     qint64 Pliki = 0; // files dealt with: copied, skipped or failed

@@ -516,9 +516,12 @@ void TstKopiarka::neverIntoItself()
     QVERIFY(drzewo::zbuduj(root, drzewo::zRootem({"d|A", "d|A/B", "f|A/B/f|10", "l|skrot|@A/B", "d|dst"}, root)));
     QByteArrayList after = drzewo::nazwy(root) + added;
     std::sort(after.begin(), after.end());
+    // The window asks before the engine starts, and must judge alike.
+    const QString wSobie = occopy::KatalogPonadCelem({decodeName(root + '/' + chosen)}, decodeName(root + '/' + target));
     const Przebieg przebieg = kopiuj(root, {"D|" + chosen}, target, true);
     QCOMPARE(drzewo::nazwy(root), after);
     QCOMPARE(przebieg.błędy, failures);
+    QCOMPARE(wSobie, failures.isEmpty() ? QString() : decodeName(root + '/' + chosen));
 }
 
 void TstKopiarka::progress_data()

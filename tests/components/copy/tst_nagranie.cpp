@@ -51,26 +51,30 @@ private slots:
         QTest::addColumn<QByteArrayList>("cel");
         QTest::addColumn<bool>("daleko"); // the target on another file system
         QTest::addColumn<bool>("twardy"); // the target "a" has a second name, "a2"
+        QTest::addColumn<QByteArray>("niżej"); // the copy's destination below the target, made by the copy
         QTest::newRow("copy onto a file with a second name: written in place, both names stay")
-            << "kopia" << QByteArrayList{"f|a|10|644"} << QByteArrayList{"f|a|3|644"} << false << true;
+            << "kopia" << QByteArrayList{"f|a|10|644"} << QByteArrayList{"f|a|3|644"} << false << true << QByteArray();
+        QTest::newRow("copy into a path typed two levels below the target: the levels made go too")
+            << "kopia" << QByteArrayList{"d|kat|755", "f|kat/b|5|644"} << QByteArrayList{} << false << false
+            << QByteArray("nowy/glebszy");
         QTest::newRow("copy into a directory the user had: only the copies go")
             << "kopia" << QByteArrayList{"d|kat|755", "f|kat/b|5|644"}
-            << QByteArrayList{"d|kat|755", "f|kat/x|7|644"} << false << false;
+            << QByteArrayList{"d|kat|755", "f|kat/x|7|644"} << false << false << QByteArray();
         QTest::newRow("copy replacing a file and a link: both back, the copies gone")
             << "kopia" << QByteArrayList{"f|a|10|644", "l|l|x", "d|kat|755", "f|kat/b|5|644"}
-            << QByteArrayList{"f|a|3|600", "l|l|y"} << false << false;
+            << QByteArrayList{"f|a|3|600", "l|l|y"} << false << false << QByteArray();
         QTest::newRow("move replacing a target: both back")
             << "przeniesienie" << QByteArrayList{"f|a|10|644", "d|kat|755", "f|kat/b|5|644"}
-            << QByteArrayList{"f|a|3|600"} << false << false;
+            << QByteArrayList{"f|a|3|600"} << false << false << QByteArray();
         QTest::newRow("move merging into a directory the user had: each file back")
             << "przeniesienie" << QByteArrayList{"d|kat|755", "f|kat/b|5|644"}
-            << QByteArrayList{"d|kat|755", "f|kat/x|7|644"} << false << false;
+            << QByteArrayList{"d|kat|755", "f|kat/x|7|644"} << false << false << QByteArray();
         QTest::newRow("move across file systems: back with the move engine")
             << "przeniesienie" << QByteArrayList{"f|a|10|644", "d|kat|755", "f|kat/b|5|644"} << QByteArrayList{}
-            << true << false;
+            << true << false << QByteArray();
         QTest::newRow("attributes of a tree: each file's back")
             << "atrybuty" << QByteArrayList{"f|a|10|644", "d|kat|755", "f|kat/b|5|640"} << QByteArrayList{} << false
-            << false;
+            << false << QByteArray();
     }
 
     void undoLeavesTheTreesAsBefore()
@@ -80,6 +84,7 @@ private slots:
         QFETCH(QByteArrayList, cel);
         QFETCH(bool, daleko);
         QFETCH(bool, twardy);
+        QFETCH(QByteArray, niżej);
         const QByteArray inny = daleko ? drzewo::innySystem() : QByteArray();
         if (daleko && inny.isEmpty())
             QSKIP("no second file system to move to");
@@ -99,7 +104,7 @@ private slots:
         for (const QByteArray &wiersz : źródło)
             if (!wiersz.split('|')[1].contains('/'))
                 (wiersz.startsWith("d|") ? katalogi : pliki) << QFile::decodeName(z + '/' + wiersz.split('|')[1]);
-        const QString doKatalogu = QFile::decodeName(dokąd) + u'/';
+        const QString doKatalogu = QFile::decodeName(niżej.isEmpty() ? dokąd : dokąd + '/' + niżej) + u'/';
         if (praca == QStringLiteral("kopia")) {
             Kopiarka kopiarka;
             kopiarka.lstDirs = katalogi;
