@@ -136,9 +136,9 @@ int main(int argc, char *argv[])
     };
     const QString male = źródła + QStringLiteral("/male");
     // Every round's copies first, then their deletion: some file systems
-    // (ext4) pass over the entries freed in the last minutes when they
-    // make new ones, so a copy made just after a deletion pays for it, more
-    // for one side than the other as it happens.
+    // (ext4 without a journal) pass over the entries freed in the last
+    // minutes when they make new ones, so a copy made just after a deletion
+    // pays for it, more for one side than the other as it happens.
     for (const bool kopie : {true, false})
         for (int i = 0; i < razy && dobrze; ++i) {
             const QString cel = QStringLiteral("%1/cel%2").arg(cele).arg(i);
