@@ -1,4 +1,4 @@
-// bench_copy [files] [runs] [directory]: the copy engine against "cp -r",
+// bench_copy [files] [runs] [directory [zostaw]]: the copy engine against "cp -r",
 // each into a fresh target, on (a) a tree of that many files of 1 to 16 KiB
 // in 200 directories (10,000 by default), (b) four files of 256 MiB and (c)
 // a sparse file of 1 GiB holding 4 KiB of data, built in the directory (the
@@ -6,7 +6,8 @@
 // one). For (c) the disk space each copy takes is shown too. Dirty pages are written out before every
 // timed run; best of the runs, cp timed before and after the engine. The
 // engine runs once more with a progress watcher like the window's, to show
-// its cost. OC_WORKERS sets its number of threads.
+// its cost. OC_WORKERS sets its number of threads. With "zostaw" the trees
+// and copies of many files stay in the directory for the caller to remove.
 #include "Pomiar.h"
 
 #include <Kopiarka.h>
@@ -95,10 +96,11 @@ struct Czasy
 };
 
 // Each way into a fresh directory. Thousands of files deleted between runs
-// leave some file systems slow to create the next ones (ext4 with online
-// discard), which would weigh on whichever way ran next; so a tree of many
-// files keeps its copies until all runs are done.
-bool zmierz(const QString &źródło, const QString &roboczy, int razy, bool usuwajOdRazu, Czasy &czasy)
+// leave some file systems slow to create the next ones for minutes (ext4
+// without a journal passes over the entries just freed), which would weigh
+// on whichever way ran next; so a tree of many files keeps its copies until
+// all runs are done, or for the caller (zostaw).
+bool zmierz(const QString &źródło, const QString &roboczy, int razy, bool usuwajOdRazu, bool zostaw, Czasy &czasy)
 {
     bool dobrze = true;
     int numer = 0;
@@ -120,7 +122,7 @@ bool zmierz(const QString &źródło, const QString &roboczy, int razy, bool usu
         jeden(czasy.cp, &czasy.naDyskuCp, [&](const QString &cel) { return cp(źródło, cel); });
         jeden(czasy.zPostępem, nullptr, [&](const QString &cel) { return silnik(źródło, cel, true); });
     }
-    for (int i = 1; i <= numer; ++i)
+    for (int i = 1; i <= numer && !zostaw; ++i)
         QDir(QStringLiteral("%1/cel%2").arg(roboczy).arg(i)).removeRecursively();
     return dobrze;
 }
@@ -152,6 +154,8 @@ int main(int argc, char *argv[])
     const QString gdzie = app.arguments().value(3, QStringLiteral(OC_BENCH_DIR));
     QDir().mkpath(gdzie);
     QTemporaryDir katalog(gdzie + QStringLiteral("/copy-XXXXXX"));
+    const bool zostaw = app.arguments().value(4) == u"zostaw";
+    katalog.setAutoRemove(!zostaw);
     const QString małe = katalog.path() + QStringLiteral("/male");
     const QString duże = katalog.path() + QStringLiteral("/duze");
     const QString rzadkie = katalog.path() + QStringLiteral("/rzadkie");
@@ -164,9 +168,9 @@ int main(int argc, char *argv[])
 
     out << "pracownicy: " << oc::platform::waitingWorkers() << '\n';
     Czasy czasyMałych, czasyDużych, czasyRzadkich;
-    if (!zmierz(małe, katalog.path(), razy, false, czasyMałych)
-        || !zmierz(duże, katalog.path(), razy, true, czasyDużych)
-        || !zmierz(rzadkie, katalog.path(), razy, true, czasyRzadkich)) {
+    if (!zmierz(małe, katalog.path(), razy, false, zostaw, czasyMałych)
+        || !zmierz(duże, katalog.path(), razy, true, zostaw, czasyDużych)
+        || !zmierz(rzadkie, katalog.path(), razy, true, zostaw, czasyRzadkich)) {
         out << "Kopiowanie nie powiodło się\n";
         return 1;
     }
