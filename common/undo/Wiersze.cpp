@@ -3,16 +3,39 @@
 #include <platform/Names.h>
 #include <platform/Trash.h>
 
+#include <algorithm>
+#include <charconv>
+
 namespace oc::undo::wiersze {
 
 namespace {
 
 const QByteArray znakPoczątku = QByteArrayLiteral("OC-COFNIJ-1");
 
+// The fields so far closed into a line by their checksum.
+QByteArray zamknij(QByteArray treść)
+{
+    const QByteArray suma = QByteArray::number(qChecksum(treść), 16);
+    treść.reserve(treść.size() + suma.size() + 2);
+    treść += '\t';
+    treść += suma;
+    treść += '\n';
+    return treść;
+}
+
 QByteArray wiersz(const QList<QByteArray> &pola)
 {
-    const QByteArray treść = pola.join('\t');
-    return treść + '\t' + QByteArray::number(qChecksum(treść), 16) + '\n';
+    return zamknij(pola.join('\t'));
+}
+
+// A copy writes a step per file: its line is built in place, number by number.
+template <class Liczba>
+void dołączLiczbę(QByteArray &treść, Liczba liczba)
+{
+    char cyfry[24];
+    const auto [koniec, błąd] = std::to_chars(std::begin(cyfry), std::end(cyfry), liczba);
+    treść += '\t';
+    treść.append(cyfry, koniec - cyfry);
 }
 
 // The fields of a line without its "\n"; nullopt when the checksum fails.
@@ -28,10 +51,13 @@ std::optional<QList<QByteArray>> pola(const QByteArray &linia)
     return treść.split('\t');
 }
 
-QList<QByteArray> tożsamość(const platform::Identity &t)
+void dołączTożsamość(QByteArray &treść, const platform::Identity &t)
 {
-    return {QByteArray::number(t.device), QByteArray::number(t.inode), QByteArray::number(t.size),
-            QByteArray::number(t.modifiedNs), t.directory ? "d" : "f"};
+    dołączLiczbę(treść, t.device);
+    dołączLiczbę(treść, t.inode);
+    dołączLiczbę(treść, t.size);
+    dołączLiczbę(treść, t.modifiedNs);
+    treść += t.directory ? "\td" : "\tf";
 }
 
 std::optional<platform::Identity> tożsamość(const QList<QByteArray> &p, qsizetype od)
@@ -91,10 +117,18 @@ std::optional<Krok> krok(const QList<QByteArray> &p)
 QByteArray pole(const QString &tekst)
 {
     static const char hex[] = "0123456789ABCDEF";
-    QByteArray out;
-    for (const char c : platform::encodeName(tekst)) {
+    const QByteArray nazwa = platform::encodeName(tekst);
+    const auto doUcieczki = [](char c) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F || c == '%') {
+        return b < 0x20 || b == 0x7F || c == '%';
+    };
+    if (std::none_of(nazwa.begin(), nazwa.end(), doUcieczki))
+        return nazwa;
+    QByteArray out;
+    out.reserve(nazwa.size() + 16);
+    for (const char c : nazwa) {
+        const auto b = static_cast<unsigned char>(c);
+        if (doUcieczki(c)) {
             out += '%';
             out += hex[b >> 4];
             out += hex[b & 0xF];
@@ -118,14 +152,20 @@ QByteArray początek(Rodzaj rodzaj, const QDateTime &czas, const QString &opis)
 
 QByteArray krok(const Krok &k)
 {
-    QList<QByteArray> p{QByteArray(1, char(k.typ)), pole(k.gdzie)};
+    const QByteArray gdzie = pole(k.gdzie);
+    QByteArray treść;
+    treść.reserve(gdzie.size() * 2 + 96);
+    treść += char(k.typ);
+    treść += '\t';
+    treść += gdzie;
     if (k.typ == Krok::Przeniesiony || k.typ == Krok::WKoszu)
-        p << pole(k.skąd);
+        treść += '\t' + pole(k.skąd);
     if (k.typ == Krok::WKoszu)
-        p << pole(k.info);
+        treść += '\t' + pole(k.info);
     if (k.typ == Krok::Atrybuty)
-        p << QByteArray::number(k.atrybuty, 16);
-    return wiersz(p + tożsamość(k.tożsamość));
+        treść += '\t' + QByteArray::number(k.atrybuty, 16);
+    dołączTożsamość(treść, k.tożsamość);
+    return zamknij(std::move(treść));
 }
 
 QByteArray koniec()
